@@ -1,0 +1,54 @@
+// Prints how fast the exact return table and the simulation run on this machine.
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include "machine/returntoplayer.h"
+#include "machine/simulation.h"
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+double secondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+void benchExactTable()
+{
+    constexpr int kRounds = 5;
+    double best = 1e9;
+    for (int i = 0; i < kRounds; ++i) {
+        const auto start = Clock::now();
+        const auto table = melvane::exactRtpTable();
+        best = std::min(best, secondsSince(start));
+        if (table.size() != 15)
+            std::printf("unexpected table size %zu\n", table.size());
+    }
+    std::printf("exact table, 5 ways x 3 payout settings: best of %d runs %.1f ms wall\n", kRounds, best * 1e3);
+}
+
+void benchSimulation(unsigned threads)
+{
+    melvane::SimulationRequest request;
+    request.spins = 20'000'000;
+    request.waysmult = 25;
+    request.machinepay = 5;
+    request.seed = 12345;
+    request.threads = threads;
+    const auto start = Clock::now();
+    const auto totals = melvane::simulate(request);
+    const double seconds = secondsSince(start);
+    std::printf("simulate, 243 ways, payout 5, %u thread(s): %.2f M paid spins/s (%.2f M per thread), "
+                "%llu free spins played\n",
+                threads, static_cast<double>(request.spins) / seconds / 1e6,
+                static_cast<double>(request.spins) / seconds / 1e6 / threads,
+                static_cast<unsigned long long>(totals.freeSpins));
+}
+} // namespace
+
+int main()
+{
+    std::printf("hardware threads: %u\n", std::thread::hardware_concurrency());
+    benchExactTable();
+    benchSimulation(1);
+    benchSimulation(std::max(1u, std::thread::hardware_concurrency()));
+    return 0;
+}

@@ -1,0 +1,202 @@
+#include "mathtool/arguments.h"
+
+#include <algorithm>
+#include <charconv>
+#include <map>
+#include <vector>
+
+#include "machine/grid.h"
+#include "machine/payoutcontrol.h"
+
+namespace melvane::mathtool {
+
+namespace {
+
+// A whole decimal number made of digits only (no sign, no blanks) that fits in 64 bits.
+std::optional<std::uint64_t> parseWhole(std::string_view text)
+{
+    if (text.empty() || text.size() > 20)
+        return std::nullopt;
+    for (char c : text)
+        if (c < '0' || c > '9')
+            return std::nullopt;
+    std::uint64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::string quoted(std::string_view text)
+{
+    std::string shown;
+    for (char c : text)
+        shown += (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) ? '?' : c;
+    if (shown.size() > 40)
+        shown = shown.substr(0, 40) + "...";
+    return "'" + shown + "'";
+}
+
+std::uint64_t wholeOption(std::string_view option, std::string_view text)
+{
+    const auto value = parseWhole(text);
+    if (!value)
+        throw UsageError(std::string(option) + ": " + quoted(text) + " is not a whole number");
+    return *value;
+}
+
+int waysOption(std::string_view text)
+{
+    const std::uint64_t ways = wholeOption("--ways", text);
+    const int waysmult = ways <= 243 ? waysmultForWays(static_cast<int>(ways)) : 0;
+    if (waysmult == 0)
+        throw UsageError("--ways: " + quoted(text) + " is not offered; choose 3, 9, 27, 81 or 243");
+    return waysmult;
+}
+
+int coinsOption(std::string_view text)
+{
+    const std::uint64_t coins = wholeOption("--coins", text);
+    if (coins > 20 || !isValidCoinbet(static_cast<int>(coins)))
+        throw UsageError("--coins: " + quoted(text) + " is not offered; choose 1, 2, 5, 10 or 20");
+    return static_cast<int>(coins);
+}
+
+int payoutOption(std::string_view text)
+{
+    const std::uint64_t payout = wholeOption("--payout", text);
+    if (payout > 5 || !isValidPayoutSetting(static_cast<int>(payout)))
+        throw UsageError("--payout: " + quoted(text) +
+                         " is not a payout setting; choose 5 (Realistic), 3 (Loose) or 2 (Dream Machine !!)");
+    return static_cast<int>(payout);
+}
+
+Stops stopsOption(std::string_view text)
+{
+    Stops stops{};
+    std::size_t count = 0;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = text.find(',', start);
+        const std::string_view item = text.substr(start, comma == std::string_view::npos ? text.npos : comma - start);
+        if (count == stops.size())
+            throw UsageError("--stops: " + quoted(text) + " has more than five stops");
+        const auto value = parseWhole(item);
+        if (!value)
+            throw UsageError("--stops: " + quoted(text) + " is not a list of five whole numbers such as 12,2,9,1,5");
+        if (*value < 1 || *value > static_cast<std::uint64_t>(kStops))
+            throw UsageError("--stops: " + quoted(item) + " is not a stop; each stop is 1..22");
+        stops[count++] = static_cast<int>(*value);
+        if (comma == std::string_view::npos)
+            break;
+        start = comma + 1;
+    }
+    if (count != stops.size())
+        throw UsageError("--stops: " + quoted(text) + " has " + std::to_string(count) + " stops; give five");
+    return stops;
+}
+
+// Options of one command: "--name value", "--name=value", or a flag without a value.
+class Options {
+public:
+    Options(std::string_view command, std::span<const std::string_view> args,
+            std::initializer_list<std::string_view> valued, std::initializer_list<std::string_view> flags)
+    {
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            std::string_view arg = args[i];
+            std::optional<std::string_view> inlineValue;
+            if (const std::size_t eq = arg.find('='); arg.starts_with("--") && eq != arg.npos) {
+                inlineValue = arg.substr(eq + 1);
+                arg = arg.substr(0, eq);
+            }
+            const bool isValued = std::find(valued.begin(), valued.end(), arg) != valued.end();
+            const bool isFlag = std::find(flags.begin(), flags.end(), arg) != flags.end();
+            if (!isValued && !isFlag)
+                throw UsageError(std::string(command) + ": unknown option " + quoted(arg));
+            if (values_.contains(std::string(arg)))
+                throw UsageError(std::string(arg) + " is given twice");
+            if (isFlag) {
+                if (inlineValue)
+                    throw UsageError(std::string(arg) + " takes no value");
+                values_[std::string(arg)] = "";
+            } else if (inlineValue) {
+                values_[std::string(arg)] = std::string(*inlineValue);
+            } else {
+                if (i + 1 >= args.size())
+                    throw UsageError(std::string(arg) + " needs a value");
+                values_[std::string(arg)] = std::string(args[++i]);
+            }
+        }
+    }
+
+    bool has(std::string_view name) const { return values_.contains(std::string(name)); }
+    std::string_view required(std::string_view name) const
+    {
+        const auto it = values_.find(std::string(name));
+        if (it == values_.end())
+            throw UsageError(std::string(name) + " is required");
+        return it->second;
+    }
+
+private:
+    std::map<std::string, std::string> values_;
+};
+
+} // namespace
+
+Command parseArguments(std::span<const std::string_view> args)
+{
+    if (args.empty())
+        throw UsageError("no command given; try 'melvane-math --help'");
+    const std::string_view command = args.front();
+    const auto rest = args.subspan(1);
+    if (command == "--help" || command == "-h" || command == "help")
+        return HelpCommand{};
+    if (command == "eval") {
+        const Options o(command, rest, {"--ways", "--coins", "--stops"}, {"--json"});
+        EvalCommand e;
+        e.waysmult = waysOption(o.required("--ways"));
+        e.coinbet = coinsOption(o.required("--coins"));
+        e.stops = stopsOption(o.required("--stops"));
+        return e;
+    }
+    if (command == "rtp") {
+        const Options o(command, rest, {}, {"--json"});
+        return RtpCommand{o.has("--json")};
+    }
+    if (command == "simulate") {
+        const Options o(command, rest, {"--spins", "--ways", "--coins", "--payout", "--seed"}, {"--json"});
+        SimulateCommand s;
+        const std::string_view spins = o.required("--spins");
+        if (spins.starts_with('-'))
+            throw UsageError("--spins: " + quoted(spins) + " is negative; give a count of at least 1");
+        s.spins = wholeOption("--spins", spins);
+        if (s.spins < 1 || s.spins > kMaxSimulatedSpins)
+            throw UsageError("--spins: " + quoted(spins) + " is out of range; give 1 to " +
+                             std::to_string(kMaxSimulatedSpins));
+        s.waysmult = waysOption(o.required("--ways"));
+        s.coinbet = coinsOption(o.required("--coins"));
+        s.machinepay = payoutOption(o.required("--payout"));
+        if (o.has("--seed"))
+            s.seed = wholeOption("--seed", o.required("--seed"));
+        s.json = o.has("--json");
+        return s;
+    }
+    throw UsageError("unknown command " + quoted(command) + "; try 'melvane-math --help'");
+}
+
+std::string usageText()
+{
+    return "usage:\n"
+           "  melvane-math eval --ways W --coins C --stops S1,S2,S3,S4,S5\n"
+           "      what one set of stops pays, as JSON\n"
+           "  melvane-math rtp [--json]\n"
+           "      exact return to player of every ways and payout setting (full cycle)\n"
+           "  melvane-math simulate --spins N --ways W --coins C --payout P [--seed S] [--json]\n"
+           "      play N paid spins and compare the measured figures with the exact ones\n"
+           "\n"
+           "  W: 3, 9, 27, 81 or 243 ways    C: 1, 2, 5, 10 or 20 coins per way\n"
+           "  P: 5 (Realistic), 3 (Loose) or 2 (Dream Machine !!)    stops: 1..22 each\n";
+}
+
+} // namespace melvane::mathtool

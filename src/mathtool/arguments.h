@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "machine/reelstrips.h"
+
+namespace melvane::mathtool {
+
+// Bad input on the command line; the message is one line meant for the user.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct HelpCommand {};
+
+struct EvalCommand {
+    int waysmult = 25;
+    int coinbet = 1;
+    Stops stops{};
+};
+
+struct RtpCommand {
+    bool json = false;
+};
+
+// The largest run `simulate` takes: about a quarter of an hour on one core.
+inline constexpr std::uint64_t kMaxSimulatedSpins = 10'000'000'000ULL;
+
+struct SimulateCommand {
+    std::uint64_t spins = 0;
+    int waysmult = 25;
+    int coinbet = 1;
+    int machinepay = 5;
+    std::optional<std::uint64_t> seed;
+    bool json = false;
+};
+
+using Command = std::variant<HelpCommand, EvalCommand, RtpCommand, SimulateCommand>;
+
+// Parses the arguments after the program name. Throws UsageError on anything it does not
+// understand; it never falls back to a default for a value that was given.
+Command parseArguments(std::span<const std::string_view> args);
+
+std::string usageText();
+
+} // namespace melvane::mathtool

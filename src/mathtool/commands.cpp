@@ -1,0 +1,276 @@
+#include "mathtool/commands.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ostream>
+#include <random>
+
+#include "machine/grid.h"
+#include "machine/payoutcontrol.h"
+
+namespace melvane::mathtool {
+
+namespace {
+
+Json::RawNumber exact(const Decimal4 &d) { return {d.toString()}; }
+
+std::string rowName(Row row)
+{
+    switch (row) {
+    case Row::Top:
+        return "top";
+    case Row::Middle:
+        return "middle";
+    case Row::Bottom:
+        return "bottom";
+    }
+    return "";
+}
+
+Json payoutName(int machinepay) { return std::string(payoutSettingName(machinepay)); }
+
+Json estimateJson(const Estimate &e) { return Json::Object{{"value", e.value}, {"low", e.low}, {"high", e.high}}; }
+
+std::string format(const char *pattern, double value)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, pattern, value);
+    return buf;
+}
+
+std::string percent(double share) { return format("%.4f%%", 100.0 * share); }
+
+std::string oneIn(double probability) { return probability > 0 ? format("%.1f", 1.0 / probability) : "never"; }
+
+std::string withThousands(std::uint64_t n)
+{
+    std::string digits = std::to_string(n);
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            out += ',';
+        out += digits[i];
+    }
+    return out;
+}
+
+std::string padded(std::string text, std::size_t width)
+{
+    if (text.size() < width)
+        text.append(width - text.size(), ' ');
+    return text;
+}
+
+class ProgressBar {
+public:
+    ProgressBar(std::ostream *to, std::uint64_t total) : to_(to), total_(total), start_(Clock::now()) {}
+    void operator()(std::uint64_t done) const
+    {
+        if (to_ == nullptr || total_ == 0)
+            return;
+        constexpr int kWidth = 30;
+        const double share = static_cast<double>(done) / static_cast<double>(total_);
+        const int filled = static_cast<int>(share * kWidth);
+        const double seconds = std::chrono::duration<double>(Clock::now() - start_).count();
+        std::string bar(static_cast<std::size_t>(filled), '#');
+        bar.append(static_cast<std::size_t>(kWidth - filled), '.');
+        *to_ << "\r[" << bar << "] " << format("%5.1f%%", 100.0 * share) << "  "
+             << format("%.1f M spins/s", seconds > 0 ? static_cast<double>(done) / seconds / 1e6 : 0.0) << std::flush;
+        if (done >= total_)
+            *to_ << "\n" << std::flush;
+    }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    std::ostream *to_;
+    std::uint64_t total_;
+    Clock::time_point start_;
+};
+
+} // namespace
+
+Json evalReport(const SpinEvaluation &e)
+{
+    Json::Array cells, outOfPlay, pays, wildCells, stops;
+    for (int s : e.stops)
+        stops.emplace_back(s);
+    for (int cell = 1; cell <= kCells; ++cell) {
+        cells.emplace_back(Json::Object{
+            {"cell", cell},
+            {"reel", reelOfCell(cell)},
+            {"row", rowName(rowOfCell(cell))},
+            {"symbol", std::string(symbolName(e.cells[static_cast<std::size_t>(cell)]))},
+        });
+        if (!cellInPlay(cell, e.waysmult))
+            outOfPlay.emplace_back(cell);
+        if (e.tables.wildcell[static_cast<std::size_t>(cell)] != 0)
+            wildCells.emplace_back(cell);
+    }
+    Json drumPair;
+    for (const SymbolPay &p : e.ways.list()) {
+        Json::Object entry{
+            {"symbol", std::string(symbolName(p.symbol))},
+            {"signature", exact(e.tables.signature(p.symbol))},
+            {"run", p.run},
+            {"ways", p.ways},
+            {"pay", static_cast<std::int64_t>(p.pay)},
+            {"coins", static_cast<std::int64_t>(p.pay) * e.coinbet},
+        };
+        if (p.run == 2)
+            drumPair = Json(std::move(entry));
+        else
+            pays.emplace_back(std::move(entry));
+    }
+    return Json::Object{
+        {"ways", waysForWaysmult(e.waysmult)},
+        {"waysmult", e.waysmult},
+        {"coins", e.coinbet},
+        {"stake", e.stake()},
+        {"stops", std::move(stops)},
+        {"cells", std::move(cells)},
+        {"outOfPlay", std::move(outOfPlay)},
+        {"pays", std::move(pays)},
+        {"drumPair", std::move(drumPair)},
+        {"scattercode", static_cast<int>(e.tables.scattercode)},
+        {"scatterwin", e.scatter.scatterwin},
+        {"freeSpinsAdded", e.freeSpinsAdded},
+        {"spinwin", e.spinwin},
+        {"wildCells", std::move(wildCells)},
+    };
+}
+
+Json rtpReport(const std::vector<RtpFigures> &table)
+{
+    Json::Array rows;
+    for (const RtpFigures &f : table) {
+        rows.emplace_back(Json::Object{
+            {"ways", f.ways},
+            {"waysmult", f.waysmult},
+            {"payout", f.machinepay},
+            {"payoutName", payoutName(f.machinepay)},
+            {"baseReturn", f.baseReturn},
+            {"bonusReturn", f.bonusReturn},
+            {"totalReturn", f.totalReturn},
+            {"hitFrequency", f.hitFrequency},
+            {"bonusOneIn", f.bonusProbability > 0 ? 1.0 / f.bonusProbability : 0.0},
+            {"freeSpinsPerBonus", f.spinsPerBonus},
+            {"discardedPaidDraws", f.discardedBase},
+            {"discardedFreeDraws", f.discardedFree},
+        });
+    }
+    return Json::Object{{"method", "full cycle of 22^5 stop sets per ways setting"}, {"rows", std::move(rows)}};
+}
+
+std::string rtpText(const std::vector<RtpFigures> &table)
+{
+    std::string out = "Exact return to player: every one of the 22^5 stop sets of each ways setting, with the\n"
+                      "payout control's redraws, the Wild multiplier and retriggers in the free spins.\n"
+                      "Returns are shares of the stake; a bonus counts with the paid spin that started it.\n\n";
+    out += "ways  payout                 base       bonus      total      hits     bonus 1 in  "
+           "spins/bonus  discarded (paid / free)\n";
+    for (const RtpFigures &f : table) {
+        out += padded(std::to_string(f.ways), 6);
+        out += padded(std::string(payoutSettingName(f.machinepay)) + " (" + std::to_string(f.machinepay) + ")", 23);
+        out += padded(percent(f.baseReturn), 11);
+        out += padded(percent(f.bonusReturn), 11);
+        out += padded(percent(f.totalReturn), 11);
+        out += padded(format("%.2f%%", 100.0 * f.hitFrequency), 9);
+        out += padded(oneIn(f.bonusProbability), 12);
+        out += padded(format("%.3f", f.spinsPerBonus), 13);
+        out += format("%.3f%%", 100.0 * f.discardedBase) + " / " + format("%.3f%%", 100.0 * f.discardedFree) + "\n";
+    }
+    return out;
+}
+
+Json simulateReport(const SimulateCommand &c, std::uint64_t seed, const SimulationFigures &m, const RtpFigures &x,
+                    double seconds)
+{
+    const auto figure = [](const Estimate &measured, double exactValue) {
+        return Json::Object{{"measured", estimateJson(measured)}, {"exact", exactValue}};
+    };
+    return Json::Object{
+        {"spins", c.spins},
+        {"ways", waysForWaysmult(c.waysmult)},
+        {"coins", c.coinbet},
+        {"stake", c.coinbet * c.waysmult},
+        {"payout", c.machinepay},
+        {"payoutName", payoutName(c.machinepay)},
+        {"seed", seed},
+        {"seconds", seconds},
+        {"totalReturn", figure(m.totalReturn, x.totalReturn)},
+        {"baseReturn", figure(m.baseReturn, x.baseReturn)},
+        {"bonusReturn", figure(m.bonusReturn, x.bonusReturn)},
+        {"hitFrequency", figure(m.hitFrequency, x.hitFrequency)},
+        {"bonusProbability", figure(m.bonusProbability, x.bonusProbability)},
+        {"freeSpinsPerBonus", figure(m.spinsPerBonus, x.spinsPerBonus)},
+        {"discardedPaidDraws", figure(m.discardedBase, x.discardedBase)},
+        {"discardedFreeDraws", figure(m.discardedFree, x.discardedFree)},
+    };
+}
+
+std::string simulateText(const SimulateCommand &c, std::uint64_t seed, const SimulationFigures &m,
+                         const RtpFigures &x, double seconds)
+{
+    std::string out = "Simulated " + withThousands(c.spins) + " paid spins at " +
+                      std::to_string(waysForWaysmult(c.waysmult)) + " ways, " + std::to_string(c.coinbet) +
+                      (c.coinbet == 1 ? " coin" : " coins") + " (stake " + std::to_string(c.coinbet * c.waysmult) +
+                      " coins), payout " + std::string(payoutSettingName(c.machinepay)) + " (" +
+                      std::to_string(c.machinepay) + "), seed " + std::to_string(seed) + "\n";
+    out += format("%.2f s", seconds) + ", " +
+           format("%.1f M paid spins/s", seconds > 0 ? static_cast<double>(c.spins) / seconds / 1e6 : 0.0) + "\n\n";
+    out += "figure                      measured     95% interval                exact\n";
+    const auto line = [&out](const std::string &name, const Estimate &e, double exactValue, bool asPercent) {
+        const auto show = [asPercent](double v) { return asPercent ? percent(v) : format("%.4f", v); };
+        out += padded(name, 28) + padded(show(e.value), 13) +
+               padded("[" + show(e.low) + ", " + show(e.high) + "]", 28) + show(exactValue);
+        const bool inside = exactValue >= e.low && exactValue <= e.high;
+        out += inside ? "\n" : "   (outside)\n";
+    };
+    line("return to player", m.totalReturn, x.totalReturn, true);
+    line("  from paid spins", m.baseReturn, x.baseReturn, true);
+    line("  from free spins", m.bonusReturn, x.bonusReturn, true);
+    line("hit frequency", m.hitFrequency, x.hitFrequency, true);
+    line("bonus frequency", m.bonusProbability, x.bonusProbability, true);
+    out += padded("  bonus 1 in", 28) + padded(oneIn(m.bonusProbability.value), 13) +
+           padded("[" + oneIn(m.bonusProbability.high) + ", " + oneIn(m.bonusProbability.low) + "]", 28) +
+           oneIn(x.bonusProbability) + "\n";
+    line("free spins per bonus", m.spinsPerBonus, x.spinsPerBonus, false);
+    line("discarded paid draws", m.discardedBase, x.discardedBase, true);
+    line("discarded free draws", m.discardedFree, x.discardedFree, true);
+    return out;
+}
+
+int run(const Command &command, std::ostream &out, std::ostream *progressTo)
+{
+    if (std::holds_alternative<HelpCommand>(command)) {
+        out << usageText();
+        return 0;
+    }
+    if (const auto *e = std::get_if<EvalCommand>(&command)) {
+        out << evalReport(evaluateSpin(e->stops, e->waysmult, e->coinbet)).dump() << "\n";
+        return 0;
+    }
+    if (const auto *r = std::get_if<RtpCommand>(&command)) {
+        const auto table = exactRtpTable();
+        out << (r->json ? rtpReport(table).dump() + "\n" : rtpText(table));
+        return 0;
+    }
+    const auto &s = std::get<SimulateCommand>(command);
+    const std::uint64_t seed = s.seed ? *s.seed : (std::uint64_t{std::random_device{}()} << 32) ^ std::random_device{}();
+    SimulationRequest request;
+    request.spins = s.spins;
+    request.waysmult = s.waysmult;
+    request.machinepay = s.machinepay;
+    request.seed = seed;
+    request.progress = ProgressBar(progressTo, s.spins);
+    const auto start = std::chrono::steady_clock::now();
+    const SimulationTotals totals = simulate(request);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const RtpFigures exactFigures = exactRtp(enumerateOutcomes(OutcomeTable(s.waysmult)), s.machinepay);
+    const SimulationFigures measured = summarize(totals, s.waysmult);
+    out << (s.json ? simulateReport(s, seed, measured, exactFigures, seconds).dump() + "\n"
+                   : simulateText(s, seed, measured, exactFigures, seconds));
+    return 0;
+}
+
+} // namespace melvane::mathtool

@@ -1,0 +1,63 @@
+// The real program: exit status and what it prints for good and bad input.
+#include <array>
+#include <cstdio>
+#include <string>
+
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string output;
+};
+
+Result runTool(const std::string &args, bool stderrOnly)
+{
+    const std::string command = std::string(MELVANE_MATH_BINARY) + " " + args + (stderrOnly ? " 2>&1 >/dev/null" : "");
+    Result r;
+    FILE *pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return r;
+    std::array<char, 4096> buffer{};
+    while (std::fgets(buffer.data(), static_cast<int>(buffer.size()), pipe) != nullptr)
+        r.output += buffer.data();
+    const int raw = pclose(pipe);
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return r;
+}
+
+TEST(Cli, BadInputExitsWithStatusTwoAndOneLine)
+{
+    for (const char *args : {"eval --ways 243 --coins 1 --stops 23,1,1,1,1", "eval --ways 5 --coins 1 --stops 1,1,1,1,1",
+                             "simulate --spins -3 --ways 243 --coins 1 --payout 5", "", "frobnicate",
+                             "simulate --spins 99999999999999999 --ways 243 --coins 1 --payout 5"}) {
+        const Result r = runTool(args, true);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_EQ(r.output.rfind("melvane-math: ", 0), 0u) << r.output;
+        EXPECT_EQ(std::count(r.output.begin(), r.output.end(), '\n'), 1) << r.output;
+    }
+}
+
+TEST(Cli, EvalPrintsOneJsonObject)
+{
+    const Result r = runTool("eval --ways 243 --coins 1 --stops 12,2,9,1,5", false);
+    EXPECT_EQ(r.status, 0);
+    ASSERT_FALSE(r.output.empty());
+    EXPECT_EQ(r.output.front(), '{');
+    EXPECT_EQ(r.output.substr(r.output.size() - 2), "}\n");
+    EXPECT_NE(r.output.find("\"spinwin\": 40"), std::string::npos);
+}
+
+TEST(Cli, SimulateWithoutATerminalPrintsNoProgressBar)
+{
+    const Result r = runTool("simulate --spins 1000 --ways 9 --coins 2 --payout 3 --seed 5", false);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.output.find('\r'), std::string::npos);
+    EXPECT_NE(r.output.find("Simulated 1,000 paid spins at 9 ways, 2 coins (stake 6 coins)"), std::string::npos)
+        << r.output;
+}
+
+} // namespace
