@@ -1,0 +1,142 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "machine/celltables.h"
+#include "machine/controls.h"
+#include "machine/globals.h"
+#include "machine/grid.h"
+#include "machine/reelstrips.h"
+#include "platform/host.h"
+
+namespace melvane {
+
+// The main window `melvane`: all machine state, every control the logic drives, the seven
+// timers, and the handlers of the buttons, keys and ticks. It reaches the world only through
+// its Host. Handlers of each subsystem live in that subsystem's folder.
+class Melvane {
+public:
+    explicit Melvane(Host &host);
+    Melvane(const Melvane &) = delete;
+    Melvane &operator=(const Melvane &) = delete;
+
+    Host &host() { return host_; }
+
+    // ---- program-wide settings and statistics of the current player
+    Globals g;
+
+    // ---- machine variables
+    std::int16_t coinbet = 0;
+    std::int16_t waysmult = 0;
+    std::int32_t spinwin = 0;
+    std::int32_t scatterwin = 0;
+    std::int16_t freespins = 0;
+    std::int16_t freespinsdone = 0;
+    std::int16_t freespinsover = 0;
+    std::int32_t freespinwin = 0;
+    std::int32_t freespincollected = 0;
+    std::int32_t gambleamount = 0;
+    std::int16_t cardcount = 0;
+    std::int16_t wildmult = 0;
+    std::int16_t autoplay = 0;
+    std::int16_t autoticks = 0;
+    std::int16_t autopause = 0;
+    std::int16_t keycount = 0;
+    std::int16_t playindex = 0;
+    std::int16_t autonotice = 0;
+    std::int16_t winstep = 0;
+    std::int32_t wincountvalue = 0;
+    std::int16_t respinroll = 0;
+    std::int16_t respinflag = 0;
+    std::int16_t wildframe = 0;
+    std::int16_t wildframeticks = 0;
+
+    // The ten cell tables, wildcell, scattercell and scattercode of the current spin.
+    SpinTables spin;
+    std::array<std::int16_t, kReels + 1> reelstop{}; // 1..5
+    std::array<std::int32_t, kReels + 1> reeltop{};  // 1..5, twips
+    // Where each strip picture is shown right now (moved by the landing animation).
+    std::array<std::int32_t, kReels + 1> reelPosition{};
+    std::array<bool, kReels + 1> scatterpaid{};
+
+    // Presentation state that lives as long as the window.
+    std::int16_t flashphase = 0;
+    std::int16_t flashstep = 0;
+    std::int16_t scatterframe = 0;
+    int animationLevel = 0;
+
+    // ---- controls
+    std::string caption = "Slots Melvane";
+    bool keyPreview = true;
+    std::string focus; // name of the control that has the focus; "" for the window itself
+
+    std::array<Button, 6> play;    // 1..5
+    std::array<Button, 6> payline; // 1..5
+    Button COINSIN, cmdfastmoney, takewin, doublebutton, autoplayon, autoplayoff;
+    Label pannomoney, PANELBANK, Lblcredit, LABLAST, lbllast, LABWIN, lblwin, lblcurrentwin, spinsleft;
+    PictureBox piclastbet, picthiswin;
+    std::array<PictureBox, kCells + 1> flasher; // 1..15
+    std::array<Control, kCells + 1> Shape;      // covers 4, 6, 7, 9, 10, 12, 13, 15
+    Control pandouble;
+    MenuItem mnuabout, mnuptble, mnuplayer, mnuexit;
+
+    Timer Tmrtick, tmrautospin, Timerflash, timerballflash, Timerscatter, Timerwincounter, Timerrespin;
+
+    // ---- bet, ways and the spin (machine/)
+    void paylineClick(int index);
+    void playClick(int index);
+    // The machine's own press of the bet button for `coinbet` (autoplay, the respin timer).
+    // Autoplay keeps the bet buttons locked, so this press goes to the play sequence directly;
+    // like a locked button it does nothing while a spin is running.
+    void pressPlayForCoinbet();
+    bool spinRunning() const { return playSequenceDepth_ > 0; }
+    void spinreels();
+    void resolvespin();
+    void freespinbusiness();
+    bool creditCovers() const { return static_cast<std::int64_t>(g.bank) >= stake(); }
+    std::int64_t stake() const { return static_cast<std::int64_t>(coinbet) * waysmult; }
+    static int playIndexFor(int coinbet);
+    void setCovers();
+
+    // ---- presentation (presentation/)
+    void tickTimerflash();
+    void tickTimerballflash();
+    void tickTimerscatter();
+    void tickTimerwincounter();
+    void tickTimerrespin();
+
+    // ---- credit, collect, keys and autoplay (play/)
+    void coinsinClick();
+    void fastmoneyClick();
+    void takewinClick();
+    // A character key while key preview is on; returns the key passed on to the focused control.
+    char keyPress(char key);
+    void autoplayonClick();
+    void autoplayoffClick();
+    void tickTmrautospin();
+    void tickTmrtick();
+
+    // Plays a clip when the sound is on.
+    void sound(ClipId clip, bool looped = false);
+    void showBank();
+
+private:
+    // One play sequence; true when autoplay asks for the next spin at once (after a loss).
+    bool runPlaySequence(int index);
+    void spinStartReset();
+    void reelStep(int reel);
+    void landReels(const std::array<bool, kReels + 1> &chimes);
+    void awardFreeSpins();
+    void countFreeSpin();
+    void chooseWinSound();
+    void settle();
+    void setAllPlayAndWays(bool enabled);
+    void moveReel(int reel, std::int32_t top);
+
+    Host &host_;
+    int playSequenceDepth_ = 0;
+};
+
+} // namespace melvane

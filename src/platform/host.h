@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace melvane {
+
+class Timer;
+class SettingsStore;
+
+// The 25 clips by resource number (101..126, no 118).
+enum class ClipId : int {
+    R101 = 101, R102, R103, R104, R105, R106, R107, R108, R109, R110, R111, R112, R113, R114, R115, R116, R117,
+    R119 = 119, R120, R121, R122, R123, R124, R125, R126,
+};
+
+enum class MessageIcon { Information, Critical };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+struct MessageBoxRequest {
+    std::string title;
+    std::string text;
+    MessageIcon icon = MessageIcon::Information;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageAnswer defaultAnswer = MessageAnswer::Ok;
+};
+
+enum class MousePointer { Default, Busy };
+
+// Everything the game core needs from the outside world. The core never reaches a window,
+// a clock, a generator, the sound device or the settings store any other way.
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // Runs what is pending now (timer ticks that are due, clicks, repaints): the game's yield.
+    virtual void processEvents() = 0;
+    // Keeps processing events until the monotonic clock reaches `deadlineMs`.
+    virtual void processEventsUntil(std::int64_t deadlineMs) = 0;
+    // Shows the moved reels, then blocks for `ms` without processing input.
+    virtual void sleep(int ms) = 0;
+    // Milliseconds on a clock that never goes back and never wraps at midnight.
+    virtual std::int64_t monotonicMs() = 0;
+
+    // A uniform draw in [0, 1) from one well-seeded generator.
+    virtual double uniform() = 0;
+
+    // Starts a clip from memory and returns at once; it cuts off any clip playing.
+    virtual void playClip(ClipId clip, bool looped) = 0;
+    virtual void stopClips() = 0;
+
+    virtual MessageAnswer showMessage(const MessageBoxRequest &request) = 0;
+    virtual SettingsStore &settings() = 0;
+    virtual void setMousePointer(MousePointer pointer) = 0;
+
+    // A timer of the game changed its enabled state; the host schedules its ticks.
+    virtual void timerChanged(Timer &timer) = 0;
+};
+
+} // namespace melvane

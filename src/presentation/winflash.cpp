@@ -1,0 +1,7 @@
+#include "machine/melvane.h"
+
+namespace melvane {
+
+void Melvane::tickTimerflash() {}
+
+} // namespace melvane
