@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "machine/celltables.h"
@@ -118,6 +119,10 @@ public:
     void tickTmrautospin();
     void tickTmrtick();
 
+    // Called at the end of every resolution whose outcome stands: a settled game, a counted
+    // free spin, or a completed bonus.
+    std::function<void()> onResolved;
+
     // Plays a clip when the sound is on.
     void sound(ClipId clip, bool looped = false);
     void showBank();
@@ -127,6 +132,8 @@ private:
     bool runPlaySequence(int index);
     void spinStartReset();
     void reelStep(int reel);
+    // Steps up to the payout control; false when the control discarded the outcome.
+    bool evaluateOutcome(std::array<bool, kReels + 1> &chimes);
     void landReels(const std::array<bool, kReels + 1> &chimes);
     void awardFreeSpins();
     void countFreeSpin();

@@ -99,7 +99,7 @@ void Melvane::freespinbusiness()
         host_.processEvents();
 }
 
-void Melvane::resolvespin()
+bool Melvane::evaluateOutcome(std::array<bool, kReels + 1> &chimes)
 {
     // A step whose arithmetic would overflow is skipped; the resolution yields and goes on.
     const auto check = [this](bool ok) {
@@ -107,7 +107,7 @@ void Melvane::resolvespin()
             host_.processEvents();
     };
 
-    std::array<bool, kReels + 1> chimes{};
+    chimes = {};
     scatterpaid = {};
     scatterwin = 0;
     spinwin = 0;
@@ -143,20 +143,36 @@ void Melvane::resolvespin()
     check(addChecked(g.bank, -stake()));
 
     const int payoutDraw = drawIndex(host_.uniform(), std::max<int>(1, g.machinepay));
-    if (!outcomeStands(payoutDraw, spinwin, stake())) {
-        // Discarded: undo the charge and draw a new outcome before anything is shown.
-        check(addChecked(g.wager, -stake()));
-        check(addChecked(g.total, -static_cast<std::int64_t>(spinwin)));
-        check(addChecked(g.bank, stake()));
-        check(addChecked(g.games, -1));
-        spinwin = 0;
-        spin.scattercode = 0;
-        Timerflash.stop();
-        Timerwincounter.stop();
-        spinreels();
-        return;
+    if (outcomeStands(payoutDraw, spinwin, stake()))
+        return true;
+    // Discarded before anything was shown: the charge is undone.
+    check(addChecked(g.wager, -stake()));
+    check(addChecked(g.total, -static_cast<std::int64_t>(spinwin)));
+    check(addChecked(g.bank, stake()));
+    check(addChecked(g.games, -1));
+    spinwin = 0;
+    spin.scattercode = 0;
+    Timerflash.stop();
+    Timerwincounter.stop();
+    return false;
+}
+
+void Melvane::resolvespin()
+{
+    std::array<bool, kReels + 1> chimes{};
+    // A discarded outcome is replaced at once by a new spin of all five reels. The machine
+    // starts the spin again and resolves it in a loop, so a run of discards cannot deepen the
+    // stack; what happens, and in which order, is the same as starting it from inside.
+    while (!evaluateOutcome(chimes)) {
+        spinStartReset();
+        for (int reel = 1; reel <= kReels; ++reel)
+            reelStep(reel);
     }
 
+    const auto check = [this](bool ok) {
+        if (!ok)
+            host_.processEvents();
+    };
     if (freespinsdone == freespins)
         showBank();
     host_.processEvents();
@@ -187,6 +203,8 @@ void Melvane::resolvespin()
         countFreeSpin();
     else
         settle();
+    if (onResolved)
+        onResolved();
 }
 
 void Melvane::landReels(const std::array<bool, kReels + 1> &chimes)

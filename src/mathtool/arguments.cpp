@@ -165,8 +165,15 @@ Command parseArguments(std::span<const std::string_view> args)
         return RtpCommand{o.has("--json")};
     }
     if (command == "simulate") {
-        const Options o(command, rest, {"--spins", "--ways", "--coins", "--payout", "--seed"}, {"--json"});
+        const Options o(command, rest, {"--spins", "--ways", "--coins", "--payout", "--seed", "--engine"}, {"--json"});
         SimulateCommand s;
+        if (o.has("--engine")) {
+            const std::string_view engine = o.required("--engine");
+            if (engine == "game")
+                s.engine = Engine::Game;
+            else if (engine != "model")
+                throw UsageError("--engine: " + quoted(engine) + " is not an engine; choose model or game");
+        }
         const std::string_view spins = o.required("--spins");
         if (spins.starts_with('-'))
             throw UsageError("--spins: " + quoted(spins) + " is negative; give a count of at least 1");
@@ -192,8 +199,10 @@ std::string usageText()
            "      what one set of stops pays, as JSON\n"
            "  melvane-math rtp [--json]\n"
            "      exact return to player of every ways and payout setting (full cycle)\n"
-           "  melvane-math simulate --spins N --ways W --coins C --payout P [--seed S] [--json]\n"
-           "      play N paid spins and compare the measured figures with the exact ones\n"
+           "  melvane-math simulate --spins N --ways W --coins C --payout P [--seed S] [--engine E] [--json]\n"
+           "      play N paid spins and compare the measured figures with the exact ones;\n"
+           "      engine 'model' (default) draws outcomes from the rules, 'game' plays the game\n"
+           "      itself in autoplay on a virtual clock\n"
            "\n"
            "  W: 3, 9, 27, 81 or 243 ways    C: 1, 2, 5, 10 or 20 coins per way\n"
            "  P: 5 (Realistic), 3 (Loose) or 2 (Dream Machine !!)    stops: 1..22 each\n";

@@ -33,7 +33,10 @@ struct RtpCommand {
 // The largest run `simulate` takes: about a quarter of an hour on one core.
 inline constexpr std::uint64_t kMaxSimulatedSpins = 10'000'000'000ULL;
 
+enum class Engine { Model, Game };
+
 struct SimulateCommand {
+    Engine engine = Engine::Model; // the mathematical model, or the game core itself
     std::uint64_t spins = 0;
     int waysmult = 25;
     int coinbet = 1;

@@ -7,6 +7,7 @@
 
 #include "machine/grid.h"
 #include "machine/payoutcontrol.h"
+#include "mathtool/gameengine.h"
 
 namespace melvane::mathtool {
 
@@ -248,6 +249,42 @@ std::string simulateText(const SimulateCommand &c, std::uint64_t seed, const Sim
     return out;
 }
 
+Json gameEngineReport(const SimulateCommand &c, std::uint64_t seed, const GameEngineResult &r, const RtpFigures &x,
+                      double seconds)
+{
+    return Json::Object{
+        {"engine", "game"},
+        {"spins", r.games},
+        {"ways", waysForWaysmult(c.waysmult)},
+        {"coins", c.coinbet},
+        {"stake", c.coinbet * c.waysmult},
+        {"payout", c.machinepay},
+        {"payoutName", payoutName(c.machinepay)},
+        {"seed", seed},
+        {"seconds", seconds},
+        {"virtualHours", r.virtualHours},
+        {"bonuses", r.bonuses},
+        {"totalReturn", Json::Object{{"measured", estimateJson(r.totalReturn)}, {"exact", x.totalReturn}}},
+    };
+}
+
+std::string gameEngineText(const SimulateCommand &c, std::uint64_t seed, const GameEngineResult &r,
+                           const RtpFigures &x, double seconds)
+{
+    std::string out = "Played the game itself in autoplay on a virtual clock: " + withThousands(r.games) +
+                      " paid spins at " + std::to_string(waysForWaysmult(c.waysmult)) + " ways, " +
+                      std::to_string(c.coinbet) + (c.coinbet == 1 ? " coin" : " coins") + ", payout " +
+                      std::string(payoutSettingName(c.machinepay)) + " (" + std::to_string(c.machinepay) +
+                      "), seed " + std::to_string(seed) + "\n";
+    out += format("%.2f s", seconds) + ", " +
+           format("%.0f paid spins/s", seconds > 0 ? static_cast<double>(r.games) / seconds : 0.0) + ", " +
+           format("%.1f hours of play", r.virtualHours) + ", " + withThousands(r.bonuses) + " bonuses\n\n";
+    out += "return to player (total / wager)  measured " + percent(r.totalReturn.value) + "  95% interval " +
+           interval(percent(r.totalReturn.low), percent(r.totalReturn.high)) + "  exact " + percent(x.totalReturn) +
+           ((x.totalReturn >= r.totalReturn.low && x.totalReturn <= r.totalReturn.high) ? "\n" : "  (outside)\n");
+    return out;
+}
+
 int run(const Command &command, std::ostream &out, std::ostream *progressTo)
 {
     if (std::holds_alternative<HelpCommand>(command)) {
@@ -265,6 +302,22 @@ int run(const Command &command, std::ostream &out, std::ostream *progressTo)
     }
     const auto &s = std::get<SimulateCommand>(command);
     const std::uint64_t seed = s.seed ? *s.seed : (std::uint64_t{std::random_device{}()} << 32) ^ std::random_device{}();
+    if (s.engine == Engine::Game) {
+        GameEngineRequest request;
+        request.spins = s.spins;
+        request.waysmult = s.waysmult;
+        request.coinbet = s.coinbet;
+        request.machinepay = s.machinepay;
+        request.seed = seed;
+        request.progress = ProgressBar(progressTo, s.spins);
+        const auto start = std::chrono::steady_clock::now();
+        const GameEngineResult result = playGameEngine(request);
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const RtpFigures exactFigures = exactRtp(enumerateOutcomes(OutcomeTable(s.waysmult)), s.machinepay);
+        out << (s.json ? gameEngineReport(s, seed, result, exactFigures, seconds).dump() + "\n"
+                       : gameEngineText(s, seed, result, exactFigures, seconds));
+        return 0;
+    }
     SimulationRequest request;
     request.spins = s.spins;
     request.waysmult = s.waysmult;

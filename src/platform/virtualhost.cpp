@@ -53,9 +53,12 @@ void VirtualHost::fire(Timer *timer)
 
 void VirtualHost::runPosted()
 {
-    while (!posted_.empty()) {
-        auto input = std::move(posted_.front());
-        posted_.pop_front();
+    for (;;) {
+        const auto due = std::find_if(posted_.begin(), posted_.end(), [this](const Posted &p) { return p.at <= now_; });
+        if (due == posted_.end())
+            return;
+        auto input = std::move(due->input);
+        posted_.erase(due);
         input();
     }
 }
@@ -64,9 +67,19 @@ void VirtualHost::advance(std::int64_t ms)
 {
     const std::int64_t target = now_ + ms;
     runPosted();
-    while (Timer *t = nextDue(target, {})) {
-        now_ = std::max(now_, scheduled_[t].due);
-        fire(t);
+    for (;;) {
+        Timer *t = nextDue(target, {});
+        std::int64_t next = t != nullptr ? scheduled_[t].due : target + 1;
+        for (const Posted &p : posted_)
+            if (p.at <= target && p.at < next) {
+                next = p.at;
+                t = nullptr;
+            }
+        if (next > target)
+            break;
+        now_ = std::max(now_, next);
+        if (t != nullptr)
+            fire(t);
         runPosted();
     }
     now_ = std::max(now_, target);

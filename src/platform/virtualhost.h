@@ -35,7 +35,9 @@ public:
     void queueStops(const Stops &stops);
     std::size_t queuedDraws() const { return uniforms_.size(); }
     // Runs `input` at the next processing of events, before any timer (a click or a key).
-    void post(std::function<void()> input) { posted_.push_back(std::move(input)); }
+    void post(std::function<void()> input) { postAt(now_, std::move(input)); }
+    // Runs `input` at the first processing of events once the clock has reached `atMs`.
+    void postAt(std::int64_t atMs, std::function<void()> input) { posted_.push_back({atMs, std::move(input)}); }
     void queueAnswer(MessageAnswer a) { answers_.push_back(a); }
 
     // ---- what the game did
@@ -82,7 +84,11 @@ private:
     std::uint64_t order_ = 0;
     std::map<Timer *, Scheduled> scheduled_;
     std::deque<double> uniforms_;
-    std::deque<std::function<void()>> posted_;
+    struct Posted {
+        std::int64_t at;
+        std::function<void()> input;
+    };
+    std::deque<Posted> posted_;
     std::deque<MessageAnswer> answers_;
     std::mt19937_64 engine_;
 };
