@@ -66,6 +66,13 @@ Melvane::Melvane(Host &host)
     takewin.setAction([this] { takewinClick(); });
     autoplayon.setAction([this] { autoplayonClick(); });
     autoplayoff.setAction([this] { autoplayoffClick(); });
+    doublebutton.setAction([this] { doublebuttonClick(); });
+    gamble.betred.setAction([this] { betredClick(); });
+    gamble.betblack.setAction([this] { betblackClick(); });
+    for (int i = 1; i <= 4; ++i)
+        gamble.suitbet[static_cast<std::size_t>(i)].setAction([this, i] { suitbetClick(i); });
+    gamble.cancelbet.setAction([this] { cancelbetClick(); });
+    mnuexit.setAction([this] { shutdown(); });
 
     // How the window looks before the first spin.
     pannomoney.hide();

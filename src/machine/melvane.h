@@ -10,6 +10,7 @@
 #include "machine/globals.h"
 #include "machine/grid.h"
 #include "machine/reelstrips.h"
+#include "gamble/gamblepanel.h"
 #include "platform/host.h"
 
 namespace melvane {
@@ -81,6 +82,7 @@ public:
     std::array<PictureBox, kCells + 1> flasher; // 1..15
     std::array<Control, kCells + 1> Shape;      // covers 4, 6, 7, 9, 10, 12, 13, 15
     Control pandouble;
+    GamblePanel gamble; // the controls inside pandouble and the strip of past cards
     MenuItem mnuabout, mnuptble, mnuplayer, mnuexit;
 
     Timer Tmrtick, tmrautospin, Timerflash, timerballflash, Timerscatter, Timerwincounter, Timerrespin;
@@ -100,6 +102,19 @@ public:
     std::int64_t stake() const { return static_cast<std::int64_t>(coinbet) * waysmult; }
     static int playIndexFor(int coinbet);
     void setCovers();
+
+    // ---- start-up and shutdown (machine/startup.cpp)
+    // The load of the window; false when the program must end at once (screen check failed).
+    bool load();
+    // The close box and "&Exit" alike: saves the profile and restores the screen.
+    void shutdown();
+
+    // ---- the gamble (gamble/)
+    void doublebuttonClick();
+    void betredClick();
+    void betblackClick();
+    void suitbetClick(int index);
+    void cancelbetClick();
 
     // ---- presentation (presentation/)
     void tickTimerflash();

@@ -57,6 +57,15 @@ public:
 
     // A timer of the game changed its enabled state; the host schedules its ticks.
     virtual void timerChanged(Timer &timer) = 0;
+
+    // Horizontal pixels per logical inch of the screen.
+    virtual int screenLogicalDpi() = 0;
+    // Loads the 25 clips into memory; a clip that cannot be loaded stays silent.
+    virtual void loadClips() = 0;
+    // Switches the screen to 800 x 600, remembering the mode in force; false if it could not.
+    virtual bool changeDisplayMode() = 0;
+    // Returns the screen to the mode that was in force before the game changed it.
+    virtual void restoreDisplayMode() = 0;
 };
 
 } // namespace melvane

@@ -69,6 +69,20 @@ public:
     SettingsStore &settings() override { return store; }
     void setMousePointer(MousePointer p) override { pointer = p; }
     void timerChanged(Timer &timer) override;
+    int screenLogicalDpi() override { return logicalDpi; }
+    void loadClips() override { ++clipLoads; }
+    bool changeDisplayMode() override
+    {
+        ++displayModeChanges;
+        return displayModeChangeWorks;
+    }
+    void restoreDisplayMode() override { ++displayModeRestores; }
+
+    int logicalDpi = 96;
+    int clipLoads = 0;
+    int displayModeChanges = 0;
+    int displayModeRestores = 0;
+    bool displayModeChangeWorks = true;
 
 private:
     struct Scheduled {
