@@ -91,8 +91,8 @@ public:
     void paylineClick(int index);
     void playClick(int index);
     // The machine's own press of the bet button for `coinbet` (autoplay, the respin timer).
-    // Autoplay keeps the bet buttons locked, so this press goes to the play sequence directly;
-    // like a locked button it does nothing while a spin is running.
+    // Autoplay keeps the bet buttons locked, so this press goes to the play sequence directly.
+    // Neither this nor a click starts a spin while one is running.
     void pressPlayForCoinbet();
     bool spinRunning() const { return playSequenceDepth_ > 0; }
     void spinreels();

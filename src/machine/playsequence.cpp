@@ -39,6 +39,10 @@ void Melvane::paylineClick(int index)
 
 void Melvane::playClick(int index)
 {
+    // A spin never starts inside another: a click that reaches a bet button unlocked in the
+    // middle of a spin (autoplay switched off during it) waits for nothing and does nothing.
+    if (spinRunning())
+        return;
     // Autoplay's next spin after a loss follows at once; it runs here, after the sequence that
     // asked for it, rather than nested inside it, so a long losing streak cannot deepen the stack.
     int i = index;
@@ -49,7 +53,7 @@ void Melvane::playClick(int index)
 void Melvane::pressPlayForCoinbet()
 {
     const int i = playIndexFor(coinbet);
-    if (i != 0 && !spinRunning())
+    if (i != 0)
         playClick(i);
 }
 

@@ -199,6 +199,19 @@ TEST_F(PaidSpin, PressOfALockedPlayButtonDuringASpinDoesNothing)
     EXPECT_EQ(m.coinbet, 1);
 }
 
+TEST_F(PaidSpin, BetButtonUnlockedDuringASpinStartsNoSpinInsideIt)
+{
+    // Switching autoplay off in the middle of a spin unlocks the bet buttons at once.
+    host.post([this] {
+        m.play[2].setEnabled(true);
+        m.play[2].press();
+    });
+    spinWith(kLosingStops);
+    EXPECT_EQ(m.g.games, 1);
+    EXPECT_EQ(m.coinbet, 1);
+    EXPECT_EQ(host.sleeps, 169u);
+}
+
 struct AnimationCase {
     int reelspeed;
     int spinningFrames;
