@@ -49,6 +49,7 @@ void Melvane::autoplayonClick()
         host_.showMessage({kNoticeTitle, noticeText(), MessageIcon::Information});
     autonotice = -1;
     host_.settings().setValue(kNoticeApplication, kNoticeSection, kNoticeKey, kNoticeShown);
+    host_.settings().flush();
     tmrautospin.start();
     mnuplayer.setEnabled(false);
     mnuabout.setEnabled(false);
