@@ -81,7 +81,7 @@ using Label = Control;
 using Shape = Control;
 using MenuItem = Button;
 
-enum class ImageList { None, ImageList3, ImageList1 };
+enum class ImageList { None, ImageList3, ImageList1, Cards };
 
 // A picture from one of the window's image lists, optionally with a second one laid over it
 // (white is transparent in ImageList3, so a badge over a note shows both).

@@ -39,9 +39,9 @@ void Melvane::paylineClick(int index)
 
 void Melvane::playClick(int index)
 {
-    // A spin never starts inside another: a click that reaches a bet button unlocked in the
-    // middle of a spin (autoplay switched off during it) waits for nothing and does nothing.
-    if (spinRunning())
+    // A spin never starts inside another (a bet button unlocked in the middle of a spin by
+    // switching autoplay off) nor under an open gamble, whose stake it would lose.
+    if (spinRunning() || pandouble.visible())
         return;
     // Autoplay's next spin after a loss follows at once; it runs here, after the sequence that
     // asked for it, rather than nested inside it, so a long losing streak cannot deepen the stack.

@@ -53,14 +53,19 @@ void VirtualHost::fire(Timer *timer)
 
 void VirtualHost::runPosted()
 {
-    for (;;) {
-        const auto due = std::find_if(posted_.begin(), posted_.end(), [this](const Posted &p) { return p.at <= now_; });
-        if (due == posted_.end())
-            return;
-        auto input = std::move(due->input);
-        posted_.erase(due);
-        input();
+    // Only what was pending when events began to be processed: input posted by input waits for
+    // the next processing, as a click made during a handler does.
+    std::deque<Posted> pending;
+    for (auto it = posted_.begin(); it != posted_.end();) {
+        if (it->at <= now_) {
+            pending.push_back(std::move(*it));
+            it = posted_.erase(it);
+        } else {
+            ++it;
+        }
     }
+    for (Posted &p : pending)
+        p.input();
 }
 
 void VirtualHost::advance(std::int64_t ms)

@@ -42,6 +42,9 @@ std::string noticeText()
 // Switches autoplay on (explaining it the first time ever) and spins at once.
 void Melvane::autoplayonClick()
 {
+    // Autoplay would spin under an open gamble and lose what is at risk.
+    if (pandouble.visible())
+        return;
     // Keys would otherwise reach the window and spin beside the autoplay.
     keyPreview = false;
     readStored(autonotice, host_.settings().value(kNoticeApplication, kNoticeSection, kNoticeKey));
