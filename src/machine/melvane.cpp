@@ -27,7 +27,7 @@ Melvane::Melvane(Host &host)
       pannomoney("pannomoney", "Not Enough Credit For This Bet !!", {1320, 3000, 7005, 495}),
       PANELBANK("PANELBANK"), Lblcredit("Lblcredit"), LABLAST("LABLAST"), lbllast("lbllast"), LABWIN("LABWIN"),
       lblwin("lblwin"), lblcurrentwin("lblcurrentwin"), spinsleft("spinsleft", "", {2000, 7500, 8000, 645}),
-      piclastbet("piclastbet"), picthiswin("picthiswin"), pandouble("pandouble", "", {3600, 975, 3840, 5655}),
+      piclastbet("piclastbet", "LAST BET"), picthiswin("picthiswin", "THIS WIN"), pandouble("pandouble", "", {3600, 975, 3840, 5655}),
       mnuabout("mnuabout", "&About"), mnuptble("mnuptble", "&Paytable"), mnuplayer("mnuplayer", "&Options"),
       mnuexit("mnuexit", "&Exit"), Tmrtick("Tmrtick", timing::kTmrtickMs),
       tmrautospin("tmrautospin", timing::kTmrautospinMs), Timerflash("Timerflash", timing::kPresentationTimerMs),

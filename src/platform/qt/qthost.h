@@ -1,0 +1,68 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <random>
+
+#include <QElapsedTimer>
+#include <QObject>
+
+#include "platform/host.h"
+
+class QTimer;
+
+namespace melvane {
+
+class ClipPlayer;
+
+// The real host: Qt's event loop, precise window timers, the platform's settings store, the
+// sound device, message boxes and the mouse pointer.
+class QtHost : public QObject, public Host {
+public:
+    // `random` replaces the generator, for tests that script the stops of the real window.
+    explicit QtHost(SettingsStore &store, std::function<double()> random = {});
+    ~QtHost() override;
+
+    void setClipPlayer(ClipPlayer *player) { player_ = player; }
+    // Called before events are processed, before every frame pause and after every tick, so the
+    // window can show what the game changed.
+    void setRefresh(std::function<void()> refresh) { refresh_ = std::move(refresh); }
+    // Called at every frame pause of the landing animation to repaint the reels at once.
+    void setRepaintReels(std::function<void()> repaint) { repaintReels_ = std::move(repaint); }
+
+    void processEvents() override;
+    void processEventsUntil(std::int64_t deadlineMs) override;
+    void sleep(int ms) override;
+    std::int64_t monotonicMs() override { return clock_.elapsed(); }
+    double uniform() override;
+    void playClip(ClipId clip, bool looped) override;
+    void stopClips() override;
+    MessageAnswer showMessage(const MessageBoxRequest &request) override;
+    SettingsStore &settings() override { return store_; }
+    void setMousePointer(MousePointer pointer) override;
+    void timerChanged(Timer &timer) override;
+    int screenLogicalDpi() override;
+    void loadClips() override;
+    bool changeDisplayMode() override;
+    void restoreDisplayMode() override;
+
+private:
+    void refresh()
+    {
+        if (refresh_)
+            refresh_();
+    }
+
+    SettingsStore &store_;
+    std::function<double()> random_;
+    std::mt19937_64 engine_;
+    QElapsedTimer clock_;
+    ClipPlayer *player_ = nullptr;
+    std::function<void()> refresh_;
+    std::function<void()> repaintReels_;
+    std::map<Timer *, QTimer *> timers_;
+    bool busyPointer_ = false;
+};
+
+} // namespace melvane
