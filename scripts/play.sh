@@ -3,5 +3,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh release
-# Until the machine has its window, show what it pays.
-exec build/release/src/melvane-math rtp "$@"
+exec build/release/src/melvane "$@"

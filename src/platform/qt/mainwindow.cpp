@@ -49,7 +49,7 @@ const QString kMeterStyle = QStringLiteral(
     "QLabel { color: #ffd54a; background: #160808; border: 2px solid #b8892c; border-radius: 6px;"
     " font-family: 'DejaVu Sans'; font-weight: bold; font-size: 18px; }");
 const QString kMoneyStyle = QStringLiteral(
-    "QLabel { color: #f3e6c4; background: transparent; font-family: 'DejaVu Sans'; font-size: 13px; }");
+    "QLabel { color: #f3e6c4; background: transparent; font-family: 'DejaVu Sans'; font-size: 12px; }");
 const QString kHeadingStyle = QStringLiteral(
     "QLabel { color: #e9c46a; background: transparent; font-family: 'DejaVu Sans'; font-weight: bold;"
     " font-size: 11px; letter-spacing: 2px; }");
@@ -150,19 +150,19 @@ MainWindow::MainWindow(Melvane &machine, QtHost &host, const Pictures &pictures)
     // The title plate stands in the middle of the top; the meters keep to its sides.
     auto *creditHeading = new QLabel(QStringLiteral("CREDIT"), surface_);
     creditHeading->setStyleSheet(kHeadingStyle);
-    creditHeading->setGeometry(62, 4, 180, 14);
-    addLabel(m_.PANELBANK, surface_, {58, 18, 186, 30}, kMeterStyle);
-    addLabel(m_.Lblcredit, surface_, {58, 48, 186, 18}, kMoneyStyle);
-    addPicture(m_.piclastbet, surface_, {556, 4, 92, 14});
-    addPicture(m_.picthiswin, surface_, {556, 4, 92, 14});
-    addLabel(m_.LABLAST, surface_, {556, 18, 92, 30}, kMeterStyle);
-    addLabel(m_.lbllast, surface_, {556, 48, 92, 18}, kMoneyStyle);
-    addLabel(m_.lblcurrentwin, surface_, {556, 18, 92, 30}, kMeterStyle);
+    creditHeading->setGeometry(62, 3, 180, 12);
+    addLabel(m_.PANELBANK, surface_, {58, 15, 186, 28}, kMeterStyle);
+    addLabel(m_.Lblcredit, surface_, {58, 43, 186, 14}, kMoneyStyle);
+    addPicture(m_.piclastbet, surface_, {556, 3, 92, 12});
+    addPicture(m_.picthiswin, surface_, {556, 3, 92, 12});
+    addLabel(m_.LABLAST, surface_, {556, 15, 92, 28}, kMeterStyle);
+    addLabel(m_.lbllast, surface_, {556, 43, 92, 14}, kMoneyStyle);
+    addLabel(m_.lblcurrentwin, surface_, {556, 15, 92, 28}, kMeterStyle);
     auto *winHeading = new QLabel(QStringLiteral("WIN"), surface_);
     winHeading->setStyleSheet(kHeadingStyle);
-    winHeading->setGeometry(660, 4, 130, 14);
-    addLabel(m_.LABWIN, surface_, {654, 18, 136, 30}, kMeterStyle);
-    addLabel(m_.lblwin, surface_, {654, 48, 136, 18}, kMoneyStyle);
+    winHeading->setGeometry(660, 3, 130, 12);
+    addLabel(m_.LABWIN, surface_, {654, 15, 136, 28}, kMeterStyle);
+    addLabel(m_.lblwin, surface_, {654, 43, 136, 14}, kMoneyStyle);
 
     addLabel(m_.pannomoney, surface_, toPixels(m_.pannomoney.geometry()), kPanelStyle);
     addLabel(m_.spinsleft, surface_, toPixels(m_.spinsleft.geometry()), kPanelStyle);
