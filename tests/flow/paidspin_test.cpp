@@ -9,16 +9,8 @@ namespace {
 using testing_support::GameFixture;
 using testing_support::kK40Stops;
 using testing_support::kLosingStops;
+using testing_support::runningTimers;
 
-std::set<std::string> runningTimers(Melvane &m)
-{
-    std::set<std::string> names;
-    for (Timer *t : {&m.Tmrtick, &m.tmrautospin, &m.Timerflash, &m.timerballflash, &m.Timerscatter,
-                     &m.Timerwincounter, &m.Timerrespin})
-        if (t->enabled())
-            names.insert(t->name());
-    return names;
-}
 
 class PaidSpin : public GameFixture {};
 

@@ -8,15 +8,6 @@
 namespace melvane {
 namespace {
 
-std::set<std::string> running(Melvane &m)
-{
-    std::set<std::string> names;
-    for (Timer *t : {&m.Tmrtick, &m.tmrautospin, &m.Timerflash, &m.timerballflash, &m.Timerscatter,
-                     &m.Timerwincounter, &m.Timerrespin})
-        if (t->enabled())
-            names.insert(t->name());
-    return names;
-}
 
 struct Watch {
     std::uint64_t resolutions = 0;
@@ -57,9 +48,9 @@ void check(Melvane &m, Watch &w)
         expected.insert({"tmrautospin", "Timerwincounter"});
     if (m.autoplay > 0 && !bonusRunning)
         expected.insert("tmrautospin");
-    if (running(m) != expected) {
+    if (testing_support::runningTimers(m) != expected) {
         std::string have, want;
-        for (const auto &n : running(m))
+        for (const auto &n : testing_support::runningTimers(m))
             have += n + " ";
         for (const auto &n : expected)
             want += n + " ";

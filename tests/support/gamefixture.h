@@ -1,5 +1,8 @@
 #pragma once
 
+#include <set>
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "machine/melvane.h"
@@ -44,6 +47,17 @@ protected:
         m.play[static_cast<std::size_t>(index)].press();
     }
 };
+
+// Names of the window's timers that are running.
+inline std::set<std::string> runningTimers(Melvane &m)
+{
+    std::set<std::string> names;
+    for (Timer *t : {&m.Tmrtick, &m.tmrautospin, &m.Timerflash, &m.timerballflash, &m.Timerscatter,
+                     &m.Timerwincounter, &m.Timerrespin})
+        if (t->enabled())
+            names.insert(t->name());
+    return names;
+}
 
 // Stops of some outcomes, worked out from the strips.
 inline constexpr Stops kLosingStops = {2, 10, 3, 2, 2};     // nothing pays, no Scatter, no Wild
