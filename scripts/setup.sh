@@ -11,6 +11,8 @@ packages=(
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins
   xvfb xauth fonts-dejavu-core
+  g++-mingw-w64-x86-64
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -125,8 +125,13 @@ void win(Melvane &m, const Bet &bet)
 {
     GamblePanel &p = m.gamble;
     m.sound(winClip(bet));
-    // A doubling past 32 bits is skipped: the amount at risk stays as it was.
-    assignChecked(m.gambleamount, static_cast<std::int64_t>(m.gambleamount) * pays(bet));
+    // A doubling past 32 bits is skipped: the amount at risk stays as it was. So is one that the
+    // credit could not take back: the amount is out of the credit while it is at risk, and a
+    // collect that did not fit would lose all of it.
+    const std::int64_t multiplied = static_cast<std::int64_t>(m.gambleamount) * pays(bet);
+    std::int32_t collectedCredit = 0;
+    if (assignChecked(collectedCredit, static_cast<std::int64_t>(m.g.bank) + multiplied))
+        assignChecked(m.gambleamount, multiplied);
     setBetButtons(p, true);
     showOdds(m);
     slideBanner(p.gamblewin);
@@ -152,6 +157,7 @@ void lose(Melvane &m)
     m.LABWIN.setCaption(kNoWin);
     m.lblwin.setCaption(kBlankWin);
     leaveGamble(m);
+    m.saveSettled();
 }
 
 // A click on a gamble button while a card is being resolved waits for that card; true if it
@@ -284,6 +290,7 @@ void Melvane::cancelbetClick()
     LABWIN.setCaption(std::to_string(gambleamount));
     lblwin.setCaption(moneyCaption(gambleamount));
     leaveGamble(*this);
+    saveSettled();
 }
 
 } // namespace melvane

@@ -142,6 +142,11 @@ public:
     void sound(ClipId clip, bool looped = false);
     void showBank();
 
+    // Writes the current player's profile at a point where the books are whole: the end of a
+    // settled paid game, a collect, the end of a gamble. A crash then costs at most the game
+    // in play, never credit that was already shown as won.
+    void saveSettled();
+
 private:
     // One play sequence; true when autoplay asks for the next spin at once (after a loss).
     bool runPlaySequence(int index);
@@ -157,8 +162,19 @@ private:
     void setAllPlayAndWays(bool enabled);
     void moveReel(int reel, std::int32_t top);
 
+    // Which parts of the charge of the spin being resolved were made: a meter that was full
+    // kept its value, and then neither a discarded outcome nor a free spin's refund may take
+    // back what it never got.
+    struct Charge {
+        bool total = false;
+        bool wager = false;
+        bool games = false;
+        bool bank = false;
+    };
+
     Host &host_;
     int playSequenceDepth_ = 0;
+    Charge charged_;
 };
 
 } // namespace melvane

@@ -82,7 +82,8 @@ bool Melvane::runPlaySequence(int index)
         wildframe = 0;
         freespincollected = 0;
         gambleamount = 0;
-        freespinwin = 0;
+        // `freespinwin` is 0 here, unless collect could not add a bonus total to a full credit:
+        // that total waits for the next collect rather than being lost at the next spin.
         wincountvalue = 0;
         winstep = 0;
         if (index >= 1 && index <= 5)

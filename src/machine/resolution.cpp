@@ -137,19 +137,25 @@ bool Melvane::evaluateOutcome(std::array<bool, kReels + 1> &chimes)
         freespinbusiness();
 
     // Charge the stake and count the game; free spins are refunded by the free-spin count.
-    check(addChecked(g.total, spinwin));
-    check(addChecked(g.wager, stake()));
-    check(addChecked(g.games, 1));
-    check(addChecked(g.bank, -stake()));
+    charged_ = {};
+    check(charged_.total = addChecked(g.total, spinwin));
+    check(charged_.wager = addChecked(g.wager, stake()));
+    check(charged_.games = addChecked(g.games, 1));
+    check(charged_.bank = addChecked(g.bank, -stake()));
 
     const int payoutDraw = drawIndex(host_.uniform(), std::max<int>(1, g.machinepay));
     if (outcomeStands(payoutDraw, spinwin, stake()))
         return true;
-    // Discarded before anything was shown: the charge is undone.
-    check(addChecked(g.wager, -stake()));
-    check(addChecked(g.total, -static_cast<std::int64_t>(spinwin)));
-    check(addChecked(g.bank, stake()));
-    check(addChecked(g.games, -1));
+    // Discarded before anything was shown: the charge is undone, as far as it was made.
+    if (charged_.wager)
+        check(addChecked(g.wager, -stake()));
+    if (charged_.total)
+        check(addChecked(g.total, -static_cast<std::int64_t>(spinwin)));
+    if (charged_.bank)
+        check(addChecked(g.bank, stake()));
+    if (charged_.games)
+        check(addChecked(g.games, -1));
+    charged_ = {};
     spinwin = 0;
     spin.scattercode = 0;
     Timerflash.stop();
@@ -323,9 +329,12 @@ void Melvane::countFreeSpin()
         return;
     }
     Timerwincounter.start();
-    addChecked(g.wager, -stake());
-    addChecked(g.games, -1);
-    addChecked(g.bank, stake());
+    if (charged_.wager)
+        addChecked(g.wager, -stake());
+    if (charged_.games)
+        addChecked(g.games, -1);
+    if (charged_.bank)
+        addChecked(g.bank, stake());
     Timerrespin.start();
 }
 
@@ -349,7 +358,8 @@ void Melvane::chooseWinSound()
 
 void Melvane::settle()
 {
-    if (!addChecked(g.bank, spinwin))
+    const bool credited = addChecked(g.bank, spinwin);
+    if (!credited)
         host_.processEvents();
     if (spinwin < 1) {
         LABWIN.setCaption("No Win");
@@ -359,6 +369,11 @@ void Melvane::settle()
     }
     if (spinwin > 0 && freespins < 1 && autoplay == 0)
         doublebutton.setEnabled(true);
+    // A win a full credit could not take is not in the credit, so it cannot be staked either:
+    // the gamble would take coins out of the credit that the win never put there.
+    if (!credited)
+        doublebutton.setEnabled(false);
+    saveSettled();
 }
 
 } // namespace melvane

@@ -76,9 +76,19 @@ bool Melvane::load()
 // to its own mode; the window layer then ends the program.
 void Melvane::shutdown()
 {
+    // A win still at risk in the gamble goes back to the credit, as a collect would take it:
+    // closing the window must not throw it away.
+    if (pandouble.visible())
+        cancelbetClick();
     sound(ClipId::R115);
     saveprofile(*this);
     host_.restoreDisplayMode();
 }
+
+// The same save as at shutdown, in the same format, flushed once. It is made only where nothing
+// is on its way between the meters (no spin half charged, no bonus total waiting to be
+// collected, no win at risk in the gamble), so a program killed at any moment leaves the
+// profile as the player last saw a game end.
+void Melvane::saveSettled() { saveprofile(*this); }
 
 } // namespace melvane

@@ -11,7 +11,8 @@ namespace {
 void writeString(std::string &out, const std::string &s)
 {
     out += '"';
-    for (unsigned char c : s) {
+    for (const char ch : s) {
+        const auto c = static_cast<unsigned char>(ch);
         switch (c) {
         case '"':
             out += "\\\"";

@@ -58,14 +58,18 @@ void Melvane::takewinClick()
     lblcurrentwin.hide();
     LABWIN.setCaption(std::to_string(freespinwin));
     lblwin.setCaption(moneyCaption(freespinwin));
-    addChecked(g.bank, freespinwin);
+    // A total that would take the credit past its 32-bit limit is not added; it is not thrown
+    // away either: it stays in `freespinwin` (the win meter shows it) until a later collect can
+    // take it whole. Only what reached the credit may be staked by the gamble.
+    const bool credited = addChecked(g.bank, freespinwin);
     showBank();
-    // The gamble may stake what was just collected.
-    freespincollected = freespinwin;
+    freespincollected = credited ? freespinwin : 0;
     host_.processEvents();
 
-    freespinwin = 0;
+    if (credited)
+        freespinwin = 0;
     spinsleft.hide();
+    saveSettled();
     for (int i = 1; i <= 5; ++i) {
         play[static_cast<std::size_t>(i)].setEnabled(true);
         play[static_cast<std::size_t>(i)].show();

@@ -9,10 +9,11 @@
 namespace melvane {
 
 // A stored text as a whole number: an optional minus sign and decimal digits, nothing else.
-// Anything else (empty, blanks, "abc", "1.5", too many digits) is not a number.
+// Anything else (empty, blanks, "abc", "1.5", a value beyond 64 bits) is not a number. Leading
+// zeros are digits like any other, however many there are.
 inline std::optional<std::int64_t> parseStoredWhole(const std::string &text)
 {
-    if (text.empty() || text.size() > 20)
+    if (text.empty())
         return std::nullopt;
     const char *begin = text.data();
     const char *end = text.data() + text.size();

@@ -377,7 +377,7 @@ TEST_F(Gamble, AnAmountThatWouldPassThirtyTwoBitsIsSkippedAndItsCaptionKept)
         SCOPED_TRACE(c.what);
         m.gamble.lblblackred.setCaption("kept");
         m.gamble.lblsuit.setCaption("kept");
-        open(c.staked, c.staked + 10);
+        open(c.staked, c.staked); // nothing else in the credit, so only the 32 bits limit the amount
         EXPECT_EQ(m.gamble.lblblackred.caption(), c.colourOnEntry);
         EXPECT_EQ(m.gamble.lblsuit.caption(), c.suitOnEntry);
 
@@ -388,18 +388,21 @@ TEST_F(Gamble, AnAmountThatWouldPassThirtyTwoBitsIsSkippedAndItsCaptionKept)
         EXPECT_EQ(m.gamble.risklab.caption(), "At Risk  " + std::to_string(c.amountAfter));
         EXPECT_EQ(m.gamble.lblblackred.caption(), c.colourAfter);
         EXPECT_EQ(m.gamble.lblsuit.caption(), c.suitAfter);
-        EXPECT_EQ(m.g.bank, 10);
+        EXPECT_EQ(m.g.bank, 0);
         m.gamble.cancelbet.press();
+        EXPECT_EQ(m.g.bank, c.amountAfter);
     }
 }
 
-TEST_F(Gamble, CollectingIntoACreditThatWouldOverflowLeavesTheCreditAsItWas)
+TEST_F(Gamble, AWinTheFullCreditCouldNotTakeBackKeepsTheAmountAtRiskSoCollectingLosesNothing)
 {
     open(150, kMaxCoins);
     bet(Press::Red, 1);
+    EXPECT_EQ(m.gambleamount, 150);
+    EXPECT_TRUE(m.pandouble.visible()); // still a win: the player may go on or take it
     m.gamble.cancelbet.press();
-    EXPECT_EQ(m.g.bank, kMaxCoins - 150);
-    EXPECT_EQ(m.LABWIN.caption(), "300");
+    EXPECT_EQ(m.g.bank, kMaxCoins);
+    EXPECT_EQ(m.LABWIN.caption(), "150");
     EXPECT_FALSE(m.pandouble.visible());
 }
 
@@ -517,6 +520,19 @@ TEST_F(GambleGuards, TheGambleDoesNotOpenUnderAutoplayNorInTheMiddleOfASpin)
     m.doublebutton.press();
     EXPECT_EQ(m.g.bank, bank);
     EXPECT_EQ(m.gambleamount, 40);
+}
+
+TEST_F(GambleGuards, ClosingTheWindowDuringAGambleCreditsTheAmountAtRisk)
+{
+    spinWith(kK40Stops);
+    m.doublebutton.press();
+    ASSERT_TRUE(m.pandouble.visible());
+    ASSERT_EQ(m.g.bank, 1015 - 40);
+    m.g.playernumber = "1";
+    m.shutdown();
+    EXPECT_FALSE(m.pandouble.visible());
+    EXPECT_EQ(m.g.bank, 1015);
+    EXPECT_EQ(host.store.value("keys", "player1", "bank"), std::optional<std::string>("1015"));
 }
 
 TEST_F(GambleGuards, NeitherAutoplayNorTheMachineSpinsUnderAnOpenGamble)

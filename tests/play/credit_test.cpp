@@ -212,7 +212,7 @@ TEST_F(Collect, CollectWithSoundOffIsSilent)
     EXPECT_EQ(m.g.bank, 1500);
 }
 
-TEST_F(Collect, CollectIntoAFullCreditLeavesTheCreditAsItWas)
+TEST_F(Collect, CollectIntoAFullCreditLeavesTheCreditAsItWasAndKeepsTheTotalForLater)
 {
     m.g.bank = kMaxCoins - 100;
     completeRound(1000);
@@ -222,8 +222,10 @@ TEST_F(Collect, CollectIntoAFullCreditLeavesTheCreditAsItWas)
     EXPECT_EQ(m.g.bank, kMaxCoins - 100);
     EXPECT_EQ(m.PANELBANK.caption(), std::to_string(kMaxCoins - 100));
     EXPECT_EQ(m.LABWIN.caption(), "1000");
-    EXPECT_EQ(m.freespincollected, 1000);
-    EXPECT_EQ(m.freespinwin, 0);
+    EXPECT_EQ(m.freespinwin, 1000) << "the total that did not fit is kept, not thrown away";
+    EXPECT_EQ(m.freespincollected, 0) << "nothing reached the credit, so the gamble has nothing to stake";
+    EXPECT_EQ(m.freespins, 0) << "the round is over all the same";
+    EXPECT_FALSE(m.takewin.visible());
 }
 
 TEST_F(Collect, PendingEventsDuringCollectSeeTheCreditBeforeTheTotalIsCleared)

@@ -151,6 +151,8 @@ INSTANTIATE_TEST_SUITE_P(
         SpoiledValue{"hexadecimal", "bank", "0x10", "0"},
         SpoiledValue{"a negative bank", "bank", "-250", "-250"},
         SpoiledValue{"eleven digits for a 32-bit value", "games", "99999999999", "0"},
+        SpoiledValue{"a small number behind twenty-one zeros", "games", "0000000000000000000001770", "1770"},
+        SpoiledValue{"a number far beyond 64 bits", "games", "123456789012345678901234567890", "0"},
         SpoiledValue{"one past the 32-bit range", "wager", "2147483648", "0"},
         SpoiledValue{"the largest 32-bit value", "wager", "2147483647", "2147483647"},
         SpoiledValue{"the smallest 32-bit value", "total", "-2147483648", "-2147483648"},

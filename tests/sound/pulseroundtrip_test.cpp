@@ -64,6 +64,12 @@ class PulseAudioRoundTrip : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
+        // The round trip measures when sound reaches a sink, so a busy machine can fail it;
+        // it runs when asked for, not in every test run.
+        if (qEnvironmentVariableIntValue("MELVANE_AUDIO_ROUNDTRIP") != 1) {
+            skipReason = QStringLiteral("set MELVANE_AUDIO_ROUNDTRIP=1 to play the clips through a PulseAudio null sink");
+            return;
+        }
         for (const char *tool : {"pulseaudio", "pacat", "parec"}) {
             if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
                 skipReason = QStringLiteral("%1 is not installed (packages pulseaudio, pulseaudio-utils)").arg(tool);

@@ -2,8 +2,9 @@
 
 namespace melvane {
 
-// Desktops other than Windows change resolution through their own settings, never a game.
-bool setdisplaymode() { return false; }
+// Desktops other than Windows change resolution through their own settings, never a game;
+// the windows are still moved to the top-left corner by the caller.
+bool setdisplaymode(int, int) { return false; }
 void restoredisplaymode() {}
 
 } // namespace melvane

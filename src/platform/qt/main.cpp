@@ -13,6 +13,7 @@
 #include "platform/qt/pictures/pictures.h"
 #include "platform/qt/qsettingsstore.h"
 #include "platform/qt/qthost.h"
+#include "platform/qt/sidewindows.h"
 
 namespace {
 int signalPipe[2] = {-1, -1};
@@ -37,6 +38,8 @@ int main(int argc, char **argv)
     melvane::Melvane machine(host);
     const melvane::Pictures pictures(app.devicePixelRatio());
     melvane::MainWindow window(machine, host, pictures);
+    // The options, pay-table and about windows; the exact returns start working out now.
+    melvane::SideWindows sideWindows(machine, window, host, pictures);
     host.setRefresh([&window] { window.refresh(); });
     host.setRepaintReels([&window] { window.repaintReels(); });
 

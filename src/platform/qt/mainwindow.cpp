@@ -178,21 +178,25 @@ MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
 
 void MainWindow::buildMenu()
 {
-    const auto entry = [this](MenuItem &item, const char *key) {
+    // A menu entry presses its item in the game, so an entry the game has disabled stays dead
+    // even when a shortcut or the platform's menu triggers it.
+    const auto entry = [this](MenuItem &item, std::function<void()> choose) {
         QAction *action = menuBar()->addAction(QString::fromStdString(item.caption()));
-        connect(action, &QAction::triggered, this, [this, key] {
-            if (std::string(key) == "exit")
-                close();
-            else if (menuHandler_)
-                menuHandler_(key);
+        action->setObjectName(QString::fromStdString(item.name()));
+        connect(action, &QAction::triggered, this, [this, choose = std::move(choose)] {
+            choose();
             refresh();
         });
         bindings_.push_back({&item, nullptr, ~0u, [action, &item] { action->setEnabled(item.enabled()); }});
     };
-    entry(m_.mnuabout, "about");
-    entry(m_.mnuptble, "paytable");
-    entry(m_.mnuplayer, "options");
-    entry(m_.mnuexit, "exit");
+    entry(m_.mnuabout, [this] { m_.mnuabout.press(); });
+    entry(m_.mnuptble, [this] { m_.mnuptble.press(); });
+    entry(m_.mnuplayer, [this] { m_.mnuplayer.press(); });
+    // Exit closes the window, which runs the shutdown once, as the close box does.
+    entry(m_.mnuexit, [this] {
+        if (m_.mnuexit.enabled())
+            close();
+    });
 }
 
 void MainWindow::buildGamblePanel()
@@ -327,8 +331,32 @@ void MainWindow::onClick(Button &button)
     refresh();
 }
 
+void MainWindow::addSideWindow(std::function<void()> refresh, std::function<bool()> blocksInput)
+{
+    sideWindows_.push_back({std::move(refresh), std::move(blocksInput)});
+}
+
+void MainWindow::removeSideWindows()
+{
+    sideWindows_.clear();
+    setEnabled(true);
+}
+
 void MainWindow::refresh()
 {
+    // Showing a side window can deliver events that ask for a refresh again; the side windows
+    // are brought up to date once.
+    if (!refreshingSideWindows_) {
+        refreshingSideWindows_ = true;
+        bool blocked = false;
+        for (const SideWindow &side : sideWindows_) {
+            side.refresh();
+            blocked = blocked || side.blocksInput();
+        }
+        if (isEnabled() == blocked)
+            setEnabled(!blocked);
+        refreshingSideWindows_ = false;
+    }
     for (Binding &b : bindings_) {
         if (b.control->revision() == b.seen)
             continue;
@@ -368,7 +396,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress || !m_.keyPreview)
+    // While a side window holds this window disabled, its keys are the side window's.
+    if (event->type() != QEvent::KeyPress || !m_.keyPreview || !isEnabled())
         return QMainWindow::eventFilter(watched, event);
     auto *widget = qobject_cast<QWidget *>(watched);
     if (widget == nullptr || widget->window() != this)

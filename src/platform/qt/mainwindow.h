@@ -31,8 +31,11 @@ public:
     void refresh();
     // Paints the five reel windows now, for the frames of the landing animation.
     void repaintReels();
-    // Called when a menu entry other than Exit is chosen (the side windows live elsewhere).
-    void setMenuHandler(std::function<void(const std::string &)> handler) { menuHandler_ = std::move(handler); }
+    // A side window shares this window's refresh and, while `blocksInput` holds, keeps this
+    // window disabled: the side windows are modal by disabling the main window.
+    void addSideWindow(std::function<void()> refresh, std::function<bool()> blocksInput);
+    // Forgets the side windows (they are going away) and takes input again.
+    void removeSideWindows();
 
     QPixmap pixmapFor(const Picture &picture) const;
 
@@ -64,7 +67,12 @@ private:
     QWidget *gamblePanel_ = nullptr;
     std::array<ReelWindow *, 6> reels_{};
     std::vector<Binding> bindings_;
-    std::function<void(const std::string &)> menuHandler_;
+    struct SideWindow {
+        std::function<void()> refresh;
+        std::function<bool()> blocksInput;
+    };
+    std::vector<SideWindow> sideWindows_;
+    bool refreshingSideWindows_ = false;
     std::string shownCaption_;
     bool closing_ = false;
 };

@@ -16,19 +16,24 @@
 namespace melvane {
 
 namespace {
-std::mt19937_64 seededEngine()
+
+// The game writes line ends as Windows does, a carriage return with or without a line feed;
+// a Qt message box breaks lines at a line feed only.
+QString withLineFeeds(const std::string &text)
 {
-    // One generator for the whole run, seeded from the system's entropy and the clock, so
-    // draws never repeat because they were seeded close together.
-    std::random_device device;
-    std::seed_seq seq{device(), device(), device(), device(),
-                      static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count())};
-    return std::mt19937_64(seq);
+    QString shown = QString::fromStdString(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
 }
+
+constexpr int kLargeScreenWidth = 800;
+constexpr int kLargeScreenHeight = 600;
 } // namespace
 
 QtHost::QtHost(SettingsStore &store, std::function<double()> random)
-    : store_(store), random_(std::move(random)), engine_(seededEngine())
+    : store_(store), random_(std::move(random)), linkHandler_(openWithDesktop),
+      changeDisplay_(setdisplaymode), restoreDisplay_(restoredisplaymode)
 {
     clock_.start();
 }
@@ -67,7 +72,7 @@ double QtHost::uniform()
 {
     if (random_)
         return random_();
-    return static_cast<double>(engine_() >> 11) * 0x1p-53;
+    return randomSource_.uniform();
 }
 
 void QtHost::playClip(ClipId clip, bool looped)
@@ -86,9 +91,11 @@ MessageAnswer QtHost::showMessage(const MessageBoxRequest &request)
 {
     refresh();
     QMessageBox box(request.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
-                    QString::fromStdString(request.title), QString::fromStdString(request.text),
+                    QString::fromStdString(request.title), withLineFeeds(request.text),
                     request.buttons == MessageButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
                     QApplication::activeWindow());
+    // The game's texts are plain: a link or a name with "<" in it stays as it is.
+    box.setTextFormat(Qt::PlainText);
     if (request.buttons == MessageButtons::YesNo)
         box.setDefaultButton(request.defaultAnswer == MessageAnswer::Yes ? QMessageBox::Yes : QMessageBox::No);
     const int answer = box.exec();
@@ -140,8 +147,20 @@ void QtHost::loadClips()
         player_->loadAll();
 }
 
-bool QtHost::changeDisplayMode() { return setdisplaymode(); }
+QSize QtHost::screenSize() const
+{
+    if (screenSize_)
+        return screenSize_();
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->geometry().size() : QSize();
+}
 
-void QtHost::restoreDisplayMode() { restoredisplaymode(); }
+bool QtHost::changeDisplayMode() { return changeDisplay_ && changeDisplay_(kLargeScreenWidth, kLargeScreenHeight); }
+
+void QtHost::restoreDisplayMode()
+{
+    if (restoreDisplay_)
+        restoreDisplay_();
+}
 
 } // namespace melvane

@@ -3,12 +3,14 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <random>
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QSize>
 
 #include "platform/host.h"
+#include "platform/randomsource.h"
+#include "platform/qt/linkopener.h"
 
 class QTimer;
 
@@ -30,6 +32,23 @@ public:
     void setRefresh(std::function<void()> refresh) { refresh_ = std::move(refresh); }
     // Called at every frame pause of the landing animation to repaint the reels at once.
     void setRepaintReels(std::function<void()> repaint) { repaintReels_ = std::move(repaint); }
+
+    // The size of the screen in pixels. `size` replaces the measurement (tests play on
+    // screens they cannot have); an empty function measures the primary screen again.
+    QSize screenSize() const;
+    void setScreenSize(std::function<QSize()> size) { screenSize_ = std::move(size); }
+
+    // What opens web pages: the system's opener unless replaced (tests make it refuse).
+    const LinkHandler &linkHandler() const { return linkHandler_; }
+    void setLinkHandler(LinkHandler handler) { linkHandler_ = std::move(handler); }
+
+    // The routines that switch the display and back; setdisplaymode and restoredisplaymode
+    // unless replaced.
+    void setDisplayModeRoutines(std::function<bool(int, int)> change, std::function<void()> restore)
+    {
+        changeDisplay_ = std::move(change);
+        restoreDisplay_ = std::move(restore);
+    }
 
     void processEvents() override;
     void processEventsUntil(std::int64_t deadlineMs) override;
@@ -56,13 +75,17 @@ private:
 
     SettingsStore &store_;
     std::function<double()> random_;
-    std::mt19937_64 engine_;
+    RandomSource randomSource_;
     QElapsedTimer clock_;
     ClipPlayer *player_ = nullptr;
     std::function<void()> refresh_;
     std::function<void()> repaintReels_;
     std::map<Timer *, QTimer *> timers_;
     bool busyPointer_ = false;
+    std::function<QSize()> screenSize_;
+    LinkHandler linkHandler_;
+    std::function<bool(int, int)> changeDisplay_;
+    std::function<void()> restoreDisplay_;
 };
 
 } // namespace melvane

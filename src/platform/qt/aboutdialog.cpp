@@ -1,0 +1,159 @@
+#include "platform/qt/aboutdialog.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QWindow>
+
+#include "machine/melvane.h"
+#include "machine/timing.h"
+#include "platform/qt/linkopener.h"
+#include "platform/qt/pictures/pictures.h"
+#include "platform/qt/qthost.h"
+
+#ifndef MELVANE_VERSION
+#error "MELVANE_VERSION comes from the project's version in CMake"
+#endif
+#ifndef MELVANE_MAKER_PAGE
+#error "MELVANE_MAKER_PAGE comes from CMake"
+#endif
+
+namespace melvane {
+
+namespace {
+
+int px(int twips) { return (twips + timing::kTwipsPerPixel / 2) / timing::kTwipsPerPixel; }
+
+constexpr int kWindowWidth = 392;
+// The window's whole height, title bar and borders included.
+constexpr int kWindowHeightTwips = 1815;
+
+const QString kStyle = QStringLiteral(
+    "#surface { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3a1016, stop:1 #1c0609); }"
+    "QLabel { color: #f3e6c4; font-family: 'DejaVu Sans'; font-size: 12px; background: transparent; }"
+    "QLabel#lblTitle { color: #ffd54a; font-weight: bold; font-size: 14px; }"
+    "QFrame#Line1 { color: #b8892c; }"
+    "QPushButton { color: #2b1100; font-family: 'DejaVu Sans'; font-weight: bold; font-size: 12px;"
+    " border: 2px solid #6b3d00; border-radius: 6px;"
+    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff1b8, stop:0.45 #f2c14e, stop:1 #b7791f); }"
+    "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fffbe6, stop:0.45 #ffd873,"
+    " stop:1 #d08f22); }"
+    "QPushButton:pressed { background: #b7791f; }"
+    "QPushButton:focus { border-color: #fff7d6; }");
+
+} // namespace
+
+std::string programVersion() { return MELVANE_VERSION; }
+std::string makerPage() { return MELVANE_MAKER_PAGE; }
+
+AboutDialog::AboutDialog(Melvane &machine, QtHost &host, const Pictures &pictures)
+    : QDialog(nullptr), m_(machine), host_(host)
+{
+    // A window of its own, not a child of the main window, which is disabled while this is open.
+    setObjectName(QStringLiteral("aboutmelvane"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(QStringLiteral("About ") + QString::fromUtf8(kProgramTitle));
+    // The look belongs to the window's own widgets, not to the message a refused link brings up.
+    auto *surface = new QWidget(this);
+    surface->setObjectName(QStringLiteral("surface"));
+    surface->setAttribute(Qt::WA_StyledBackground);
+    surface->setGeometry(0, 0, kWindowWidth, px(kWindowHeightTwips));
+    surface->setStyleSheet(kStyle);
+
+    auto *picIcon = new QLabel(surface);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setGeometry(8, 6, 44, 44);
+    picIcon->setScaledContents(true);
+    picIcon->setPixmap(pictures.symbol(Symbol::Scatter));
+
+    lblTitle_ = new QLabel(surface);
+    lblTitle_->setObjectName(QStringLiteral("lblTitle"));
+    lblTitle_->setGeometry(60, 14, 212, 28);
+    lblTitle_->setText(QString::fromUtf8(kProgramTitle) + QStringLiteral("  version ") +
+                       QString::fromStdString(programVersion()));
+    lblTitle_->hide();
+
+    auto *cmdOK = new QPushButton(QStringLiteral("OK"), surface);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(px(4200), px(240), 96, 26);
+    connect(cmdOK, &QPushButton::clicked, this, [this] { reject(); });
+
+    auto *line1 = new QFrame(surface);
+    line1->setObjectName(QStringLiteral("Line1"));
+    line1->setFrameShape(QFrame::HLine);
+    line1->setGeometry(4, 54, kWindowWidth - 8, 2);
+
+    auto *label2 = new QLabel(QStringLiteral("See More Slots At :-"), surface);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label2->setIndent(4);
+    label2->setGeometry(px(60), px(960), px(2280) - px(60) - 4, px(315));
+
+    auto *cmdkestraslots = new QPushButton(QStringLiteral("Kestra_Slots"), surface);
+    cmdkestraslots->setObjectName(QStringLiteral("cmdkestraslots"));
+    cmdkestraslots->setGeometry(px(2280), px(960), px(3375), px(315));
+    connect(cmdkestraslots, &QPushButton::clicked, this, [this] {
+        openlink(host_, host_.linkHandler(), makerPage());
+        handled();
+    });
+    cmdOK->setDefault(true);
+
+    setFixedSize(kWindowWidth, px(kWindowHeightTwips));
+    m_.mnuabout.setAction([this] { mnuaboutClick(); });
+}
+
+AboutDialog::~AboutDialog() { m_.mnuabout.setAction({}); }
+
+void AboutDialog::mnuaboutClick()
+{
+    if (m_.freespins > 0 || open_)
+        return;
+    m_.sound(ClipId::R115);
+    open_ = true;
+    placed_ = false;
+    handled();
+}
+
+void AboutDialog::refresh()
+{
+    if (open_ && !isVisible()) {
+        show();
+        if (windowHandle() != nullptr && mainWindow_ != nullptr && mainWindow_->windowHandle() != nullptr)
+            windowHandle()->setTransientParent(mainWindow_->windowHandle());
+        lblTitle_->show();
+        // The height is the window's outer height; the title bar and borders come out of it.
+        if (const int frame = frameGeometry().height() - geometry().height(); frame > 0)
+            setFixedSize(kWindowWidth, px(kWindowHeightTwips) - frame);
+        if (!placed_) {
+            placed_ = true;
+            centreform();
+        }
+    } else if (!open_ && isVisible()) {
+        hide();
+    }
+}
+
+void AboutDialog::centreform()
+{
+    // Only a main window in its normal state: minimised or maximised, the placement stays.
+    if (mainWindow_ != nullptr && (mainWindow_->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
+        return;
+    const QSize screen = host_.screenSize();
+    const QRect outer = frameGeometry();
+    move((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
+}
+
+void AboutDialog::reject()
+{
+    open_ = false;
+    handled();
+}
+
+void AboutDialog::handled()
+{
+    if (afterHandler_)
+        afterHandler_();
+    else
+        refresh();
+}
+
+} // namespace melvane

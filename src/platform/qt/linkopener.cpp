@@ -1,0 +1,32 @@
+#include "platform/qt/linkopener.h"
+
+#include <QDesktopServices>
+#include <QString>
+#include <QUrl>
+
+#include "platform/host.h"
+
+namespace melvane {
+
+bool openWithDesktop(const std::string &link)
+{
+    const QUrl url = QUrl::fromUserInput(QString::fromStdString(link));
+    return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+void openlink(Host &host, const LinkHandler &handler, const std::string &link)
+{
+    // Starting a browser can take a while: the pointer says so.
+    host.setMousePointer(MousePointer::Busy);
+    const bool opened = handler && handler(link);
+    if (!opened) {
+        // The busy pointer must not hang over the message.
+        host.setMousePointer(MousePointer::Default);
+        host.showMessage({kExecuteLinkTitle,
+                          "error Opening Link to " + link + "\r\n\r\n" + std::to_string(kNoProgramForLinkError),
+                          MessageIcon::Information, MessageButtons::Ok});
+    }
+    host.setMousePointer(MousePointer::Default);
+}
+
+} // namespace melvane

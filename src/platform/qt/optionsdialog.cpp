@@ -1,0 +1,367 @@
+#include "platform/qt/optionsdialog.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QWindow>
+
+#include "machine/timing.h"
+#include "profiles/optionswindow.h"
+
+namespace melvane {
+
+namespace {
+
+constexpr int kEnterKey = 13;
+constexpr int kWindowWidth = 712;
+constexpr int kWindowHeight = 432;
+// The statistics column: wide enough for the longest text and a ten-digit figure.
+constexpr int kStatisticsWidth = 300;
+constexpr int kProfileWidth = 150;
+constexpr int kSmallestType = 8; // pixels
+
+int px(int twips) { return (twips + timing::kTwipsPerPixel / 2) / timing::kTwipsPerPixel; }
+QRect toPixels(const Geometry &g) { return {px(g.left), px(g.top), px(g.width), px(g.height)}; }
+QString text(const std::string &s) { return QString::fromStdString(s); }
+
+// An option button whose selection belongs to the game: a click asks the model, which marks
+// the chosen option (or none, for a speed it does not offer) and the refresh shows that.
+class OptionWidget : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void nextCheckState() override {}
+};
+
+// The note box shows its lines as a text box would; the line ends the game writes are the
+// Windows ones, and the last one closes the note rather than opening a line.
+QString noteText(const std::string &caption)
+{
+    QString shown = text(caption);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (shown.endsWith(QLatin1Char('\n')))
+        shown.chop(1);
+    return shown;
+}
+
+const QString kStyle = QStringLiteral(
+    "#surface { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3a1016, stop:1 #1c0609); }"
+    "QGroupBox { color: #ffd54a; font-family: 'DejaVu Sans'; font-weight: bold; font-size: 12px;"
+    " border: 1px solid #b8892c; border-radius: 6px; margin-top: 7px; }"
+    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 10px; padding: 0 4px; }"
+    "QGroupBox#Framemain { font-size: 13px; border: 2px solid #d4a73a; border-radius: 9px; }"
+    "QLabel, QRadioButton { color: #f3e6c4; font-family: 'DejaVu Sans'; font-size: 12px; background: transparent; }"
+    "QRadioButton::indicator { width: 10px; height: 10px; border-radius: 7px; border: 2px solid #b8892c;"
+    " background: #1c0609; }"
+    "QRadioButton::indicator:hover { border-color: #ffd54a; }"
+    "QRadioButton::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5,"
+    " stop:0 #fff3b0, stop:0.55 #ffd54a, stop:0.6 #1c0609); border-color: #ffd54a; }"
+    "QLabel#fastslow { font-size: 10px; }"
+    "QLabel#speedlab { color: #ffd54a; }"
+    "QLabel#Text1 { color: #1b1b1b; background: #fbf6e9; border: 1px solid #8a6a2a; padding: 2px 4px;"
+    " font-size: 12px; }"
+    "QLabel[statistics=\"true\"] { font-family: 'DejaVu Sans Mono'; font-size: 12px; }"
+    "QLabel#lblcurrentplayer { color: #ffd54a; font-weight: bold; }"
+    "QRadioButton#machine1, QRadioButton#machine2, QRadioButton#machine3, QRadioButton#machine4,"
+    " QRadioButton#machine5, QRadioButton#machine6 { font-weight: bold; }"
+    "QLineEdit { color: #1b1b1b; background: #fbf6e9; border: 1px solid #b8892c; border-radius: 3px;"
+    " font-family: 'DejaVu Sans'; font-size: 13px; padding: 1px 4px; }"
+    "QPushButton { color: #2b1100; font-family: 'DejaVu Sans'; font-weight: bold; font-size: 12px;"
+    " border: 2px solid #6b3d00; border-radius: 6px;"
+    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff1b8, stop:0.45 #f2c14e, stop:1 #b7791f); }"
+    "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fffbe6, stop:0.45 #ffd873,"
+    " stop:1 #d08f22); }"
+    "QPushButton:pressed { background: #b7791f; }"
+    "QPushButton:focus { border-color: #fff7d6; }");
+
+// An object name Qt's style sheets can select: "machine(3)" becomes "machine3".
+QString selectorName(const std::string &name)
+{
+    QString s = text(name);
+    s.remove(QLatin1Char('(')).remove(QLatin1Char(')'));
+    return s;
+}
+
+// A caption too wide for its option button, such as a name of twelve wide capitals, is set
+// in smaller type rather than cut off.
+void fitCaption(QRadioButton &option)
+{
+    option.setStyleSheet(QString());
+    option.ensurePolished();
+    QStyleOptionButton look;
+    look.initFrom(&option);
+    const int room = option.width() - 4 -
+                     option.style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &look, &option) -
+                     option.style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &look, &option);
+    QFont type = option.font();
+    const int full = type.pixelSize();
+    int size = full;
+    for (; size > kSmallestType; --size) {
+        type.setPixelSize(size);
+        if (QFontMetrics(type).horizontalAdvance(option.text()) <= room)
+            break;
+    }
+    if (size != full)
+        option.setStyleSheet(QStringLiteral("QRadioButton { font-size: %1px; }").arg(size));
+}
+
+} // namespace
+
+FigureLabel::Parts FigureLabel::split(const QString &caption)
+{
+    static const QRegularExpression closingFigure(QStringLiteral("^(.*\\s)(-?\\d+)$"),
+                                                  QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch match = closingFigure.match(caption);
+    if (!match.hasMatch())
+        return {caption, {}};
+    return {match.captured(1), match.captured(2)};
+}
+
+void FigureLabel::paintEvent(QPaintEvent *event)
+{
+    const Parts parts = split(text());
+    if (parts.figure.isEmpty()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter p(this);
+    p.setPen(palette().color(foregroundRole()));
+    p.setFont(font());
+    const QRect area = contentsRect();
+    const int flags = static_cast<int>(Qt::AlignVCenter | Qt::TextSingleLine);
+    p.drawText(area, flags | Qt::AlignLeft, parts.text);
+    p.drawText(area, flags | Qt::AlignRight, parts.figure);
+}
+
+OptionsDialog::OptionsDialog(OptionsWindow &model, QWidget &mainWindow)
+    : QDialog(nullptr), model_(model), mainWindow_(mainWindow)
+{
+    // A window of its own rather than a child of the main window: the main window is disabled
+    // while this is open, and a child window would be disabled with it. Closing the main
+    // window ends the game even while this one is open.
+    setObjectName(QStringLiteral("frmmelvaneoptions"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFixedSize(kWindowWidth, kWindowHeight);
+    // The look belongs to the window's own widgets, not to the message boxes it brings up.
+    auto *surface = new QWidget(this);
+    surface->setObjectName(QStringLiteral("surface"));
+    surface->setAttribute(Qt::WA_StyledBackground);
+    surface->setGeometry(0, 0, kWindowWidth, kWindowHeight);
+    surface->setStyleSheet(kStyle);
+    bindings_.push_back({[this] {
+        if (windowTitle() != text(model_.window.caption()))
+            setWindowTitle(text(model_.window.caption()));
+    }});
+
+    QGroupBox *main = addFrame(text(model_.Framemain.caption()), surface, {6, 2, kWindowWidth - 12, kWindowHeight - 8});
+    main->setObjectName(QStringLiteral("Framemain"));
+
+    // The profiles in their column, the statistics beside them, at their design positions.
+    for (std::size_t n = 1; n <= 6; ++n) {
+        // As wide as the column allows: a name of twelve capitals needs it.
+        QRect at = toPixels(model_.machine[n].geometry());
+        at.setWidth(kProfileWidth);
+        addOption(model_.machine, n, main, at);
+    }
+    for (Label *label : {&model_.lblcurrentplayer, &model_.lblgames, &model_.lblwager, &model_.lbltotalwon,
+                         &model_.lblwinlose, &model_.lblreturned, &model_.lblinvested, &model_.lblfreespins}) {
+        QRect at = toPixels(label->geometry());
+        at.setWidth(kStatisticsWidth);
+        auto *figures = new FigureLabel(main);
+        figures->setProperty("statistics", true);
+        addLabel(*label, figures, main, at);
+    }
+
+    // The name box under them; Enter names the profile in use.
+    addLabel(model_.lblplayername, new QLabel(main), main, {16, 262, 452, 18});
+    nameBox_ = new QLineEdit(main);
+    nameBox_->setObjectName(QStringLiteral("player1"));
+    nameBox_->setGeometry(16, 282, 452, 28);
+    nameBox_->installEventFilter(this);
+    connect(nameBox_, &QLineEdit::textEdited, this,
+            [this](const QString &typed) { model_.player1.setCaption(typed.toStdString()); });
+    bindings_.push_back({[this] {
+        const QString caption = text(model_.player1.caption());
+        if (nameBox_->text() != caption)
+            nameBox_->setText(caption);
+    }});
+
+
+    // The settings in their frames down the right-hand side.
+    constexpr int kRight = 484;
+    constexpr int kFrameWidth = 206;
+    QGroupBox *sound = addFrame(QStringLiteral("toggle sound"), main, {kRight, 20, kFrameWidth, 50});
+    addOption(model_.sounds, 1, sound, {14, 22, 80, 20});
+    addOption(model_.sounds, 2, sound, {104, 22, 80, 20});
+
+    QGroupBox *speed = addFrame(QStringLiteral("Reel Speed"), main, {kRight, 76, kFrameWidth, 92});
+    for (std::size_t i = 0; i < 5; ++i)
+        addOption(model_.setspeed, i, speed, {10 + 39 * static_cast<int>(i), 22, 36, 20});
+    addLabel(model_.fastslow, new QLabel(speed), speed, {8, 46, kFrameWidth - 16, 16});
+    addLabel(model_.speedlab, new QLabel(speed), speed, {10, 66, kFrameWidth - 18, 18});
+
+    QGroupBox *counter = addFrame(QStringLiteral("Win Counter"), main, {kRight, 174, kFrameWidth, 50});
+    addOption(model_.wincounter, 1, counter, {14, 22, 80, 20});
+    addOption(model_.wincounter, 2, counter, {104, 22, 80, 20});
+
+    QGroupBox *payout = addFrame(QStringLiteral("Payout %"), main, {kRight, 230, kFrameWidth, 86});
+    for (std::size_t i = 0; i < 3; ++i)
+        addOption(model_.Amtpayout, i, payout, {14, 20 + 21 * static_cast<int>(i), kFrameWidth - 24, 20});
+
+    addButton(model_.btnokplayer, main, {kRight, 328, kFrameWidth, 36});
+    addButton(model_.Btndeletedetails, main, {kRight, 372, kFrameWidth, 36});
+
+    // The screen size under the name box, its note beside the two buttons.
+    QGroupBox *screen = addFrame(QStringLiteral("Screen Size"), main, {16, 322, 452, 92});
+    addButton(model_.cmdlargescreen, screen, {10, 22, 196, 28});
+    addButton(model_.cmdorigonal, screen, {10, 56, 196, 28});
+    auto *note = new QLabel(screen);
+    note->setObjectName(QStringLiteral("Text1"));
+    note->setGeometry(218, 22, 224, 62);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    bindings_.push_back({[this, note] {
+        const QString shown = noteText(model_.Text1.caption());
+        if (note->text() != shown)
+            note->setText(shown);
+        note->setVisible(model_.Text1.visible());
+    }});
+
+    movesSeen_ = model_.mainWindowMovesToTopLeft;
+    refresh();
+}
+
+OptionsDialog::~OptionsDialog() = default;
+
+QGroupBox *OptionsDialog::addFrame(const QString &caption, QWidget *parent, const QRect &pixels)
+{
+    auto *frame = new QGroupBox(caption, parent);
+    frame->setGeometry(pixels);
+    return frame;
+}
+
+QAbstractButton *OptionsDialog::addButton(Button &button, QWidget *parent, const QRect &pixels)
+{
+    auto *widget = new QPushButton(parent);
+    widget->setObjectName(text(button.name()));
+    widget->setGeometry(pixels);
+    // Enter belongs to the name box; no button of this window is pressed by it.
+    widget->setAutoDefault(false);
+    connect(widget, &QPushButton::clicked, this, [this, &button] {
+        button.press();
+        handled();
+    });
+    bindings_.push_back({[widget, &button] {
+        if (widget->text() != text(button.caption()))
+            widget->setText(text(button.caption()));
+        widget->setEnabled(button.enabled());
+        widget->setVisible(button.visible());
+    }});
+    return widget;
+}
+
+template <typename Group>
+QAbstractButton *OptionsDialog::addOption(Group &group, std::size_t index, QWidget *parent, const QRect &pixels)
+{
+    OptionButton &option = group[index];
+    auto *widget = new OptionWidget(parent);
+    widget->setObjectName(selectorName(option.name()));
+    widget->setAccessibleName(text(option.name()));
+    widget->setGeometry(pixels);
+    widget->setAutoExclusive(false);
+    widget->setCheckable(true);
+    connect(widget, &QRadioButton::clicked, this, [this, &group, index] {
+        group.select(index);
+        handled();
+    });
+    bindings_.push_back({[widget, &option] {
+        if (widget->text() != text(option.caption())) {
+            widget->setText(text(option.caption()));
+            fitCaption(*widget);
+        }
+        if (widget->isChecked() != option.selected())
+            widget->setChecked(option.selected());
+        widget->setEnabled(option.enabled());
+        widget->setVisible(option.visible());
+    }});
+    return widget;
+}
+
+QLabel *OptionsDialog::addLabel(const Control &label, QLabel *widget, QWidget *parent, const QRect &pixels)
+{
+    widget->setParent(parent);
+    widget->setObjectName(text(label.name()));
+    widget->setGeometry(pixels);
+    widget->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    widget->setTextFormat(Qt::PlainText);
+    bindings_.push_back({[widget, &label] {
+        if (widget->text() != text(label.caption()))
+            widget->setText(text(label.caption()));
+        widget->setVisible(label.visible());
+    }});
+    return widget;
+}
+
+bool OptionsDialog::blocksMainWindow() const { return !model_.mainWindowEnabled; }
+
+void OptionsDialog::refresh()
+{
+    for (const Binding &b : bindings_)
+        b.apply();
+    if (model_.mainWindowMovesToTopLeft != movesSeen_) {
+        movesSeen_ = model_.mainWindowMovesToTopLeft;
+        mainWindow_.move(0, 0);
+    }
+    if (model_.isOpen() && !isVisible())
+        showAtDesignPosition();
+    else if (!model_.isOpen() && isVisible())
+        hide();
+}
+
+void OptionsDialog::showAtDesignPosition()
+{
+    const Geometry &at = model_.window.geometry();
+    move(px(at.left), px(at.top));
+    show();
+    // Stays above the main window, as a window it owns.
+    if (windowHandle() != nullptr && mainWindow_.windowHandle() != nullptr)
+        windowHandle()->setTransientParent(mainWindow_.windowHandle());
+    nameBox_->setFocus();
+}
+
+void OptionsDialog::handled()
+{
+    if (afterHandler_)
+        afterHandler_();
+    else
+        refresh();
+}
+
+void OptionsDialog::reject()
+{
+    model_.close();
+    handled();
+}
+
+bool OptionsDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == nameBox_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            model_.player1.setCaption(nameBox_->text().toStdString());
+            model_.player1KeyPress(kEnterKey);
+            handled();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace melvane

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include <QDialog>
+#include <QLabel>
+
+class QAbstractButton;
+class QGroupBox;
+class QLineEdit;
+class QWidget;
+
+namespace melvane {
+
+class Button;
+class Control;
+class OptionsWindow;
+
+// A statistics label: its caption exactly as the game writes it, blanks included, in a
+// fixed-pitch font. A figure at the end of the caption is set flush right, so the figures of
+// the column line up whatever the length of the text before them.
+class FigureLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    // The caption split into the text as it stands and its closing figure ("" when none).
+    struct Parts {
+        QString text;
+        QString figure;
+    };
+    static Parts split(const QString &caption);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// The options window `frmmelvaneoptions` on screen. Every widget shows its control in the
+// window-free model and sends clicks and keys back to it; the model decides everything,
+// including when the window opens and closes and when the main window takes input again.
+class OptionsDialog : public QDialog {
+public:
+    // `mainWindow` is the window the model moves to the top-left corner of the screen.
+    OptionsDialog(OptionsWindow &model, QWidget &mainWindow);
+    ~OptionsDialog() override;
+
+    // Brings every widget up to date with the model; shows or hides the window as the model says.
+    void refresh();
+    // While the options are open the main window takes no input.
+    bool blocksMainWindow() const;
+
+    // Called after every handler this window runs, so the main window shows what changed too.
+    void setAfterHandler(std::function<void()> after) { afterHandler_ = std::move(after); }
+
+protected:
+    // Escape and the close box both end here: the model's closing steps, never refused.
+    void reject() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Binding {
+        std::function<void()> apply;
+    };
+
+    QGroupBox *addFrame(const QString &caption, QWidget *parent, const QRect &pixels);
+    QAbstractButton *addButton(Button &button, QWidget *parent, const QRect &pixels);
+    template <typename Group>
+    QAbstractButton *addOption(Group &group, std::size_t index, QWidget *parent, const QRect &pixels);
+    QLabel *addLabel(const Control &label, QLabel *widget, QWidget *parent, const QRect &pixels);
+    void handled();
+    void showAtDesignPosition();
+
+    OptionsWindow &model_;
+    QWidget &mainWindow_;
+    QLineEdit *nameBox_ = nullptr;
+    std::vector<Binding> bindings_;
+    std::function<void()> afterHandler_;
+    int movesSeen_ = 0;
+};
+
+} // namespace melvane

@@ -1,0 +1,334 @@
+#include "platform/qt/paytabledialog.h"
+
+#include <algorithm>
+
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QWindow>
+
+#include "machine/grid.h"
+#include "machine/melvane.h"
+#include "machine/paytable.h"
+#include "machine/payoutcontrol.h"
+#include "machine/scatters.h"
+#include "platform/qt/pictures/pictures.h"
+
+namespace melvane {
+
+namespace {
+
+constexpr int kPictureWidth = 506;
+constexpr int kPictureHeight = 548;
+
+// The symbols in three rows of three, the best pays first.
+constexpr std::array<Symbol, kPayingCount> kGridOrder = {Symbol::Composer, Symbol::Piano, Symbol::Tuba,
+                                                         Symbol::Cello,    Symbol::Harp,  Symbol::Drum,
+                                                         Symbol::K,        Symbol::Q,     Symbol::J};
+constexpr int kGridLeft = 13;
+constexpr int kGridTop = 62;
+constexpr int kCellWidth = 160;
+constexpr int kCellHeight = 90;
+
+const QColor kGold(0xff, 0xd5, 0x4a);
+const QColor kCream(0xf3, 0xe6, 0xc4);
+const QColor kFrame(0xb8, 0x89, 0x2c);
+
+QFont font(int pixels, bool bold = false)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+// Draws into the picture and keeps a note of every text, for whoever checks what it says.
+class Canvas {
+public:
+    explicit Canvas(PaytablePicture &out, QPainter &p) : out_(out), p_(p) {}
+
+    void text(const QRect &box, int flags, const QString &s, const QFont &f, const QColor &colour)
+    {
+        p_.setFont(f);
+        p_.setPen(colour);
+        p_.drawText(box, flags, s);
+        out_.texts.push_back({s, box});
+    }
+    void panel(const QRect &box, const QColor &fill, const QColor &border)
+    {
+        QPainterPath path;
+        path.addRoundedRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+        p_.fillPath(path, fill);
+        p_.setPen(QPen(border, 1));
+        p_.drawPath(path);
+    }
+    QPainter &painter() { return p_; }
+
+private:
+    PaytablePicture &out_;
+    QPainter &p_;
+};
+
+constexpr int kLeft = static_cast<int>(Qt::AlignLeft | Qt::AlignVCenter);
+constexpr int kRight = static_cast<int>(Qt::AlignRight | Qt::AlignVCenter);
+constexpr int kCentre = static_cast<int>(Qt::AlignHCenter | Qt::AlignVCenter);
+constexpr int kWrapped = static_cast<int>(Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+
+// "2, 3, 5 or 10".
+QString spokenList(const std::vector<int> &numbers)
+{
+    QString s;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        if (i > 0)
+            s += i + 1 == numbers.size() ? QStringLiteral(" or ") : QStringLiteral(", ");
+        s += QString::number(numbers[i]);
+    }
+    return s;
+}
+
+// The scatter code of Scatters on reels 1 to n.
+int codeOfFirstReels(int n)
+{
+    int code = 0;
+    for (int r = 1; r <= n; ++r)
+        code += reelweight(r);
+    return code;
+}
+
+void drawSymbol(Canvas &c, const Pictures &pictures, Symbol s, const QRect &cell, PaytablePicture &out)
+{
+    const QRect area = cell.adjusted(3, 3, -3, -3);
+    c.panel(area, QColor(22, 6, 9, 235), kFrame);
+    c.painter().drawPixmap(QRect(area.left() + 6, area.top() + 5, 56, 56), pictures.symbol(s));
+    c.text({area.left() + 2, area.top() + 63, 64, 16}, kCentre, QString::fromUtf8(symbolName(s).data(),
+                                                                                 static_cast<int>(symbolName(s).size())),
+           font(10), kCream);
+    int line = 0;
+    const int lines = basePay(s, 2) > 0 ? 4 : 3;
+    const int top = area.top() + (area.height() - 18 * lines) / 2;
+    for (int run = kReels; run >= 2; --run) {
+        const int pay = basePay(s, run);
+        if (pay <= 0)
+            continue;
+        const int y = top + 18 * line++;
+        c.text({area.left() + 72, y, 46, 18}, kLeft, runLabel(run), font(11), kCream);
+        c.text({area.left() + 110, y, 40, 18}, kRight, payLabel(pay), font(12, true), kGold);
+    }
+    out.symbols.push_back({s, area});
+}
+
+void drawScatter(Canvas &c, const Pictures &pictures, const QRect &box)
+{
+    c.panel(box, QColor(22, 6, 9, 235), kFrame);
+    c.painter().drawPixmap(QRect(box.left() + 6, box.top() + 6, 44, 44), pictures.symbol(Symbol::Scatter));
+    c.text({box.left() + 56, box.top() + 6, box.width() - 62, 18}, kLeft, QStringLiteral("SCATTER"), font(13, true),
+           kGold);
+    c.text({box.left() + 56, box.top() + 24, box.width() - 62, 28}, kWrapped,
+           QStringLiteral("From reel 1 rightwards, paid on the whole stake"), font(10), kCream);
+    int line = 0;
+    for (int n = kReels; n >= 3; --n) {
+        const int code = codeOfFirstReels(n);
+        const int y = box.top() + 54 + 16 * line++;
+        c.text({box.left() + 8, y, 66, 16}, kLeft, QStringLiteral("%1 Scatters").arg(n), font(11), kCream);
+        c.text({box.left() + 74, y, 72, 16}, kRight, QStringLiteral("%1 x stake").arg(scatterPayMultiple(code)),
+               font(11, true), kGold);
+        // The spins added count the triggering spin; the player is given the rest.
+        c.text({box.left() + 150, y, box.width() - 156, 16}, kRight,
+               QStringLiteral("%1 free spins").arg(freeSpinsAdded(code) - 1), font(11), kCream);
+    }
+}
+
+void drawWild(Canvas &c, const Pictures &pictures, const QRect &box)
+{
+    c.panel(box, QColor(22, 6, 9, 235), kFrame);
+    c.painter().drawPixmap(QRect(box.left() + 6, box.top() + 6, 44, 44), pictures.symbol(Symbol::Wild));
+    c.text({box.left() + 56, box.top() + 6, box.width() - 62, 18}, kLeft, QStringLiteral("WILD"), font(13, true), kGold);
+    c.text({box.left() + 56, box.top() + 23, box.width() - 60, 42}, kWrapped,
+           QStringLiteral("Reels 2 and 4 only: stands in for every paying symbol and counts as a Scatter"), font(10),
+           kCream);
+    std::vector<int> multipliers;
+    for (const auto &[multiplier, chance] : wildMultiplierDistribution())
+        if (chance > 0)
+            multipliers.push_back(multiplier);
+    std::sort(multipliers.begin(), multipliers.end());
+    c.text({box.left() + 8, box.top() + 68, box.width() - 16, 32}, kWrapped,
+           QStringLiteral("In free spins every win is multiplied by %1.").arg(spokenList(multipliers)), font(11, true),
+           kGold);
+}
+
+void drawReturns(Canvas &c, const PaytableFacts &facts, int top)
+{
+    c.text({kGridLeft, top, kPictureWidth - 2 * kGridLeft, 18}, kLeft,
+           QStringLiteral("Return to player at %1 ways").arg(waysForWaysmult(facts.waysmult)), font(12, true), kGold);
+    std::vector<int> chances;
+    for (std::size_t i = 0; i < kPayoutSettings.size(); ++i) {
+        const int setting = kPayoutSettings[i];
+        chances.push_back(setting);
+        const QRect column(kGridLeft + static_cast<int>(i) * kCellWidth, top + 20, kCellWidth, 40);
+        const bool inForce = setting == facts.machinepay;
+        c.panel(column.adjusted(3, 0, -3, 0), inForce ? QColor(120, 10, 20, 235) : QColor(22, 6, 9, 235),
+                inForce ? kGold : kFrame);
+        const std::string_view name = payoutSettingName(setting);
+        c.text({column.left(), column.top() + 2, column.width(), 16}, kCentre,
+               QString::fromUtf8(name.data(), static_cast<int>(name.size())), font(11), kCream);
+        const auto figure = std::find_if(facts.returns.begin(), facts.returns.end(),
+                                         [setting](const RtpFigures &f) { return f.machinepay == setting; });
+        if (figure != facts.returns.end())
+            c.text({column.left(), column.top() + 18, column.width(), 20}, kCentre, percentLabel(figure->totalReturn),
+                   font(15, true), kGold);
+    }
+    // The payout settings differ only in how often a big win stands.
+    c.text({kGridLeft, top + 66, kPictureWidth - 2 * kGridLeft, 32}, kWrapped,
+           QStringLiteral("A win above twice the stake stands only with the chance the payout setting gives, "
+                          "1 in %1; otherwise the spin is drawn again.")
+               .arg(spokenList(chances)),
+           font(11), kCream);
+}
+
+// A button whose caption, kept exactly as it is, breaks at its blanks when it does not fit
+// on one line: the close button is narrower than its caption.
+class WrappingButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter p(this);
+        QStyleOptionButton face;
+        initStyleOption(&face);
+        face.text.clear();
+        p.drawControl(QStyle::CE_PushButton, face);
+        p.setPen(palette().color(QPalette::ButtonText));
+        p.drawText(rect().adjusted(3, 2, -3, -2), static_cast<int>(Qt::AlignCenter | Qt::TextWordWrap), text());
+    }
+};
+
+} // namespace
+
+ReturnToPlayerCache::ReturnToPlayerCache() : table_(std::async(std::launch::async, exactRtpTable).share()) {}
+
+ReturnToPlayerCache::~ReturnToPlayerCache() = default;
+
+std::vector<RtpFigures> ReturnToPlayerCache::figures(int waysmult) const
+{
+    std::vector<RtpFigures> rows;
+    for (const RtpFigures &f : table_.get())
+        if (f.waysmult == waysmult)
+            rows.push_back(f);
+    return rows;
+}
+
+QString runLabel(int run) { return QStringLiteral("%1 reels").arg(run); }
+QString payLabel(int pay) { return QString::number(pay); }
+QString percentLabel(double share) { return QString::number(share * 100.0, 'f', 2) + QStringLiteral(" %"); }
+
+PaytablePicture drawPaytable(const PaytableFacts &facts, const Pictures &pictures)
+{
+    PaytablePicture out;
+    const qreal dpr = pictures.devicePixelRatio();
+    out.picture = QPixmap(QSize(kPictureWidth, kPictureHeight) * dpr);
+    out.picture.setDevicePixelRatio(dpr);
+    QPainter p(&out.picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QLinearGradient ground(0, 0, 0, kPictureHeight);
+    ground.setColorAt(0, QColor(0x5a, 0x12, 0x1c));
+    ground.setColorAt(1, QColor(0x1c, 0x06, 0x09));
+    p.fillRect(0, 0, kPictureWidth, kPictureHeight, ground);
+    p.setPen(QPen(QColor(0xd4, 0xa7, 0x3a), 3));
+    p.drawRect(QRectF(1.5, 1.5, kPictureWidth - 3, kPictureHeight - 3));
+
+    Canvas c(out, p);
+    c.text({16, 8, 380, 28}, kLeft, QStringLiteral("PAY TABLE"), font(22, true), kGold);
+    c.text({16, 36, 390, 18}, kLeft, QStringLiteral("Pays per way for one coin of the bet, runs from the left"),
+           font(11), kCream);
+    for (std::size_t i = 0; i < kGridOrder.size(); ++i) {
+        const int column = static_cast<int>(i % 3);
+        const int row = static_cast<int>(i / 3);
+        drawSymbol(c, pictures, kGridOrder[i],
+                   {kGridLeft + column * kCellWidth, kGridTop + row * kCellHeight, kCellWidth, kCellHeight}, out);
+    }
+    const int specialTop = kGridTop + 3 * kCellHeight + 6;
+    drawScatter(c, pictures, {kGridLeft + 3, specialTop, 234, 104});
+    drawWild(c, pictures, {kGridLeft + 243, specialTop, 234, 104});
+    drawReturns(c, facts, specialTop + 112);
+    return out;
+}
+
+PaytableDialog::PaytableDialog(Melvane &machine, const Pictures &pictures, const ReturnToPlayerCache &returns)
+    : QDialog(nullptr), m_(machine), pictures_(pictures), returns_(returns)
+{
+    // A window of its own, not a child of the main window, which is disabled while this is open.
+    setObjectName(QStringLiteral("melvanepays"));
+    setWindowTitle(QStringLiteral("PAYTABLE"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFixedSize(kPictureWidth, kPictureHeight);
+    background_ = new QLabel(this);
+    background_->setGeometry(0, 0, kPictureWidth, kPictureHeight);
+    command1_ = new WrappingButton(QStringLiteral("close  paytable"), this);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setGeometry(418, 7, 73, 33); // 6270, 105, 1095 x 495 twips
+    command1_->setAutoDefault(false);
+    command1_->setStyleSheet(QStringLiteral(
+        "QPushButton { color: #2b1100; font-family: 'DejaVu Sans'; font-weight: bold; font-size: 10px;"
+        " border: 2px solid #6b3d00; border-radius: 6px;"
+        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff1b8, stop:0.45 #f2c14e, stop:1 #b7791f); }"
+        "QPushButton:pressed { background: #b7791f; }"));
+    connect(command1_, &QPushButton::clicked, this, [this] { reject(); });
+    m_.mnuptble.setAction([this] { mnuptbleClick(); });
+}
+
+PaytableDialog::~PaytableDialog() { m_.mnuptble.setAction({}); }
+
+void PaytableDialog::mnuptbleClick()
+{
+    if (m_.freespins > 0 || open_)
+        return;
+    m_.sound(ClipId::R115);
+    m_.pannomoney.hide();
+    open_ = true;
+    // Drawn afresh each time: the ways setting and the payout setting may have changed.
+    shown_ = drawPaytable({m_.waysmult, m_.g.machinepay, returns_.figures(m_.waysmult)}, pictures_);
+    background_->setPixmap(shown_.picture);
+    handled();
+}
+
+void PaytableDialog::refresh()
+{
+    if (open_ && !isVisible()) {
+        // Over the middle of the machine, never past the top-left corner of the screen.
+        if (mainWindow_ != nullptr) {
+            const QRect machine = mainWindow_->frameGeometry();
+            move(std::max(0, machine.center().x() - width() / 2), std::max(0, machine.center().y() - height() / 2));
+        }
+        show();
+        if (windowHandle() != nullptr && mainWindow_ != nullptr && mainWindow_->windowHandle() != nullptr)
+            windowHandle()->setTransientParent(mainWindow_->windowHandle());
+        command1_->setFocus();
+    } else if (!open_ && isVisible()) {
+        hide();
+    }
+}
+
+void PaytableDialog::reject()
+{
+    // The main window takes input again, then the window goes.
+    open_ = false;
+    handled();
+}
+
+void PaytableDialog::handled()
+{
+    if (afterHandler_)
+        afterHandler_();
+    else
+        refresh();
+}
+
+} // namespace melvane

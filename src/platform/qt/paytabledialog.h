@@ -1,0 +1,111 @@
+#pragma once
+
+#include <functional>
+#include <future>
+#include <vector>
+
+#include <QDialog>
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+
+#include "machine/returntoplayer.h"
+#include "machine/symbols.h"
+
+class QLabel;
+class QPushButton;
+
+namespace melvane {
+
+class Melvane;
+class Pictures;
+
+// The exact return to player of every ways setting under every payout setting, worked out
+// once in the background from the start of the program, so the pay table opens at once.
+class ReturnToPlayerCache {
+public:
+    ReturnToPlayerCache();
+    ~ReturnToPlayerCache();
+    ReturnToPlayerCache(const ReturnToPlayerCache &) = delete;
+    ReturnToPlayerCache &operator=(const ReturnToPlayerCache &) = delete;
+
+    // The figures of one ways setting, one per payout setting (5, 3, 2); empty for a stake
+    // multiplier the machine does not offer. Waits for the background work if it is not done.
+    std::vector<RtpFigures> figures(int waysmult) const;
+
+private:
+    std::shared_future<std::vector<RtpFigures>> table_;
+};
+
+// What the pay-table picture shows, all of it taken from the machine's own tables.
+struct PaytableFacts {
+    int waysmult = 0;
+    int machinepay = 0;              // the payout setting in force, marked in the picture
+    std::vector<RtpFigures> returns; // the ways setting under each payout setting
+};
+
+// One text drawn into the picture, with the box it was drawn in.
+struct DrawnText {
+    QString text;
+    QRect box;
+};
+
+// The area of the picture given to one symbol: its picture, its name and its pays.
+struct DrawnSymbol {
+    Symbol symbol;
+    QRect area;
+};
+
+struct PaytablePicture {
+    QPixmap picture;
+    std::vector<DrawnText> texts;
+    std::vector<DrawnSymbol> symbols;
+};
+
+// The pays of a run as the picture writes them: "5 reels" and "1500".
+QString runLabel(int run);
+QString payLabel(int pay);
+// A return to player as the picture writes it: 0.796691 gives "79.67 %".
+QString percentLabel(double share);
+
+// Draws the pay table: the ways pays of every symbol from the pay table, the Scatter and
+// Wild rules, and the exact return of the current ways setting under each payout setting.
+PaytablePicture drawPaytable(const PaytableFacts &facts, const Pictures &pictures);
+
+// The pay-table window `melvanepays`: the picture, and one button that closes it.
+class PaytableDialog : public QDialog {
+public:
+    PaytableDialog(Melvane &machine, const Pictures &pictures, const ReturnToPlayerCache &returns);
+    ~PaytableDialog() override;
+
+    // "&Paytable": opens over a disabled main window; refused silently during a bonus.
+    void mnuptbleClick();
+    bool isOpen() const { return open_; }
+    bool blocksMainWindow() const { return open_; }
+    void refresh();
+    // Called after every open and close, so the main window shows what changed.
+    void setAfterHandler(std::function<void()> after) { afterHandler_ = std::move(after); }
+    void setMainWindow(QWidget *mainWindow) { mainWindow_ = mainWindow; }
+
+    // What the picture shown last holds, texts and all.
+    const PaytablePicture &shown() const { return shown_; }
+
+protected:
+    // The button, Escape and the close box: never refused.
+    void reject() override;
+
+private:
+    void handled();
+
+    Melvane &m_;
+    const Pictures &pictures_;
+    const ReturnToPlayerCache &returns_;
+    QLabel *background_ = nullptr;
+    QPushButton *command1_ = nullptr;
+    QWidget *mainWindow_ = nullptr;
+    PaytablePicture shown_;
+    bool open_ = false;
+    std::function<void()> afterHandler_;
+};
+
+} // namespace melvane

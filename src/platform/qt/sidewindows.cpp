@@ -1,0 +1,29 @@
+#include "platform/qt/sidewindows.h"
+
+#include "platform/qt/mainwindow.h"
+#include "platform/qt/qthost.h"
+
+namespace melvane {
+
+SideWindows::SideWindows(Melvane &machine, MainWindow &window, QtHost &host, const Pictures &pictures)
+    : options(machine), optionsDialog(options, window), paytable(machine, pictures, returns),
+      about(machine, host, pictures), window_(window)
+{
+    options.screenPixels = [&host] {
+        const QSize size = host.screenSize();
+        return ScreenSize{size.width(), size.height()};
+    };
+    const auto refreshAll = [&window] { window.refresh(); };
+    optionsDialog.setAfterHandler(refreshAll);
+    paytable.setAfterHandler(refreshAll);
+    about.setAfterHandler(refreshAll);
+    paytable.setMainWindow(&window);
+    about.setMainWindow(&window);
+    window.addSideWindow([this] { optionsDialog.refresh(); }, [this] { return optionsDialog.blocksMainWindow(); });
+    window.addSideWindow([this] { paytable.refresh(); }, [this] { return paytable.blocksMainWindow(); });
+    window.addSideWindow([this] { about.refresh(); }, [this] { return about.blocksMainWindow(); });
+}
+
+SideWindows::~SideWindows() { window_.removeSideWindows(); }
+
+} // namespace melvane

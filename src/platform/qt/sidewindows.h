@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/qt/aboutdialog.h"
+#include "platform/qt/optionsdialog.h"
+#include "platform/qt/paytabledialog.h"
+#include "profiles/optionswindow.h"
+
+namespace melvane {
+
+class MainWindow;
+class Melvane;
+class Pictures;
+class QtHost;
+
+// The options, pay-table and about windows, hooked to the main window's menu entries. Each
+// keeps the main window disabled while it is open and shares its refresh.
+class SideWindows {
+public:
+    SideWindows(Melvane &machine, MainWindow &window, QtHost &host, const Pictures &pictures);
+    ~SideWindows();
+    SideWindows(const SideWindows &) = delete;
+    SideWindows &operator=(const SideWindows &) = delete;
+
+    ReturnToPlayerCache returns;
+    OptionsWindow options;
+    OptionsDialog optionsDialog;
+    PaytableDialog paytable;
+    AboutDialog about;
+
+private:
+    MainWindow &window_;
+};
+
+} // namespace melvane
