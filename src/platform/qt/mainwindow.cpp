@@ -72,6 +72,23 @@ const QString kPictureButtonStyle = QStringLiteral(
 
 } // namespace
 
+// The cabinet behind everything. Painted by hand: a disabled label would grey the picture
+// while a side window holds the machine.
+class Backdrop : public QWidget {
+public:
+    Backdrop(QWidget *parent, QPixmap picture) : QWidget(parent), picture_(std::move(picture)) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.drawPixmap(0, 0, picture_);
+    }
+
+private:
+    QPixmap picture_;
+};
+
 // One reel window: the strip picture at the reel's position, the cell boxes laid over it and
 // the covers of the cells out of play.
 class ReelWindow : public QWidget {
@@ -123,8 +140,7 @@ MainWindow::MainWindow(Melvane &machine, QtHost &host, const Pictures &pictures)
     setObjectName(QStringLiteral("melvane"));
     surface_ = new QWidget(this);
     surface_->setFixedSize(kSurfaceWidth, kSurfaceHeight);
-    auto *background = new QLabel(surface_);
-    background->setPixmap(pictures_.background());
+    auto *background = new Backdrop(surface_, pictures_.background());
     background->setGeometry(0, 0, kSurfaceWidth, kSurfaceHeight);
     setCentralWidget(surface_);
 
