@@ -302,6 +302,11 @@ int run(const Command &command, std::ostream &out, std::ostream *progressTo)
     }
     const auto &s = std::get<SimulateCommand>(command);
     const std::uint64_t seed = s.seed ? *s.seed : (std::uint64_t{std::random_device{}()} << 32) ^ std::random_device{}();
+    const RtpFigures exactFigures = exactRtp(enumerateOutcomes(OutcomeTable(s.waysmult)), s.machinepay);
+    const auto start = std::chrono::steady_clock::now();
+    const auto secondsSinceStart = [start] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
     if (s.engine == Engine::Game) {
         GameEngineRequest request;
         request.spins = s.spins;
@@ -310,10 +315,8 @@ int run(const Command &command, std::ostream &out, std::ostream *progressTo)
         request.machinepay = s.machinepay;
         request.seed = seed;
         request.progress = ProgressBar(progressTo, s.spins);
-        const auto start = std::chrono::steady_clock::now();
         const GameEngineResult result = playGameEngine(request);
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        const RtpFigures exactFigures = exactRtp(enumerateOutcomes(OutcomeTable(s.waysmult)), s.machinepay);
+        const double seconds = secondsSinceStart();
         out << (s.json ? gameEngineReport(s, seed, result, exactFigures, seconds).dump() + "\n"
                        : gameEngineText(s, seed, result, exactFigures, seconds));
         return 0;
@@ -324,10 +327,8 @@ int run(const Command &command, std::ostream &out, std::ostream *progressTo)
     request.machinepay = s.machinepay;
     request.seed = seed;
     request.progress = ProgressBar(progressTo, s.spins);
-    const auto start = std::chrono::steady_clock::now();
     const SimulationTotals totals = simulate(request);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    const RtpFigures exactFigures = exactRtp(enumerateOutcomes(OutcomeTable(s.waysmult)), s.machinepay);
+    const double seconds = secondsSinceStart();
     const SimulationFigures measured = summarize(totals, s.waysmult);
     out << (s.json ? simulateReport(s, seed, measured, exactFigures, seconds).dump() + "\n"
                    : simulateText(s, seed, measured, exactFigures, seconds));
