@@ -191,14 +191,11 @@ std::string rtpText(const std::vector<RtpFigures> &table)
     return out;
 }
 
-Json simulateReport(const SimulateCommand &c, std::uint64_t seed, const SimulationFigures &m, const RtpFigures &x,
-                    double seconds)
+// The settings and the run that every simulation report starts with.
+static Json::Object runSettings(const SimulateCommand &c, std::uint64_t spins, std::uint64_t seed, double seconds)
 {
-    const auto figure = [](const Estimate &measured, double exactValue) {
-        return Json::Object{{"measured", estimateJson(measured)}, {"exact", exactValue}};
-    };
     return Json::Object{
-        {"spins", c.spins},
+        {"spins", spins},
         {"ways", waysForWaysmult(c.waysmult)},
         {"coins", c.coinbet},
         {"stake", c.coinbet * c.waysmult},
@@ -206,6 +203,17 @@ Json simulateReport(const SimulateCommand &c, std::uint64_t seed, const Simulati
         {"payoutName", payoutName(c.machinepay)},
         {"seed", seed},
         {"seconds", seconds},
+    };
+}
+
+Json simulateReport(const SimulateCommand &c, std::uint64_t seed, const SimulationFigures &m, const RtpFigures &x,
+                    double seconds)
+{
+    const auto figure = [](const Estimate &measured, double exactValue) {
+        return Json::Object{{"measured", estimateJson(measured)}, {"exact", exactValue}};
+    };
+    Json::Object report = runSettings(c, c.spins, seed, seconds);
+    report.insert(report.end(), {
         {"totalReturn", figure(m.totalReturn, x.totalReturn)},
         {"baseReturn", figure(m.baseReturn, x.baseReturn)},
         {"bonusReturn", figure(m.bonusReturn, x.bonusReturn)},
@@ -214,7 +222,8 @@ Json simulateReport(const SimulateCommand &c, std::uint64_t seed, const Simulati
         {"freeSpinsPerBonus", figure(m.spinsPerBonus, x.spinsPerBonus)},
         {"discardedPaidDraws", figure(m.discardedBase, x.discardedBase)},
         {"discardedFreeDraws", figure(m.discardedFree, x.discardedFree)},
-    };
+    });
+    return report;
 }
 
 std::string simulateText(const SimulateCommand &c, std::uint64_t seed, const SimulationFigures &m,
@@ -252,20 +261,15 @@ std::string simulateText(const SimulateCommand &c, std::uint64_t seed, const Sim
 Json gameEngineReport(const SimulateCommand &c, std::uint64_t seed, const GameEngineResult &r, const RtpFigures &x,
                       double seconds)
 {
-    return Json::Object{
-        {"engine", "game"},
-        {"spins", r.games},
-        {"ways", waysForWaysmult(c.waysmult)},
-        {"coins", c.coinbet},
-        {"stake", c.coinbet * c.waysmult},
-        {"payout", c.machinepay},
-        {"payoutName", payoutName(c.machinepay)},
-        {"seed", seed},
-        {"seconds", seconds},
+    Json::Object report = {{"engine", "game"}};
+    for (auto &field : runSettings(c, r.games, seed, seconds))
+        report.push_back(std::move(field));
+    report.insert(report.end(), {
         {"virtualHours", r.virtualHours},
         {"bonuses", r.bonuses},
         {"totalReturn", Json::Object{{"measured", estimateJson(r.totalReturn)}, {"exact", x.totalReturn}}},
-    };
+    });
+    return report;
 }
 
 std::string gameEngineText(const SimulateCommand &c, std::uint64_t seed, const GameEngineResult &r,
