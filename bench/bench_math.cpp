@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <thread>
 
-#include "machine/returntoplayer.h"
-#include "machine/simulation.h"
+#include "rules/returntoplayer.h"
+#include "rules/simulation.h"
 
 namespace {
 using Clock = std::chrono::steady_clock;

@@ -10,11 +10,11 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
-#include "machine/melvane.h"
+#include "game/machine/melvane.h"
 #include "platform/qt/mainwindow.h"
 #include "platform/qt/pictures/pictures.h"
 #include "platform/qt/qthost.h"
-#include "profiles/settingsstore.h"
+#include "game/ports/settingsstore.h"
 
 namespace {
 

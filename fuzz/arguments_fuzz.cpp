@@ -11,8 +11,8 @@
 #include <variant>
 #include <vector>
 
-#include "machine/grid.h"
-#include "machine/payoutcontrol.h"
+#include "rules/grid.h"
+#include "rules/payoutcontrol.h"
 #include "mathtool/arguments.h"
 
 namespace {

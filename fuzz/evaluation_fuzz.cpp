@@ -8,9 +8,9 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "machine/grid.h"
-#include "machine/outcometable.h"
-#include "machine/spinevaluation.h"
+#include "rules/grid.h"
+#include "rules/outcometable.h"
+#include "rules/spinevaluation.h"
 
 namespace {
 

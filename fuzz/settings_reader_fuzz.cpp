@@ -20,12 +20,12 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "machine/melvane.h"
+#include "game/machine/melvane.h"
 #include "platform/qt/qsettingsstore.h"
-#include "platform/virtualhost.h"
-#include "profiles/optionswindow.h"
-#include "profiles/profiles.h"
-#include "profiles/settingsstore.h"
+#include "platform/virtual/virtualhost.h"
+#include "game/profiles/optionswindow.h"
+#include "game/profiles/profiles.h"
+#include "game/ports/settingsstore.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <map>
 #include <vector>
 
-#include "machine/grid.h"
-#include "machine/payoutcontrol.h"
+#include "rules/grid.h"
+#include "rules/payoutcontrol.h"
 
 namespace melvane::mathtool {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <variant>
 
-#include "machine/reelstrips.h"
+#include "rules/reelstrips.h"
 
 namespace melvane::mathtool {
 

@@ -5,8 +5,8 @@
 #include <ostream>
 #include <random>
 
-#include "machine/grid.h"
-#include "machine/payoutcontrol.h"
+#include "rules/grid.h"
+#include "rules/payoutcontrol.h"
 #include "mathtool/gameengine.h"
 
 namespace melvane::mathtool {

@@ -3,9 +3,9 @@
 #include <iosfwd>
 #include <string>
 
-#include "machine/returntoplayer.h"
-#include "machine/simulation.h"
-#include "machine/spinevaluation.h"
+#include "rules/returntoplayer.h"
+#include "rules/simulation.h"
+#include "rules/spinevaluation.h"
 #include "mathtool/arguments.h"
 #include "mathtool/json.h"
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "machine/melvane.h"
-#include "platform/virtualhost.h"
+#include "game/machine/melvane.h"
+#include "platform/virtual/virtualhost.h"
 
 namespace melvane::mathtool {
 

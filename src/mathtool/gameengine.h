@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "machine/simulation.h"
+#include "rules/simulation.h"
 
 namespace melvane::mathtool {
 

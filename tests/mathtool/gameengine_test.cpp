@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "machine/returntoplayer.h"
+#include "rules/returntoplayer.h"
 
 namespace melvane::mathtool {
 namespace {

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "machine/melvane.h"
-#include "platform/virtualhost.h"
+#include "game/machine/melvane.h"
+#include "platform/virtual/virtualhost.h"
 
 namespace melvane::testing_support {
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/randomsource.h"
+#include "platform/qt/randomsource.h"
 #include "randombattery.h"
 
 namespace {

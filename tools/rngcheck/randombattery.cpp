@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "machine/draw.h"
+#include "rules/draw.h"
 
 namespace melvane::rngcheck {
 

@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QWindow>
 
-#include "machine/melvane.h"
-#include "machine/timing.h"
+#include "game/sidewindows/menuwindow.h"
+#include "platform/qt/look.h"
 #include "platform/qt/linkopener.h"
 #include "platform/qt/pictures/pictures.h"
 #include "platform/qt/qthost.h"
@@ -22,32 +22,17 @@ namespace melvane {
 
 namespace {
 
-int px(int twips) { return (twips + timing::kTwipsPerPixel / 2) / timing::kTwipsPerPixel; }
-
 constexpr int kWindowWidth = 392;
 // The window's whole height, title bar and borders included.
 constexpr int kWindowHeightTwips = 1815;
-
-const QString kStyle = QStringLiteral(
-    "#surface { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3a1016, stop:1 #1c0609); }"
-    "QLabel { color: #f3e6c4; font-family: 'DejaVu Sans'; font-size: 12px; background: transparent; }"
-    "QLabel#lblTitle { color: #ffd54a; font-weight: bold; font-size: 14px; }"
-    "QFrame#Line1 { color: #b8892c; }"
-    "QPushButton { color: #2b1100; font-family: 'DejaVu Sans'; font-weight: bold; font-size: 12px;"
-    " border: 2px solid #6b3d00; border-radius: 6px;"
-    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff1b8, stop:0.45 #f2c14e, stop:1 #b7791f); }"
-    "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fffbe6, stop:0.45 #ffd873,"
-    " stop:1 #d08f22); }"
-    "QPushButton:pressed { background: #b7791f; }"
-    "QPushButton:focus { border-color: #fff7d6; }");
 
 } // namespace
 
 std::string programVersion() { return MELVANE_VERSION; }
 std::string makerPage() { return MELVANE_MAKER_PAGE; }
 
-AboutDialog::AboutDialog(Melvane &machine, QtHost &host, const Pictures &pictures)
-    : QDialog(nullptr), m_(machine), host_(host)
+AboutDialog::AboutDialog(AboutWindow &model, QtHost &host, const Pictures &pictures)
+    : QDialog(nullptr), model_(model), host_(host)
 {
     // A window of its own, not a child of the main window, which is disabled while this is open.
     setObjectName(QStringLiteral("aboutmelvane"));
@@ -55,10 +40,10 @@ AboutDialog::AboutDialog(Melvane &machine, QtHost &host, const Pictures &picture
     setWindowTitle(QStringLiteral("About ") + QString::fromUtf8(kProgramTitle));
     // The look belongs to the window's own widgets, not to the message a refused link brings up.
     auto *surface = new QWidget(this);
-    surface->setObjectName(QStringLiteral("surface"));
+    surface->setObjectName(QStringLiteral("aboutsurface"));
     surface->setAttribute(Qt::WA_StyledBackground);
     surface->setGeometry(0, 0, kWindowWidth, px(kWindowHeightTwips));
-    surface->setStyleSheet(kStyle);
+    surface->setStyleSheet(machineStyleSheet());
 
     auto *picIcon = new QLabel(surface);
     picIcon->setObjectName(QStringLiteral("picIcon"));
@@ -98,24 +83,16 @@ AboutDialog::AboutDialog(Melvane &machine, QtHost &host, const Pictures &picture
     cmdOK->setDefault(true);
 
     setFixedSize(kWindowWidth, px(kWindowHeightTwips));
-    m_.mnuabout.setAction([this] { mnuaboutClick(); });
+    model_.onChange = [this] { handled(); };
 }
 
-AboutDialog::~AboutDialog() { m_.mnuabout.setAction({}); }
+AboutDialog::~AboutDialog() { model_.onChange = nullptr; }
 
-void AboutDialog::mnuaboutClick()
-{
-    if (m_.freespins > 0 || open_)
-        return;
-    m_.sound(ClipId::R115);
-    open_ = true;
-    placed_ = false;
-    handled();
-}
+bool AboutDialog::blocksMainWindow() const { return model_.isOpen(); }
 
 void AboutDialog::refresh()
 {
-    if (open_ && !isVisible()) {
+    if (model_.isOpen() && !isVisible()) {
         show();
         if (windowHandle() != nullptr && mainWindow_ != nullptr && mainWindow_->windowHandle() != nullptr)
             windowHandle()->setTransientParent(mainWindow_->windowHandle());
@@ -127,8 +104,9 @@ void AboutDialog::refresh()
             placed_ = true;
             centreform();
         }
-    } else if (!open_ && isVisible()) {
+    } else if (!model_.isOpen() && isVisible()) {
         hide();
+        placed_ = false;
     }
 }
 
@@ -142,11 +120,7 @@ void AboutDialog::centreform()
     move((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
 }
 
-void AboutDialog::reject()
-{
-    open_ = false;
-    handled();
-}
+void AboutDialog::reject() { model_.close(); }
 
 void AboutDialog::handled()
 {

@@ -10,7 +10,7 @@ class QPushButton;
 
 namespace melvane {
 
-class Melvane;
+class AboutWindow;
 class Pictures;
 class QtHost;
 
@@ -22,13 +22,11 @@ std::string makerPage();
 // The about window `aboutmelvane`: title and version, and a button to the maker's web page.
 class AboutDialog : public QDialog {
 public:
-    AboutDialog(Melvane &machine, QtHost &host, const Pictures &pictures);
+    // Shown over a disabled main window, centred, while the model is open.
+    AboutDialog(AboutWindow &model, QtHost &host, const Pictures &pictures);
     ~AboutDialog() override;
 
-    // "&About": opens over a disabled main window, centred; refused silently during a bonus.
-    void mnuaboutClick();
-    bool isOpen() const { return open_; }
-    bool blocksMainWindow() const { return open_; }
+    bool blocksMainWindow() const;
     void refresh();
     void setAfterHandler(std::function<void()> after) { afterHandler_ = std::move(after); }
     // The main window: this window is centred only while that one is in its normal state.
@@ -43,11 +41,10 @@ private:
     void centreform();
     void handled();
 
-    Melvane &m_;
+    AboutWindow &model_;
     QtHost &host_;
     QLabel *lblTitle_ = nullptr;
     QWidget *mainWindow_ = nullptr;
-    bool open_ = false;
     bool placed_ = false;
     std::function<void()> afterHandler_;
 };

@@ -158,6 +158,12 @@ void QtClipSink::stop()
     current_ = nullptr;
 }
 
+bool QtClipSink::sounding() const
+{
+    return current_ != nullptr && current_->sink->error() == QAudio::NoError &&
+           current_->sink->state() != QAudio::StoppedState;
+}
+
 ClipPlayer::ClipPlayer()
 {
     // Asked once: without an output every later call is a cheap no-op instead of a sink

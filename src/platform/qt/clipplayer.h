@@ -83,6 +83,8 @@ public:
     void start(const PcmFormat &format, const QByteArray &samples, bool looped) override;
     // Stops the sink that plays.
     void stop() override;
+    // Whether a clip is sounding now: false after stop(), and when the output refused the clip.
+    bool sounding() const;
 
 private:
     struct Channel;

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QUrl>
 
-#include "platform/host.h"
+#include "game/ports/host.h"
 
 namespace melvane {
 

@@ -7,7 +7,7 @@
 #include <QApplication>
 #include <QSocketNotifier>
 
-#include "machine/melvane.h"
+#include "game/machine/melvane.h"
 #include "platform/qt/clipplayer.h"
 #include "platform/qt/mainwindow.h"
 #include "platform/qt/pictures/pictures.h"

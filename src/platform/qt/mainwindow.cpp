@@ -9,10 +9,12 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QStyle>
 #include <QPushButton>
 
-#include "machine/melvane.h"
-#include "machine/timing.h"
+#include "game/machine/melvane.h"
+#include "game/machine/timing.h"
+#include "platform/qt/look.h"
 #include "platform/qt/pictures/pictures.h"
 #include "platform/qt/qthost.h"
 
@@ -23,8 +25,6 @@ namespace {
 constexpr int kSurfaceWidth = 820;
 constexpr int kSurfaceHeight = 595;
 constexpr int kCellPixels = 125;
-
-int px(int twips) { return (twips + timing::kTwipsPerPixel / 2) / timing::kTwipsPerPixel; }
 
 // A caption that does not fit its button on one line goes on two, broken at the blank
 // nearest the middle.
@@ -43,32 +43,6 @@ QString fitted(const QString &caption, const QFont &font, int width)
     return trimmed.left(best) + '\n' + trimmed.mid(best + 1);
 }
 
-QRect toPixels(const Geometry &g) { return {px(g.left), px(g.top), px(g.width), px(g.height)}; }
-
-const QString kMeterStyle = QStringLiteral(
-    "QLabel { color: #ffd54a; background: #160808; border: 2px solid #b8892c; border-radius: 6px;"
-    " font-family: 'DejaVu Sans'; font-weight: bold; font-size: 18px; }");
-const QString kMoneyStyle = QStringLiteral(
-    "QLabel { color: #f3e6c4; background: transparent; font-family: 'DejaVu Sans'; font-size: 12px; }");
-const QString kHeadingStyle = QStringLiteral(
-    "QLabel { color: #e9c46a; background: transparent; font-family: 'DejaVu Sans'; font-weight: bold;"
-    " font-size: 11px; letter-spacing: 2px; }");
-const QString kPanelStyle = QStringLiteral(
-    "QLabel { color: #fff3d0; background: rgba(120, 10, 20, 230); border: 2px solid #ffd54a;"
-    " border-radius: 8px; font-family: 'DejaVu Sans'; font-weight: bold; font-size: 16px; }");
-const QString kButtonStyle = QStringLiteral(
-    "QPushButton { color: #2b1100; font-family: 'DejaVu Sans'; font-weight: bold; font-size: 12px;"
-    " border: 2px solid #6b3d00; border-radius: 7px;"
-    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff1b8, stop:0.45 #f2c14e, stop:1 #b7791f); }"
-    "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fffbe6, stop:0.45 #ffd873,"
-    " stop:1 #d08f22); }"
-    "QPushButton:pressed { background: #b7791f; }"
-    "QPushButton:disabled { color: #6f6251; border-color: #4b3b2a;"
-    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #d9d0bf, stop:1 #8f846f); }"
-    "QPushButton:focus { border-color: #fff7d6; }");
-const QString kPictureButtonStyle = QStringLiteral(
-    "QPushButton { border: none; background: transparent; padding: 0; }"
-    "QPushButton:disabled { background: rgba(0, 0, 0, 110); border-radius: 7px; }");
 
 } // namespace
 
@@ -139,6 +113,8 @@ MainWindow::MainWindow(Melvane &machine, QtHost &host, const Pictures &pictures)
 {
     setObjectName(QStringLiteral("melvane"));
     surface_ = new QWidget(this);
+    surface_->setObjectName(QStringLiteral("cabinet"));
+    surface_->setStyleSheet(machineStyleSheet());
     surface_->setFixedSize(kSurfaceWidth, kSurfaceHeight);
     auto *background = new Backdrop(surface_, pictures_.background());
     background->setGeometry(0, 0, kSurfaceWidth, kSurfaceHeight);
@@ -165,23 +141,23 @@ MainWindow::MainWindow(Melvane &machine, QtHost &host, const Pictures &pictures)
     // The meters across the top: credit, the last bet (or this free spin's win), the win.
     // The title plate stands in the middle of the top; the meters keep to its sides.
     auto *creditHeading = new QLabel(QStringLiteral("CREDIT"), surface_);
-    creditHeading->setStyleSheet(kHeadingStyle);
+    creditHeading->setProperty("role", "heading");
     creditHeading->setGeometry(62, 3, 180, 12);
-    addLabel(m_.PANELBANK, surface_, {58, 15, 186, 28}, kMeterStyle);
-    addLabel(m_.Lblcredit, surface_, {58, 43, 186, 14}, kMoneyStyle);
+    addLabel(m_.PANELBANK, surface_, {58, 15, 186, 28}, "meter");
+    addLabel(m_.Lblcredit, surface_, {58, 43, 186, 14}, "money");
     addPicture(m_.piclastbet, surface_, {556, 3, 92, 12});
     addPicture(m_.picthiswin, surface_, {556, 3, 92, 12});
-    addLabel(m_.LABLAST, surface_, {556, 15, 92, 28}, kMeterStyle);
-    addLabel(m_.lbllast, surface_, {556, 43, 92, 14}, kMoneyStyle);
-    addLabel(m_.lblcurrentwin, surface_, {556, 15, 92, 28}, kMeterStyle);
+    addLabel(m_.LABLAST, surface_, {556, 15, 92, 28}, "meter");
+    addLabel(m_.lbllast, surface_, {556, 43, 92, 14}, "money");
+    addLabel(m_.lblcurrentwin, surface_, {556, 15, 92, 28}, "meter");
     auto *winHeading = new QLabel(QStringLiteral("WIN"), surface_);
-    winHeading->setStyleSheet(kHeadingStyle);
+    winHeading->setProperty("role", "heading");
     winHeading->setGeometry(660, 3, 130, 12);
-    addLabel(m_.LABWIN, surface_, {654, 15, 136, 28}, kMeterStyle);
-    addLabel(m_.lblwin, surface_, {654, 43, 136, 14}, kMoneyStyle);
+    addLabel(m_.LABWIN, surface_, {654, 15, 136, 28}, "meter");
+    addLabel(m_.lblwin, surface_, {654, 43, 136, 14}, "money");
 
-    addLabel(m_.pannomoney, surface_, toPixels(m_.pannomoney.geometry()), kPanelStyle);
-    addLabel(m_.spinsleft, surface_, toPixels(m_.spinsleft.geometry()), kPanelStyle);
+    addLabel(m_.pannomoney, surface_, toPixels(m_.pannomoney.geometry()), "panel");
+    addLabel(m_.spinsleft, surface_, toPixels(m_.spinsleft.geometry()), "panel");
 
     buildGamblePanel();
     buildMenu();
@@ -222,9 +198,6 @@ void MainWindow::buildGamblePanel()
     gamblePanel_->setObjectName(QStringLiteral("pandouble"));
     gamblePanel_->setGeometry(toPixels(m_.pandouble.geometry()));
     gamblePanel_->setAttribute(Qt::WA_StyledBackground);
-    gamblePanel_->setStyleSheet(QStringLiteral(
-        "#pandouble { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #0d5132, stop:1 #06301d);"
-        " border: 3px solid #d4a73a; border-radius: 10px; }"));
     bindings_.push_back({&m_.pandouble, gamblePanel_, ~0u, [this] {
                              gamblePanel_->setVisible(m_.pandouble.visible());
                              if (m_.pandouble.visible())
@@ -238,9 +211,7 @@ void MainWindow::buildGamblePanel()
         addButton(suit, gamblePanel_, pixmapFor(suit.picture()), &suit);
     }
     addButton(g.cancelbet, gamblePanel_);
-    const QString small = QStringLiteral(
-        "QLabel { color: #fff3d0; background: transparent; font-family: 'DejaVu Sans'; font-weight: bold;"
-        " font-size: 12px; }");
+    const char *small = "gamble";
     addLabel(g.risklab, gamblePanel_, toPixels(g.risklab.geometry()), small, Qt::AlignLeft | Qt::AlignVCenter);
     addLabel(g.lblblackred, gamblePanel_, toPixels(g.lblblackred.geometry()), small, Qt::AlignLeft | Qt::AlignVCenter);
     addLabel(g.lblsuit, gamblePanel_, toPixels(g.lblsuit.geometry()), small, Qt::AlignLeft | Qt::AlignVCenter);
@@ -263,9 +234,7 @@ QAbstractButton *MainWindow::addButton(Button &button, QWidget *parent, const QP
     if (!face.isNull()) {
         widget->setIcon(QIcon(face));
         widget->setIconSize(widget->size());
-        widget->setStyleSheet(kPictureButtonStyle);
-    } else {
-        widget->setStyleSheet(kButtonStyle);
+        widget->setProperty("role", "picture");
     }
     connect(widget, &QPushButton::clicked, this, [this, &button] { onClick(button); });
     bindings_.push_back({&button, widget, ~0u, [this, widget, &button, face, pictured] {
@@ -281,13 +250,13 @@ QAbstractButton *MainWindow::addButton(Button &button, QWidget *parent, const QP
     return widget;
 }
 
-QLabel *MainWindow::addLabel(Control &label, QWidget *parent, const QRect &pixels, const QString &style,
+QLabel *MainWindow::addLabel(Control &label, QWidget *parent, const QRect &pixels, const char *role,
                              Qt::Alignment alignment)
 {
     auto *widget = new QLabel(parent);
     widget->setObjectName(QString::fromStdString(label.name()));
     widget->setGeometry(pixels);
-    widget->setStyleSheet(style);
+    widget->setProperty("role", role);
     widget->setAlignment(alignment);
     bindings_.push_back({&label, widget, ~0u, [widget, &label] {
                              widget->setText(QString::fromStdString(label.caption()));
@@ -312,7 +281,10 @@ QLabel *MainWindow::addPicture(PictureBox &box, QWidget *parent, const QRect &pi
                                  widget->setPixmap(&box == &m_.gamble.gamblewin ? pictures_.winBanner()
                                                                                  : pictures_.loseBanner());
                              } else if (box.picture().list == ImageList::None) {
-                                 widget->setStyleSheet(kHeadingStyle);
+                                 if (widget->property("role").toString() != QStringLiteral("heading")) {
+                                     widget->setProperty("role", "heading");
+                                     widget->style()->polish(widget);
+                                 }
                                  widget->setText(QString::fromStdString(box.caption()));
                              } else {
                                  widget->setPixmap(pixmapFor(box.picture()));

@@ -6,8 +6,8 @@
 
 #include <QMainWindow>
 
-#include "gamble/gamblepanel.h"
-#include "machine/controls.h"
+#include "game/machine/gamblepanel.h"
+#include "game/machine/controls.h"
 
 class QAbstractButton;
 class QLabel;
@@ -53,7 +53,7 @@ private:
 
     QAbstractButton *addButton(Button &button, QWidget *parent, const QPixmap &face = {},
                                const PictureButton *pictured = nullptr);
-    QLabel *addLabel(Control &label, QWidget *parent, const QRect &pixels, const QString &style,
+    QLabel *addLabel(Control &label, QWidget *parent, const QRect &pixels, const char *role,
                      Qt::Alignment alignment = Qt::AlignCenter);
     QLabel *addPicture(PictureBox &box, QWidget *parent, const QRect &pixels);
     void buildMenu();

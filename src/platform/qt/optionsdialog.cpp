@@ -11,8 +11,9 @@
 #include <QStyleOptionButton>
 #include <QWindow>
 
-#include "machine/timing.h"
-#include "profiles/optionswindow.h"
+#include "game/machine/timing.h"
+#include "game/profiles/optionswindow.h"
+#include "platform/qt/look.h"
 
 namespace melvane {
 
@@ -26,8 +27,6 @@ constexpr int kStatisticsWidth = 300;
 constexpr int kProfileWidth = 150;
 constexpr int kSmallestType = 8; // pixels
 
-int px(int twips) { return (twips + timing::kTwipsPerPixel / 2) / timing::kTwipsPerPixel; }
-QRect toPixels(const Geometry &g) { return {px(g.left), px(g.top), px(g.width), px(g.height)}; }
 QString text(const std::string &s) { return QString::fromStdString(s); }
 
 // An option button whose selection belongs to the game: a click asks the model, which marks
@@ -51,36 +50,6 @@ QString noteText(const std::string &caption)
         shown.chop(1);
     return shown;
 }
-
-const QString kStyle = QStringLiteral(
-    "#surface { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3a1016, stop:1 #1c0609); }"
-    "QGroupBox { color: #ffd54a; font-family: 'DejaVu Sans'; font-weight: bold; font-size: 12px;"
-    " border: 1px solid #b8892c; border-radius: 6px; margin-top: 7px; }"
-    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 10px; padding: 0 4px; }"
-    "QGroupBox#Framemain { font-size: 13px; border: 2px solid #d4a73a; border-radius: 9px; }"
-    "QLabel, QRadioButton { color: #f3e6c4; font-family: 'DejaVu Sans'; font-size: 12px; background: transparent; }"
-    "QRadioButton::indicator { width: 10px; height: 10px; border-radius: 7px; border: 2px solid #b8892c;"
-    " background: #1c0609; }"
-    "QRadioButton::indicator:hover { border-color: #ffd54a; }"
-    "QRadioButton::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5,"
-    " stop:0 #fff3b0, stop:0.55 #ffd54a, stop:0.6 #1c0609); border-color: #ffd54a; }"
-    "QLabel#fastslow { font-size: 10px; }"
-    "QLabel#speedlab { color: #ffd54a; }"
-    "QLabel#Text1 { color: #1b1b1b; background: #fbf6e9; border: 1px solid #8a6a2a; padding: 2px 4px;"
-    " font-size: 12px; }"
-    "QLabel[statistics=\"true\"] { font-family: 'DejaVu Sans Mono'; font-size: 12px; }"
-    "QLabel#lblcurrentplayer { color: #ffd54a; font-weight: bold; }"
-    "QRadioButton#machine1, QRadioButton#machine2, QRadioButton#machine3, QRadioButton#machine4,"
-    " QRadioButton#machine5, QRadioButton#machine6 { font-weight: bold; }"
-    "QLineEdit { color: #1b1b1b; background: #fbf6e9; border: 1px solid #b8892c; border-radius: 3px;"
-    " font-family: 'DejaVu Sans'; font-size: 13px; padding: 1px 4px; }"
-    "QPushButton { color: #2b1100; font-family: 'DejaVu Sans'; font-weight: bold; font-size: 12px;"
-    " border: 2px solid #6b3d00; border-radius: 6px;"
-    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff1b8, stop:0.45 #f2c14e, stop:1 #b7791f); }"
-    "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fffbe6, stop:0.45 #ffd873,"
-    " stop:1 #d08f22); }"
-    "QPushButton:pressed { background: #b7791f; }"
-    "QPushButton:focus { border-color: #fff7d6; }");
 
 // An object name Qt's style sheets can select: "machine(3)" becomes "machine3".
 QString selectorName(const std::string &name)
@@ -152,10 +121,10 @@ OptionsDialog::OptionsDialog(OptionsWindow &model, QWidget &mainWindow)
     setFixedSize(kWindowWidth, kWindowHeight);
     // The look belongs to the window's own widgets, not to the message boxes it brings up.
     auto *surface = new QWidget(this);
-    surface->setObjectName(QStringLiteral("surface"));
+    surface->setObjectName(QStringLiteral("optionssurface"));
     surface->setAttribute(Qt::WA_StyledBackground);
     surface->setGeometry(0, 0, kWindowWidth, kWindowHeight);
-    surface->setStyleSheet(kStyle);
+    surface->setStyleSheet(machineStyleSheet());
     bindings_.push_back({[this] {
         if (windowTitle() != text(model_.window.caption()))
             setWindowTitle(text(model_.window.caption()));

@@ -11,11 +11,13 @@
 #include <QStylePainter>
 #include <QWindow>
 
-#include "machine/grid.h"
-#include "machine/melvane.h"
-#include "machine/paytable.h"
-#include "machine/payoutcontrol.h"
-#include "machine/scatters.h"
+#include "rules/grid.h"
+#include "game/machine/melvane.h"
+#include "game/sidewindows/menuwindow.h"
+#include "rules/paytable.h"
+#include "rules/payoutcontrol.h"
+#include "rules/scatters.h"
+#include "platform/qt/look.h"
 #include "platform/qt/pictures/pictures.h"
 
 namespace melvane {
@@ -261,8 +263,9 @@ PaytablePicture drawPaytable(const PaytableFacts &facts, const Pictures &picture
     return out;
 }
 
-PaytableDialog::PaytableDialog(Melvane &machine, const Pictures &pictures, const ReturnToPlayerCache &returns)
-    : QDialog(nullptr), m_(machine), pictures_(pictures), returns_(returns)
+PaytableDialog::PaytableDialog(PaytableWindow &model, const Melvane &machine, const Pictures &pictures,
+                               const ReturnToPlayerCache &returns)
+    : QDialog(nullptr), model_(model), m_(machine), pictures_(pictures), returns_(returns)
 {
     // A window of its own, not a child of the main window, which is disabled while this is open.
     setObjectName(QStringLiteral("melvanepays"));
@@ -275,33 +278,21 @@ PaytableDialog::PaytableDialog(Melvane &machine, const Pictures &pictures, const
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setGeometry(418, 7, 73, 33); // 6270, 105, 1095 x 495 twips
     command1_->setAutoDefault(false);
-    command1_->setStyleSheet(QStringLiteral(
-        "QPushButton { color: #2b1100; font-family: 'DejaVu Sans'; font-weight: bold; font-size: 10px;"
-        " border: 2px solid #6b3d00; border-radius: 6px;"
-        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff1b8, stop:0.45 #f2c14e, stop:1 #b7791f); }"
-        "QPushButton:pressed { background: #b7791f; }"));
+    command1_->setStyleSheet(machineStyleSheet());
     connect(command1_, &QPushButton::clicked, this, [this] { reject(); });
-    m_.mnuptble.setAction([this] { mnuptbleClick(); });
+    model_.onChange = [this] { handled(); };
 }
 
-PaytableDialog::~PaytableDialog() { m_.mnuptble.setAction({}); }
+PaytableDialog::~PaytableDialog() { model_.onChange = nullptr; }
 
-void PaytableDialog::mnuptbleClick()
-{
-    if (m_.freespins > 0 || open_)
-        return;
-    m_.sound(ClipId::R115);
-    m_.pannomoney.hide();
-    open_ = true;
-    // Drawn afresh each time: the ways setting and the payout setting may have changed.
-    shown_ = drawPaytable({m_.waysmult, m_.g.machinepay, returns_.figures(m_.waysmult)}, pictures_);
-    background_->setPixmap(shown_.picture);
-    handled();
-}
+bool PaytableDialog::blocksMainWindow() const { return model_.isOpen(); }
 
 void PaytableDialog::refresh()
 {
-    if (open_ && !isVisible()) {
+    if (model_.isOpen() && !isVisible()) {
+        // Drawn afresh each time: the ways setting and the payout setting may have changed.
+        shown_ = drawPaytable({m_.waysmult, m_.g.machinepay, returns_.figures(m_.waysmult)}, pictures_);
+        background_->setPixmap(shown_.picture);
         // Over the middle of the machine, never past the top-left corner of the screen.
         if (mainWindow_ != nullptr) {
             const QRect machine = mainWindow_->frameGeometry();
@@ -311,7 +302,7 @@ void PaytableDialog::refresh()
         if (windowHandle() != nullptr && mainWindow_ != nullptr && mainWindow_->windowHandle() != nullptr)
             windowHandle()->setTransientParent(mainWindow_->windowHandle());
         command1_->setFocus();
-    } else if (!open_ && isVisible()) {
+    } else if (!model_.isOpen() && isVisible()) {
         hide();
     }
 }
@@ -319,8 +310,7 @@ void PaytableDialog::refresh()
 void PaytableDialog::reject()
 {
     // The main window takes input again, then the window goes.
-    open_ = false;
-    handled();
+    model_.close();
 }
 
 void PaytableDialog::handled()

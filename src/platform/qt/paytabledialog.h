@@ -9,8 +9,8 @@
 #include <QRect>
 #include <QString>
 
-#include "machine/returntoplayer.h"
-#include "machine/symbols.h"
+#include "rules/returntoplayer.h"
+#include "rules/symbols.h"
 
 class QLabel;
 class QPushButton;
@@ -18,6 +18,7 @@ class QPushButton;
 namespace melvane {
 
 class Melvane;
+class PaytableWindow;
 class Pictures;
 
 // The exact return to player of every ways setting under every payout setting, worked out
@@ -75,13 +76,13 @@ PaytablePicture drawPaytable(const PaytableFacts &facts, const Pictures &picture
 // The pay-table window `melvanepays`: the picture, and one button that closes it.
 class PaytableDialog : public QDialog {
 public:
-    PaytableDialog(Melvane &machine, const Pictures &pictures, const ReturnToPlayerCache &returns);
+    // Shown over a disabled main window while the model is open, with the machine's settings of
+    // the moment.
+    PaytableDialog(PaytableWindow &model, const Melvane &machine, const Pictures &pictures,
+                   const ReturnToPlayerCache &returns);
     ~PaytableDialog() override;
 
-    // "&Paytable": opens over a disabled main window; refused silently during a bonus.
-    void mnuptbleClick();
-    bool isOpen() const { return open_; }
-    bool blocksMainWindow() const { return open_; }
+    bool blocksMainWindow() const;
     void refresh();
     // Called after every open and close, so the main window shows what changed.
     void setAfterHandler(std::function<void()> after) { afterHandler_ = std::move(after); }
@@ -97,14 +98,14 @@ protected:
 private:
     void handled();
 
-    Melvane &m_;
+    PaytableWindow &model_;
+    const Melvane &m_;
     const Pictures &pictures_;
     const ReturnToPlayerCache &returns_;
     QLabel *background_ = nullptr;
     QPushButton *command1_ = nullptr;
     QWidget *mainWindow_ = nullptr;
     PaytablePicture shown_;
-    bool open_ = false;
     std::function<void()> afterHandler_;
 };
 

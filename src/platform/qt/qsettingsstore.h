@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "profiles/settingsstore.h"
+#include "game/ports/settingsstore.h"
 
 class QSettings;
 

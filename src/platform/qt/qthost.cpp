@@ -9,7 +9,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "machine/controls.h"
+#include "game/machine/controls.h"
 #include "platform/qt/clipplayer.h"
 #include "platform/qt/displaymode.h"
 
@@ -75,10 +75,10 @@ double QtHost::uniform()
     return randomSource_.uniform();
 }
 
-void QtHost::playClip(ClipId clip, bool looped)
+void QtHost::playClip(Clip clip, bool looped)
 {
     if (player_ != nullptr)
-        player_->play(static_cast<int>(clip), looped);
+        player_->play(resourceNumber(clip), looped);
 }
 
 void QtHost::stopClips()

@@ -8,8 +8,8 @@
 #include <QObject>
 #include <QSize>
 
-#include "platform/host.h"
-#include "platform/randomsource.h"
+#include "game/ports/host.h"
+#include "platform/qt/randomsource.h"
 #include "platform/qt/linkopener.h"
 
 class QTimer;
@@ -55,7 +55,7 @@ public:
     void sleep(int ms) override;
     std::int64_t monotonicMs() override { return clock_.elapsed(); }
     double uniform() override;
-    void playClip(ClipId clip, bool looped) override;
+    void playClip(Clip clip, bool looped) override;
     void stopClips() override;
     MessageAnswer showMessage(const MessageBoxRequest &request) override;
     SettingsStore &settings() override { return store_; }

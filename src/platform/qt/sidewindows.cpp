@@ -6,8 +6,8 @@
 namespace melvane {
 
 SideWindows::SideWindows(Melvane &machine, MainWindow &window, QtHost &host, const Pictures &pictures)
-    : options(machine), optionsDialog(options, window), paytable(machine, pictures, returns),
-      about(machine, host, pictures), window_(window)
+    : options(machine), paytableWindow(machine), aboutWindow(machine), optionsDialog(options, window),
+      paytable(paytableWindow, machine, pictures, returns), about(aboutWindow, host, pictures), window_(window)
 {
     options.screenPixels = [&host] {
         const QSize size = host.screenSize();

@@ -3,7 +3,8 @@
 #include "platform/qt/aboutdialog.h"
 #include "platform/qt/optionsdialog.h"
 #include "platform/qt/paytabledialog.h"
-#include "profiles/optionswindow.h"
+#include "game/profiles/optionswindow.h"
+#include "game/sidewindows/menuwindow.h"
 
 namespace melvane {
 
@@ -23,6 +24,8 @@ public:
 
     ReturnToPlayerCache returns;
     OptionsWindow options;
+    PaytableWindow paytableWindow;
+    AboutWindow aboutWindow;
     OptionsDialog optionsDialog;
     PaytableDialog paytable;
     AboutDialog about;

@@ -17,7 +17,7 @@
 #include <memory>
 #include <vector>
 
-#include "machine/symbols.h"
+#include "rules/symbols.h"
 
 class QSvgRenderer;
 
@@ -60,6 +60,8 @@ struct Emboss {
     int glossAlpha = 70;
 };
 void paintEmbossed(QPainter &painter, const QPainterPath &path, const Emboss &style);
+// Cream-to-gold lettering with a dark outline and no gloss, for words of `path`.
+void paintCreamLettering(QPainter &painter, const QPainterPath &path, qreal outlineWidth);
 
 // ---- shapes, each in a 100 x 100 box -------------------------------------------------------
 

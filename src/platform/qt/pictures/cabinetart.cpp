@@ -238,19 +238,7 @@ FaceStyle faceStyle(ButtonFace face)
 
 void paintWords(QPainter &p, const QString &text, const QRectF &box, qreal stretch = 1.0)
 {
-    const QPainterPath words = fittedText(text, font(QStringLiteral("DejaVu Sans"), true), box, stretch);
-    const QRectF b = words.boundingRect();
-    QLinearGradient cream(b.topLeft(), b.bottomLeft());
-    cream.setColorAt(0, QColor(255, 253, 232));
-    cream.setColorAt(1, QColor(255, 206, 70));
-    Emboss style;
-    style.fill = cream;
-    style.outline = QColor(30, 8, 0);
-    style.outlineWidth = 1.1;
-    style.shadowOffset = QPointF(1, 1.5);
-    style.shadowAlpha = 150;
-    style.glossAlpha = 0;
-    paintEmbossed(p, words, style);
+    paintCreamLettering(p, fittedText(text, font(QStringLiteral("DejaVu Sans"), true), box, stretch), 1.1);
 }
 
 void paintCoins(QPainter &p, QPointF base)

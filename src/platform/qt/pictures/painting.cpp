@@ -111,6 +111,22 @@ void paintEmbossed(QPainter &painter, const QPainterPath &path, const Emboss &st
     painter.restore();
 }
 
+void paintCreamLettering(QPainter &painter, const QPainterPath &path, qreal outlineWidth)
+{
+    const QRectF b = path.boundingRect();
+    QLinearGradient cream(b.topLeft(), b.bottomLeft());
+    cream.setColorAt(0, QColor(255, 253, 232));
+    cream.setColorAt(1, QColor(255, 206, 70));
+    Emboss style;
+    style.fill = cream;
+    style.outline = QColor(30, 8, 0);
+    style.outlineWidth = outlineWidth;
+    style.shadowOffset = QPointF(1, 1.5);
+    style.shadowAlpha = 150;
+    style.glossAlpha = 0;
+    paintEmbossed(painter, path, style);
+}
+
 // ---- shapes -------------------------------------------------------------------------------
 
 namespace {

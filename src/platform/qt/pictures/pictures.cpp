@@ -6,7 +6,7 @@
 #include <utility>
 #include <system_error>
 
-#include "machine/reelstrips.h"
+#include "rules/reelstrips.h"
 #include "platform/qt/pictures/art.h"
 
 namespace melvane {

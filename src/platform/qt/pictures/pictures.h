@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-#include "machine/symbols.h"
+#include "rules/symbols.h"
 
 namespace melvane {
 

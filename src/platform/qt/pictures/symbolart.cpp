@@ -454,18 +454,8 @@ std::vector<QImage> badgeFrames(int multiplier, qreal dpr)
 
         const QString text = QStringLiteral("x%1").arg(multiplier);
         const QRectF box(centre.x() - 14.5, centre.y() - 10, 29, 20);
-        const QPainterPath label = fittedText(text, font(QStringLiteral("DejaVu Sans"), true), box, multiplier >= 10 ? 0.85 : 1.0);
-        const QRectF lb = label.boundingRect();
-        QLinearGradient cream(lb.topLeft(), lb.bottomLeft());
-        cream.setColorAt(0, QColor(255, 252, 226));
-        cream.setColorAt(1, QColor(255, 206, 70));
-        Emboss words;
-        words.fill = cream;
-        words.outline = QColor(40, 10, 0);
-        words.outlineWidth = 1.3;
-        words.shadowOffset = QPointF(1, 1.5);
-        words.glossAlpha = 0;
-        paintEmbossed(p, label, words);
+        paintCreamLettering(
+            p, fittedText(text, font(QStringLiteral("DejaVu Sans"), true), box, multiplier >= 10 ? 0.85 : 1.0), 1.3);
     });
 
     // the sparkles travel around the rosette from frame to frame, growing and shrinking

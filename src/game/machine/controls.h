@@ -1,0 +1,142 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace melvane {
+
+class Host;
+
+// Design position and size of a control, in twips (15 to a pixel).
+struct Geometry {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// What the game logic drives of a control: the window layer shows it, the core never
+// touches a widget. Every change bumps the revision, so the window can refresh cheaply.
+class Control {
+public:
+    explicit Control(std::string name = {}, std::string caption = {}, Geometry geometry = {})
+        : name_(std::move(name)), caption_(std::move(caption)), geometry_(geometry)
+    {
+    }
+
+    const std::string &name() const { return name_; }
+    bool visible() const { return visible_; }
+    bool enabled() const { return enabled_; }
+    const std::string &caption() const { return caption_; }
+    const Geometry &geometry() const { return geometry_; }
+    unsigned revision() const { return revision_; }
+
+    void setVisible(bool v) { change(visible_, v); }
+    void setEnabled(bool e) { change(enabled_, e); }
+    void setCaption(std::string c) { change(caption_, std::move(c)); }
+    void setGeometry(Geometry g)
+    {
+        geometry_ = g;
+        ++revision_;
+    }
+    void show() { setVisible(true); }
+    void hide() { setVisible(false); }
+
+protected:
+    template <typename T>
+    void change(T &field, T value)
+    {
+        if (field != value) {
+            field = std::move(value);
+            ++revision_;
+        }
+    }
+
+private:
+    std::string name_;
+    bool visible_ = true;
+    bool enabled_ = true;
+    std::string caption_;
+    Geometry geometry_;
+    unsigned revision_ = 0;
+};
+
+class Button : public Control {
+public:
+    using Control::Control;
+    void setAction(std::function<void()> action) { action_ = std::move(action); }
+    // A click, or a press from code: runs the click action only while the button is enabled.
+    void press()
+    {
+        if (enabled() && action_)
+            action_();
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+using Label = Control;
+using Shape = Control;
+using MenuItem = Button;
+
+enum class ImageList { None, ImageList3, ImageList1, Cards };
+
+// A picture from one of the window's image lists, optionally with a second one laid over it
+// (white is transparent in ImageList3, so a badge over a note shows both).
+struct Picture {
+    ImageList list = ImageList::None;
+    int index = 0;
+    int overlay = 0; // index in the same list drawn on top, 0 for none
+    friend bool operator==(const Picture &, const Picture &) = default;
+};
+
+// The music sheet of ImageList3: what a flasher shows at rest and what covers a cell.
+inline constexpr Picture kCoverPicture{ImageList::ImageList3, 27, 0};
+
+class PictureBox : public Control {
+public:
+    using Control::Control;
+    const Picture &picture() const { return picture_; }
+    void setPicture(Picture p) { change(picture_, p); }
+
+private:
+    Picture picture_;
+};
+
+// A window timer: an interval, an enabled flag and a tick action. The host schedules the
+// ticks. A tick never runs inside its own tick, even when the action yields to events.
+class Timer {
+public:
+    Timer(std::string name, int intervalMs) : name_(std::move(name)), interval_(intervalMs) {}
+    Timer(const Timer &) = delete;
+    Timer &operator=(const Timer &) = delete;
+
+    const std::string &name() const { return name_; }
+    int interval() const { return interval_; }
+    bool enabled() const { return enabled_; }
+    bool ticking() const { return ticking_; }
+    std::uint64_t ticks() const { return ticks_; }
+
+    void attach(Host *host) { host_ = host; }
+    void setAction(std::function<void()> action) { action_ = std::move(action); }
+    // Enabling an enabled timer changes nothing; disabling and enabling again restarts it.
+    void setEnabled(bool enabled);
+    void start() { setEnabled(true); }
+    void stop() { setEnabled(false); }
+
+    // Called by the host when the interval has passed.
+    void fire();
+
+private:
+    std::string name_;
+    int interval_;
+    bool enabled_ = false;
+    bool ticking_ = false;
+    std::uint64_t ticks_ = 0;
+    Host *host_ = nullptr;
+    std::function<void()> action_;
+};
+
+} // namespace melvane

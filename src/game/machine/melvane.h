@@ -1,0 +1,192 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "rules/celltables.h"
+#include "game/machine/controls.h"
+#include "game/machine/globals.h"
+#include "rules/grid.h"
+#include "rules/reelstrips.h"
+#include "game/machine/gamblepanel.h"
+#include "game/ports/host.h"
+
+namespace melvane {
+
+// The machine variables of the main window: the bet, the spin and its round, the gamble,
+// autoplay and the presentation's counters.
+struct MachineVariables {
+    std::int16_t coinbet = 0;
+    std::int16_t waysmult = 0;
+    std::int32_t spinwin = 0;
+    std::int32_t scatterwin = 0;
+    std::int16_t freespins = 0;
+    std::int16_t freespinsdone = 0;
+    std::int16_t freespinsover = 0;
+    std::int32_t freespinwin = 0;
+    std::int32_t freespincollected = 0;
+    std::int32_t gambleamount = 0;
+    std::int16_t cardcount = 0;
+    std::int16_t wildmult = 0;
+    std::int16_t autoplay = 0;
+    std::int16_t autoticks = 0;
+    std::int16_t autopause = 0;
+    std::int16_t keycount = 0;
+    std::int16_t playindex = 0;
+    std::int16_t autonotice = 0;
+    std::int16_t winstep = 0;
+    std::int32_t wincountvalue = 0;
+    std::int16_t respinroll = 0;
+    std::int16_t respinflag = 0;
+    std::int16_t wildframe = 0;
+    std::int16_t wildframeticks = 0;
+
+    // The ten cell tables, wildcell, scattercell and scattercode of the current spin.
+    SpinTables spin;
+    std::array<std::int16_t, kReels + 1> reelstop{}; // 1..5
+    std::array<std::int32_t, kReels + 1> reeltop{};  // 1..5, twips
+    // Where each strip picture is shown right now (moved by the landing animation).
+    std::array<std::int32_t, kReels + 1> reelPosition{};
+    std::array<bool, kReels + 1> scatterpaid{};
+
+    // Presentation state that lives as long as the window.
+    std::int16_t flashphase = 0;
+    std::int16_t flashstep = 0;
+    std::int16_t scatterframe = 0;
+    int animationLevel = 0;
+};
+
+// Every control of the main window that the logic drives, at its design position.
+struct MachineControls {
+    MachineControls();
+
+    std::string caption = "Slots Melvane";
+    bool keyPreview = true;
+    std::string focus; // name of the control that has the focus; "" for the window itself
+
+    std::array<Button, 6> play;    // 1..5
+    std::array<Button, 6> payline; // 1..5
+    Button COINSIN, cmdfastmoney, takewin, doublebutton, autoplayon, autoplayoff;
+    Label pannomoney, PANELBANK, Lblcredit, LABLAST, lbllast, LABWIN, lblwin, lblcurrentwin, spinsleft;
+    PictureBox piclastbet, picthiswin;
+    std::array<PictureBox, kCells + 1> flasher; // 1..15
+    std::array<Control, kCells + 1> Shape;      // covers 4, 6, 7, 9, 10, 12, 13, 15
+    Control pandouble;
+    GamblePanel gamble; // the controls inside pandouble and the strip of past cards
+    MenuItem mnuabout, mnuptble, mnuplayer, mnuexit;
+};
+
+// The seven timers of the main window, with their intervals.
+struct MachineTimers {
+    MachineTimers();
+
+    Timer Tmrtick, tmrautospin, Timerflash, timerballflash, Timerscatter, Timerwincounter, Timerrespin;
+};
+
+// The main window `melvane`: its machine variables, controls and timers, the current player's
+// profile, and the handlers of its buttons, keys and ticks. It reaches the world only through
+// its Host. The handlers are declared here by subsystem and defined in that subsystem's folder.
+class Melvane : public MachineVariables, public MachineControls, public MachineTimers {
+public:
+    explicit Melvane(Host &host);
+    Melvane(const Melvane &) = delete;
+    Melvane &operator=(const Melvane &) = delete;
+
+    Host &host() { return host_; }
+
+    // The program-wide settings and statistics of the current player.
+    Globals g;
+
+    // ---- bet, ways and the spin (machine/playsequence.cpp, machine/resolution.cpp)
+    void paylineClick(int index);
+    void playClick(int index);
+    // The machine's own press of the bet button for `coinbet` (autoplay, the respin timer).
+    // Autoplay keeps the bet buttons locked, so this press goes to the play sequence directly.
+    // Neither this nor a click starts a spin while one is running.
+    void pressPlayForCoinbet();
+    bool spinRunning() const { return playSequenceDepth_ > 0; }
+    void spinreels();
+    void resolvespin();
+    void freespinbusiness();
+    bool creditCovers() const { return static_cast<std::int64_t>(g.bank) >= stake(); }
+    std::int64_t stake() const { return static_cast<std::int64_t>(coinbet) * waysmult; }
+    static int playIndexFor(int coinbet);
+    void setCovers();
+
+    // ---- start-up and shutdown (session/)
+    // The load of the window; false when the program must end at once (screen check failed).
+    bool load();
+    // The close box and "&Exit" alike: saves the profile and restores the screen.
+    void shutdown();
+
+    // ---- the gamble (gamble/)
+    void doublebuttonClick();
+    void betredClick();
+    void betblackClick();
+    void suitbetClick(int index);
+    void cancelbetClick();
+
+    // ---- presentation (presentation/)
+    void tickTimerflash();
+    void tickTimerballflash();
+    void tickTimerscatter();
+    void tickTimerwincounter();
+    void tickTimerrespin();
+
+    // ---- credit, collect, keys and autoplay (play/)
+    void coinsinClick();
+    void fastmoneyClick();
+    void takewinClick();
+    // A character key while key preview is on; returns the key passed on to the focused control.
+    char keyPress(char key);
+    void autoplayonClick();
+    void autoplayoffClick();
+    void tickTmrautospin();
+    void tickTmrtick();
+
+    // Called at the end of every resolution whose outcome stands: a settled game, a counted
+    // free spin, or a completed bonus.
+    std::function<void()> onResolved;
+
+    // Plays a clip when the sound is on.
+    void sound(Clip clip, bool looped = false);
+    void showBank();
+
+    // Writes the current player's profile at a point where the books are whole: the end of a
+    // settled paid game, a collect, the end of a gamble. A crash then costs at most the game
+    // in play, never credit that was already shown as won.
+    void saveSettled();
+
+private:
+    // One play sequence; true when autoplay asks for the next spin at once (after a loss).
+    bool runPlaySequence(int index);
+    void spinStartReset();
+    void reelStep(int reel);
+    // Steps up to the payout control; false when the control discarded the outcome.
+    bool evaluateOutcome(std::array<bool, kReels + 1> &chimes);
+    void landReels(const std::array<bool, kReels + 1> &chimes);
+    void awardFreeSpins();
+    void countFreeSpin();
+    void chooseWinSound();
+    void settle();
+    void setAllPlayAndWays(bool enabled);
+    void moveReel(int reel, std::int32_t top);
+
+    // Which parts of the charge of the spin being resolved were made: a meter that was full
+    // kept its value, and then neither a discarded outcome nor a free spin's refund may take
+    // back what it never got.
+    struct Charge {
+        bool total = false;
+        bool wager = false;
+        bool games = false;
+        bool bank = false;
+    };
+
+    Host &host_;
+    int playSequenceDepth_ = 0;
+    Charge charged_;
+};
+
+} // namespace melvane

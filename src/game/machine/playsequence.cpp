@@ -1,0 +1,167 @@
+// Bet and ways selection, the play sequence and the spin-start reset.
+#include <algorithm>
+
+#include "rules/draw.h"
+#include "game/machine/melvane.h"
+#include "rules/money.h"
+
+namespace melvane {
+
+namespace {
+constexpr std::array<int, 6> kCoinbetOfPlay = {0, 1, 2, 5, 10, 20};
+constexpr std::array<int, 6> kWaysmultOfPayline = {0, 1, 3, 7, 15, 25};
+constexpr std::array<int, 8> kCoverCells = {4, 7, 10, 13, 6, 9, 12, 15}; // the order they are set in
+} // namespace
+
+int Melvane::playIndexFor(int bet)
+{
+    for (int i = 1; i <= 5; ++i)
+        if (kCoinbetOfPlay[static_cast<std::size_t>(i)] == bet)
+            return i;
+    return 0;
+}
+
+void Melvane::setCovers()
+{
+    for (int cell : kCoverCells)
+        Shape[static_cast<std::size_t>(cell)].setVisible(!cellInPlay(cell, waysmult));
+}
+
+void Melvane::paylineClick(int index)
+{
+    if (index >= 1 && index <= 5) {
+        waysmult = static_cast<std::int16_t>(kWaysmultOfPayline[static_cast<std::size_t>(index)]);
+        setCovers();
+    }
+    for (int c = 1; c <= kCells; ++c)
+        flasher[static_cast<std::size_t>(c)].hide();
+}
+
+void Melvane::playClick(int index)
+{
+    // A spin never starts inside another (a bet button unlocked in the middle of a spin by
+    // switching autoplay off) nor under an open gamble, whose stake it would lose.
+    if (spinRunning() || pandouble.visible())
+        return;
+    // Autoplay's next spin after a loss follows at once; it runs here, after the sequence that
+    // asked for it, rather than nested inside it, so a long losing streak cannot deepen the stack.
+    int i = index;
+    while (runPlaySequence(i))
+        i = playIndexFor(coinbet);
+}
+
+void Melvane::pressPlayForCoinbet()
+{
+    const int i = playIndexFor(coinbet);
+    if (i != 0)
+        playClick(i);
+}
+
+void Melvane::setAllPlayAndWays(bool enabled)
+{
+    for (int i = 1; i <= 5; ++i) {
+        play[static_cast<std::size_t>(i)].setEnabled(enabled);
+        payline[static_cast<std::size_t>(i)].setEnabled(enabled);
+    }
+}
+
+bool Melvane::runPlaySequence(int index)
+{
+    struct Running {
+        int &depth;
+        explicit Running(int &d) : depth(d) { ++depth; }
+        ~Running() { --depth; }
+    } running(playSequenceDepth_);
+
+    autoplayon.setEnabled(false);
+    const bool freeSpin = freespins > 0;
+    if (!freeSpin) {
+        sound(Clip::Click);
+        autoticks = 0;
+        wildframeticks = 0;
+        wildframe = 0;
+        freespincollected = 0;
+        gambleamount = 0;
+        // `freespinwin` is 0 here, unless collect could not add a bonus total to a full credit:
+        // that total waits for the next collect rather than being lost at the next spin.
+        wincountvalue = 0;
+        winstep = 0;
+        if (index >= 1 && index <= 5)
+            coinbet = static_cast<std::int16_t>(kCoinbetOfPlay[static_cast<std::size_t>(index)]);
+        if (!creditCovers()) {
+            sound(Clip::Refused);
+            pannomoney.show();
+            COINSIN.setEnabled(true);
+            cmdfastmoney.setEnabled(true);
+            autoplay = 0;
+            autoplayon.show();
+            host_.processEvents();
+            return false;
+        }
+        pannomoney.hide();
+        setCovers();
+    }
+    COINSIN.setEnabled(false);
+    for (int i = 1; i <= 5; ++i) {
+        play[static_cast<std::size_t>(i)].setEnabled(false);
+        payline[static_cast<std::size_t>(i)].setEnabled(false);
+    }
+    cmdfastmoney.setEnabled(false);
+    Timerflash.stop();
+    timerballflash.stop();
+    if (freespins < 1) {
+        doublebutton.show();
+        LABWIN.setCaption("Good Luck");
+        lblwin.setCaption(" ");
+        LABLAST.setCaption(std::to_string(stake()));
+        lbllast.setCaption(moneyCaption(stake()));
+        showBank();
+        Timerwincounter.stop();
+    }
+    for (int r = 1; r <= kReels; ++r)
+        spin.scattercell[static_cast<std::size_t>(r)] = 0;
+    spinreels();
+    keycount = 0;
+    autoplayon.setEnabled(true);
+    host_.processEvents();
+    if (autoplay == 0) {
+        setAllPlayAndWays(true);
+        cmdfastmoney.setEnabled(true);
+        COINSIN.setEnabled(true);
+    }
+    return spinwin < 1 && autoplay > 0 && playIndexFor(coinbet) != 0;
+}
+
+void Melvane::spinreels()
+{
+    spinStartReset();
+    for (int reel = 1; reel <= kReels; ++reel)
+        reelStep(reel);
+    resolvespin();
+}
+
+void Melvane::spinStartReset()
+{
+    pannomoney.hide();
+    doublebutton.setEnabled(false);
+    Timerscatter.stop();
+    Timerflash.stop();
+    timerballflash.stop();
+    Timerrespin.stop();
+    Tmrtick.stop();
+    spin.reset();
+    host_.stopClips();
+    host_.processEvents();
+    for (int c = 1; c <= kCells; ++c)
+        flasher[static_cast<std::size_t>(c)].hide();
+}
+
+void Melvane::reelStep(int reel)
+{
+    const auto r = static_cast<std::size_t>(reel);
+    reelstop[r] = static_cast<std::int16_t>(drawIndex(host_.uniform(), kStops));
+    writeReel(spin, reel, reelstop[r], waysmult);
+    reeltop[r] = reeltopFor(reelstop[r]);
+}
+
+} // namespace melvane

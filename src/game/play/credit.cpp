@@ -1,0 +1,125 @@
+// The credit, fast-money and collect buttons.
+#include "game/machine/checked.h"
+#include "game/machine/melvane.h"
+#include "rules/money.h"
+
+namespace melvane {
+
+namespace {
+constexpr std::int32_t kCreditCoins = 10;
+constexpr std::int32_t kFastMoneyCoins = 5000;
+} // namespace
+
+// Puts 10 coins on the machine and hands the keyboard back to the window.
+void Melvane::coinsinClick()
+{
+    COINSIN.setEnabled(true);
+    pannomoney.hide();
+    // Each meter is guarded on its own: a full meter keeps its value, the other still counts.
+    addChecked(g.bank, kCreditCoins);
+    addChecked(g.amountinvested, kCreditCoins);
+    showBank();
+    // Credit is what revives autoplay after it stopped for want of it.
+    autoplayon.setEnabled(true);
+    focus.clear();
+    keyPreview = true;
+}
+
+// Puts 5000 coins on the machine, except during a free-spin round.
+void Melvane::fastmoneyClick()
+{
+    if (freespins >= 1)
+        return;
+    addChecked(g.bank, kFastMoneyCoins);
+    pannomoney.hide();
+    addChecked(g.amountinvested, kFastMoneyCoins);
+    showBank();
+}
+
+// Moves the total of a completed free-spin round into the credit and returns to normal play;
+// in autoplay the machine goes on spinning by its timer.
+void Melvane::takewinClick()
+{
+    sound(Clip::Collect);
+    keycount = 0;
+    freespinsdone = 0;
+    freespins = 0;
+    freespinsover = 0;
+    respinroll = 0;
+    autoticks = 0;
+    wincountvalue = 0;
+    winstep = 0;
+    respinflag = 0;
+
+    piclastbet.show();
+    lbllast.show();
+    LABLAST.show();
+    picthiswin.hide();
+    lblcurrentwin.hide();
+    LABWIN.setCaption(std::to_string(freespinwin));
+    lblwin.setCaption(moneyCaption(freespinwin));
+    // A total that would take the credit past its 32-bit limit is not added; it is not thrown
+    // away either: it stays in `freespinwin` (the win meter shows it) until a later collect can
+    // take it whole. Only what reached the credit may be staked by the gamble.
+    const bool credited = addChecked(g.bank, freespinwin);
+    showBank();
+    freespincollected = credited ? freespinwin : 0;
+    host_.processEvents();
+
+    if (credited)
+        freespinwin = 0;
+    spinsleft.hide();
+    saveSettled();
+    for (int i = 1; i <= 5; ++i) {
+        play[static_cast<std::size_t>(i)].setEnabled(true);
+        play[static_cast<std::size_t>(i)].show();
+        payline[static_cast<std::size_t>(i)].show();
+        payline[static_cast<std::size_t>(i)].setEnabled(true);
+    }
+    COINSIN.show();
+    doublebutton.show();
+    doublebutton.setEnabled(true);
+    takewin.hide();
+    cmdfastmoney.setEnabled(true);
+    cmdfastmoney.show();
+    keyPreview = true;
+
+    // A coin bet outside the five buttons has no button to take the focus; it stays put.
+    const int index = playIndexFor(coinbet);
+    const auto focusBetButton = [this, index] {
+        if (index != 0) {
+            playindex = static_cast<std::int16_t>(index);
+            focus = play[static_cast<std::size_t>(index)].name();
+        }
+    };
+    if (autoplay > 0) {
+        // Still in autoplay: the player's side windows stay locked and only "off" is offered.
+        mnuplayer.setEnabled(false);
+        mnuabout.setEnabled(false);
+        mnuptble.setEnabled(false);
+        autoplayoff.show();
+        autoplayoff.setEnabled(true);
+        autoplayon.hide();
+        focusBetButton();
+        Timerrespin.stop();
+        host_.processEvents();
+        return;
+    }
+    mnuplayer.setEnabled(true);
+    mnuabout.setEnabled(true);
+    mnuptble.setEnabled(true);
+    autoplayon.show();
+    autoplayon.setEnabled(true);
+    autoplayoff.hide();
+    COINSIN.show();
+    COINSIN.setEnabled(true);
+    cmdfastmoney.setEnabled(true);
+    tmrautospin.stop();
+    doublebutton.show();
+    doublebutton.setEnabled(true);
+    takewin.hide();
+    keyPreview = true;
+    focusBetButton();
+}
+
+} // namespace melvane

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "game/ports/clips.h"
+
+namespace melvane {
+
+class Timer;
+class SettingsStore;
+
+enum class MessageIcon { Information, Critical };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+struct MessageBoxRequest {
+    std::string title;
+    std::string text;
+    MessageIcon icon = MessageIcon::Information;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageAnswer defaultAnswer = MessageAnswer::Ok;
+};
+
+enum class MousePointer { Default, Busy };
+
+// Everything the game core needs from the outside world. The core never reaches a window,
+// a clock, a generator, the sound device or the settings store any other way.
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // Runs what is pending now (timer ticks that are due, clicks, repaints): the game's yield.
+    virtual void processEvents() = 0;
+    // Keeps processing events until the monotonic clock reaches `deadlineMs`.
+    virtual void processEventsUntil(std::int64_t deadlineMs) = 0;
+    // Shows the moved reels, then blocks for `ms` without processing input.
+    virtual void sleep(int ms) = 0;
+    // Milliseconds on a clock that never goes back and never wraps at midnight.
+    virtual std::int64_t monotonicMs() = 0;
+
+    // A uniform draw in [0, 1) from one well-seeded generator.
+    virtual double uniform() = 0;
+
+    // Starts a clip from memory and returns at once; it cuts off any clip playing.
+    virtual void playClip(Clip clip, bool looped) = 0;
+    virtual void stopClips() = 0;
+
+    virtual MessageAnswer showMessage(const MessageBoxRequest &request) = 0;
+    virtual SettingsStore &settings() = 0;
+    virtual void setMousePointer(MousePointer pointer) = 0;
+
+    // A timer of the game changed its enabled state; the host schedules its ticks.
+    virtual void timerChanged(Timer &timer) = 0;
+
+    // Horizontal pixels per logical inch of the screen.
+    virtual int screenLogicalDpi() = 0;
+    // Loads the 25 clips into memory; a clip that cannot be loaded stays silent.
+    virtual void loadClips() = 0;
+    // Switches the screen to 800 x 600, remembering the mode in force; false if it could not.
+    virtual bool changeDisplayMode() = 0;
+    // Returns the screen to the mode that was in force before the game changed it.
+    virtual void restoreDisplayMode() = 0;
+};
+
+} // namespace melvane

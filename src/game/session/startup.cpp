@@ -1,0 +1,94 @@
+// Start-up and shutdown of the main window.
+#include <array>
+
+#include "game/machine/melvane.h"
+#include "game/profiles/profiles.h"
+
+namespace melvane {
+
+namespace {
+
+constexpr int kSmallFontsDpi = 96;
+
+constexpr const char *kLargeFontsTitle = "               LARGE FONTS BEING USED !!!";
+constexpr std::array<const char *, 11> kLargeFontsLines = {
+    "You are still using Large Fonts!!,This Game Will Not Run Correctly.",
+    "There is no facility in this software to change them.",
+    "To Change Manually :-",
+    "Right Click On DeskTop",
+    "Select Properties",
+    "Select Settings",
+    "Click Advanced Button",
+    "Select SMALL Fonts (or 96 DPI)",
+    "A Re-Boot Is Then Required",
+    "",
+    "To Change Back After Do The Reverse :-",
+};
+
+// Measures the screen into `screendpi`; true when it runs at the 96 dots per inch the
+// windows are laid out for.
+bool IsScreenFontSmall(Melvane &m)
+{
+    m.g.screendpi = m.host().screenLogicalDpi();
+    return m.g.screendpi == kSmallFontsDpi;
+}
+
+std::string largeFontsText()
+{
+    std::string text;
+    for (const char *line : kLargeFontsLines) {
+        text += line;
+        text += '\r';
+    }
+    return text;
+}
+
+} // namespace
+
+// Checks the screen, loads the clips and player 1's profile; false when the program must end
+// at once because the screen does not run at 96 dots per inch.
+bool Melvane::load()
+{
+    if (!IsScreenFontSmall(*this)) {
+        // Nothing is read or saved: the game ends before it has a player.
+        host_.showMessage({kLargeFontsTitle, largeFontsText(), MessageIcon::Information});
+        return false;
+    }
+    // The window layer opens the window at the top-left corner of the screen.
+    host_.loadClips();
+    coinbet = 1;
+    waysmult = 25;
+    loadStartupProfile(*this);
+    caption = kMainCaptionPrefix + g.currentplayer;
+    showBank();
+    host_.setMousePointer(MousePointer::Default);
+    // A first run has chosen neither: the strictest payout and the fastest reels.
+    if (g.machinepay == 0)
+        g.machinepay = 5;
+    if (g.reelspeed < 1)
+        g.reelspeed = 1;
+    sound(Clip::StartUp);
+    focus = "play(1)";
+    return true;
+}
+
+// The close box and "&Exit" alike: saves the current player's profile and returns the screen
+// to its own mode; the window layer then ends the program.
+void Melvane::shutdown()
+{
+    // A win still at risk in the gamble goes back to the credit, as a collect would take it:
+    // closing the window must not throw it away.
+    if (pandouble.visible())
+        cancelbetClick();
+    sound(Clip::Click);
+    saveprofile(*this);
+    host_.restoreDisplayMode();
+}
+
+// The same save as at shutdown, in the same format, flushed once. It is made only where nothing
+// is on its way between the meters (no spin half charged, no bonus total waiting to be
+// collected, no win at risk in the gamble), so a program killed at any moment leaves the
+// profile as the player last saw a game end.
+void Melvane::saveSettled() { saveprofile(*this); }
+
+} // namespace melvane

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <functional>
+
+namespace melvane {
+
+class Melvane;
+class Button;
+
+// A side window opened from a menu entry of the main window, without a window: whether it is
+// open, what opening it refuses and plays. Creating it hooks it to its menu entry; the window
+// layer shows the window while it is open and calls close() for its button, Escape and the
+// close box.
+class MenuWindow {
+public:
+    MenuWindow(Melvane &m, Button &entry);
+    virtual ~MenuWindow();
+    MenuWindow(const MenuWindow &) = delete;
+    MenuWindow &operator=(const MenuWindow &) = delete;
+
+    // The menu entry's click: refused silently during a free-spin round or while open;
+    // otherwise plays the click and opens.
+    void open();
+    // Never refused.
+    void close();
+    bool isOpen() const { return open_; }
+
+    // Called after every open and close, so the window layer shows what changed.
+    std::function<void()> onChange;
+
+protected:
+    // What opening does beyond the click, before the window is shown.
+    virtual void opening() {}
+    Melvane &m_;
+
+private:
+    void changed();
+
+    Button &entry_;
+    bool open_ = false;
+};
+
+// The about window `aboutmelvane`.
+class AboutWindow : public MenuWindow {
+public:
+    explicit AboutWindow(Melvane &m);
+};
+
+// The pay-table window `melvanepays`: opening it also hides the short-credit panel.
+class PaytableWindow : public MenuWindow {
+public:
+    explicit PaytableWindow(Melvane &m);
+
+protected:
+    void opening() override;
+};
+
+} // namespace melvane

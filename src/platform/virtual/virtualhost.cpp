@@ -1,0 +1,173 @@
+#include "platform/virtual/virtualhost.h"
+
+#include <algorithm>
+
+#include "game/machine/controls.h"
+
+namespace melvane {
+
+VirtualHost::VirtualHost(std::uint64_t seed) : engine_(seed) {}
+
+void VirtualHost::queueStops(const Stops &stops)
+{
+    for (int s : stops)
+        queueDraw(kStops, s);
+}
+
+std::vector<Clip> VirtualHost::clipsPlayed() const
+{
+    std::vector<Clip> played;
+    for (const ClipEvent &e : clips)
+        if (e.clip)
+            played.push_back(*e.clip);
+    return played;
+}
+
+Timer *VirtualHost::nextDue(std::int64_t limit, const std::vector<Timer *> &skip) const
+{
+    Timer *best = nullptr;
+    Scheduled bestAt{};
+    for (const auto &[timer, at] : scheduled_) {
+        if (!timer->enabled() || timer->ticking() || at.due > limit)
+            continue;
+        if (std::find(skip.begin(), skip.end(), timer) != skip.end())
+            continue;
+        if (best == nullptr || at.due < bestAt.due || (at.due == bestAt.due && at.order < bestAt.order)) {
+            best = timer;
+            bestAt = at;
+        }
+    }
+    return best;
+}
+
+void VirtualHost::fire(Timer *timer)
+{
+    Scheduled &at = scheduled_[timer];
+    // As a precise window timer: the next tick one interval after this one was due, or one
+    // interval from now if the tick came late.
+    at.due += timer->interval();
+    if (at.due <= now_)
+        at.due = now_ + timer->interval();
+    timer->fire();
+}
+
+void VirtualHost::runPosted()
+{
+    // Only what was pending when events began to be processed: input posted by input waits for
+    // the next processing, as a click made during a handler does.
+    std::deque<Posted> pending;
+    for (auto it = posted_.begin(); it != posted_.end();) {
+        if (it->at <= now_) {
+            pending.push_back(std::move(*it));
+            it = posted_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (Posted &p : pending)
+        p.input();
+}
+
+void VirtualHost::advance(std::int64_t ms)
+{
+    const std::int64_t target = now_ + ms;
+    runPosted();
+    for (;;) {
+        Timer *t = nextDue(target, {});
+        std::int64_t next = t != nullptr ? scheduled_[t].due : target + 1;
+        for (const Posted &p : posted_)
+            if (p.at <= target && p.at < next) {
+                next = p.at;
+                t = nullptr;
+            }
+        if (next > target)
+            break;
+        now_ = std::max(now_, next);
+        if (t != nullptr)
+            fire(t);
+        runPosted();
+    }
+    now_ = std::max(now_, target);
+}
+
+bool VirtualHost::advanceUntil(const std::function<bool()> &done, std::int64_t limitMs, std::int64_t stepMs)
+{
+    const std::int64_t end = now_ + limitMs;
+    while (!done()) {
+        if (now_ >= end)
+            return false;
+        advance(std::min(stepMs, end - now_));
+    }
+    return true;
+}
+
+void VirtualHost::processEvents()
+{
+    runPosted();
+    // What is due now fires once; ticks that fall due while these run wait for the next yield.
+    const std::int64_t snapshot = now_;
+    std::vector<Timer *> fired;
+    while (Timer *t = nextDue(snapshot, fired)) {
+        fired.push_back(t);
+        fire(t);
+        runPosted();
+    }
+}
+
+void VirtualHost::processEventsUntil(std::int64_t deadlineMs)
+{
+    if (deadlineMs > now_)
+        advance(deadlineMs - now_);
+    else
+        processEvents();
+}
+
+void VirtualHost::sleep(int ms)
+{
+    ++sleeps;
+    sleptMs += ms;
+    now_ += ms;
+    if (onSleep)
+        onSleep(ms);
+}
+
+double VirtualHost::uniform()
+{
+    if (!uniforms_.empty()) {
+        const double r = uniforms_.front();
+        uniforms_.pop_front();
+        return r;
+    }
+    return static_cast<double>(engine_() >> 11) * 0x1p-53;
+}
+
+void VirtualHost::playClip(Clip clip, bool looped)
+{
+    if (recordClips)
+        clips.push_back({now_, clip, looped});
+}
+
+void VirtualHost::stopClips()
+{
+    if (recordClips)
+        clips.push_back({now_, std::nullopt, false});
+}
+
+MessageAnswer VirtualHost::showMessage(const MessageBoxRequest &request)
+{
+    messages.push_back(request);
+    if (!answers_.empty()) {
+        const MessageAnswer a = answers_.front();
+        answers_.pop_front();
+        return a;
+    }
+    return request.defaultAnswer;
+}
+
+void VirtualHost::timerChanged(Timer &timer)
+{
+    if (timer.enabled())
+        scheduled_[&timer] = {now_ + timer.interval(), order_++};
+}
+
+} // namespace melvane

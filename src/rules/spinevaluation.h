@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+
+#include "rules/celltables.h"
+#include "rules/reelstrips.h"
+#include "rules/scatters.h"
+#include "rules/waysevaluation.h"
+
+namespace melvane {
+
+// Everything one set of stops pays, worked out by the machine's own steps in its own order:
+// reel steps, clearing of rows out of play, signatures, scatters, symbol pays, coins.
+struct SpinEvaluation {
+    Stops stops{};
+    int waysmult = 0;
+    int coinbet = 0;
+    CellSymbols cells{};
+    SpinTables tables;          // after the symbol pays (entries 16 and 17, wildcell after Drum's pair)
+    ScatterEvaluation scatter;
+    WaysPays ways;
+    std::int64_t spinwin = 0;   // coins, before any Wild multiplier
+    int freeSpinsAdded = 0;
+
+    std::int64_t stake() const { return static_cast<std::int64_t>(coinbet) * waysmult; }
+};
+
+SpinEvaluation evaluateSpin(const Stops &stops, int waysmult, int coinbet, bool inBonus = false);
+
+} // namespace melvane

@@ -1,0 +1,133 @@
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "platform/qt/look.h"
+#include "windowsession.h"
+
+namespace melvane::window_testing {
+namespace {
+
+constexpr Stops kLosingStops = {2, 10, 3, 2, 2};
+constexpr Stops kK40Stops = {12, 2, 9, 1, 5};
+
+class RealWindow : public ::testing::Test {
+protected:
+    WindowSession s;
+    void credit(int presses)
+    {
+        for (int i = 0; i < presses; ++i)
+            s.click("COINSIN");
+    }
+};
+
+TEST_F(RealWindow, StartsWithTheDesignCaptionsAndAnEmptyCredit)
+{
+    EXPECT_EQ(s.window.windowTitle(), QStringLiteral("Current Player       "));
+    EXPECT_EQ(s.text("PANELBANK"), QStringLiteral("0"));
+    EXPECT_EQ(s.text("Lblcredit"), QStringLiteral("$ 0"));
+    EXPECT_EQ(s.button("play(5)")->text(), QStringLiteral("Bet 20 Coins"));
+    EXPECT_EQ(s.button("payline(1)")->text(), QStringLiteral(" Play 3 Lines"));
+    EXPECT_FALSE(s.button("doublebutton")->isEnabled());
+    EXPECT_FALSE(s.button("takewin")->isVisible());
+}
+
+TEST_F(RealWindow, ABetButtonClickSpinsTheReelsAndShowsTheOutcome)
+{
+    credit(3);
+    EXPECT_EQ(s.text("PANELBANK"), QStringLiteral("30"));
+    s.queueSpin(kLosingStops);
+    s.click("play(1)");
+    EXPECT_TRUE(s.draws.empty());
+    EXPECT_EQ(s.text("LABWIN"), QStringLiteral("No Win"));
+    EXPECT_EQ(s.text("LABLAST"), QStringLiteral("25"));
+    EXPECT_EQ(s.text("PANELBANK"), QStringLiteral("5"));
+    EXPECT_EQ(s.m.reelPosition[1], -1875 * kLosingStops[0]);
+    EXPECT_TRUE(s.button("play(1)")->isEnabled());
+}
+
+TEST_F(RealWindow, ShortCreditShowsThePanelAndSpinsNothing)
+{
+    credit(1);
+    s.queueSpin(kLosingStops);
+    s.click("play(1)");
+    const auto *panel = s.window.findChild<QLabel *>(QStringLiteral("pannomoney"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ(panel->text(), QStringLiteral("Not Enough Credit For This Bet !!"));
+    EXPECT_EQ(s.draws.size(), 6u);
+}
+
+TEST_F(RealWindow, ThreeWaysCoversTheOuterRowsOfReelsTwoToFive)
+{
+    const QImage before = s.window.grab().toImage();
+    s.click("payline(1)");
+    const QImage after = s.window.grab().toImage();
+    // Centre of cell 6 (reel 2, top row) darkens under its cover; cell 1 (reel 1) does not.
+    const QWidget *surface = s.window.centralWidget();
+    const QPoint offset = surface->mapTo(&s.window, QPoint(0, 0));
+    const QPoint cell6 = offset + QPoint(201 + 62, 68 + 62);
+    const QPoint cell1 = offset + QPoint(65 + 62, 68 + 62);
+    EXPECT_LT(qGray(after.pixel(cell6)) + 20, qGray(before.pixel(cell6)) + 0);
+    EXPECT_EQ(after.pixel(cell1), before.pixel(cell1));
+}
+
+TEST_F(RealWindow, AWinOffersTheGambleAndItsPanelShowsTheStake)
+{
+    credit(3);
+    s.queueSpin(kK40Stops);
+    s.click("play(1)");
+    EXPECT_EQ(s.m.spinwin, 40);
+    ASSERT_TRUE(s.button("doublebutton")->isEnabled());
+    s.click("doublebutton");
+    const QWidget *panel = s.window.findChild<QWidget *>(QStringLiteral("pandouble"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_TRUE(s.text("risklab").contains(QStringLiteral("40")));
+    EXPECT_TRUE(s.button("betred")->isVisible());
+}
+
+TEST_F(RealWindow, TheSpaceBarPlaysTheCurrentBet)
+{
+    credit(3);
+    s.queueSpin(kLosingStops);
+    QTest::keyClick(&s.window, Qt::Key_Space);
+    EXPECT_TRUE(s.draws.empty());
+    EXPECT_EQ(s.text("LABWIN"), QStringLiteral("No Win"));
+    EXPECT_EQ(s.m.g.games, 1); // one spin: the key never reaches a focused button as well
+}
+
+TEST_F(RealWindow, EveryPictureTheGameCanAskForExists)
+{
+    for (int i = 1; i <= 27; ++i)
+        EXPECT_FALSE(s.window.pixmapFor({ImageList::ImageList3, i, 0}).isNull()) << "ImageList3 " << i;
+    for (int badge = 11; badge <= 26; ++badge)
+        for (int note = 1; note <= 10; ++note)
+            EXPECT_FALSE(s.window.pixmapFor({ImageList::ImageList3, note, badge}).isNull());
+    // A multiplier of 0 asks for badge picture 3 over the note.
+    EXPECT_FALSE(s.window.pixmapFor({ImageList::ImageList3, 1, 3}).isNull());
+    for (int i = 1; i <= 17; ++i)
+        EXPECT_FALSE(s.window.pixmapFor({ImageList::ImageList1, i, 0}).isNull()) << "ImageList1 " << i;
+    for (int i = 1; i <= 9; ++i)
+        EXPECT_FALSE(s.window.pixmapFor({ImageList::Cards, i, 0}).isNull()) << "card " << i;
+}
+
+TEST_F(RealWindow, TheCloseBoxSavesTheProfile)
+{
+    credit(2);
+    s.window.close();
+    EXPECT_EQ(s.store.value("keys", "player1", "bank"), std::optional<std::string>("20"));
+}
+
+} // namespace
+} // namespace melvane::window_testing
+
+namespace melvane {
+namespace {
+
+// Every window takes its look from the one built-in sheet; without it the machine is grey.
+TEST(Look, TheStyleSheetIsBuiltIntoTheProgram) { EXPECT_TRUE(machineStyleSheet().contains(QStringLiteral("#cabinet"))); }
+
+} // namespace
+} // namespace melvane
