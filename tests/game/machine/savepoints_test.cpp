@@ -1,6 +1,7 @@
-// The profile is written at every point where the books are whole (a settled paid game, a
-// collect, the end of a gamble) and nowhere in between, so a program killed at any moment
-// leaves a profile whose credit and statistics agree.
+// The profile is written at every point where the books are whole (a settled paid game, the
+// award and every counted spin of a free-spin round, a collect, the end of a gamble) and nowhere
+// in between, so a program killed at any moment leaves a profile whose credit, round and
+// statistics agree.
 #include <map>
 #include <string>
 #include <vector>
@@ -19,9 +20,10 @@ using testing_support::kThreeScattersStops;
 constexpr Stops kFourScattersStops = {1, 9, 8, 5, 1}; // 250 coins at 25: more than twice the stake
 constexpr int kMultiplierTwo = 15;
 
-const std::vector<std::string> kProfileKeys = {"howmanyspins", "soundonoff", "machinepay", "winroll",
-                                               "reelspeed",    "amountinvested", "wager", "total",
-                                               "bank",         "games", "currentplayer"};
+const std::vector<std::string> kProfileKeys = {
+    "howmanyspins", "soundonoff", "machinepay", "winroll",      "reelspeed",     "amountinvested", "wager",
+    "total",        "bank",       "games",      "currentplayer", "gamblelost",   "roundspins",     "rounddone",
+    "roundwin",     "roundcoinbet", "roundwaysmult", "roundtune", "roundwildmult", "roundstops"};
 
 // What was on disk after one flush: player 1's section as text.
 struct Save {
@@ -36,11 +38,13 @@ struct Save {
             readStored(n, it->second);
         return n;
     }
-    // What the credit and the statistics say to each other: the credit is what was put in,
-    // less what was staked, plus what was won.
+    // What the credit and the statistics say to each other: the credit and a round total still
+    // waiting are what was put in, less what was staked, plus what was won, less what the
+    // gamble lost.
     std::int64_t imbalance() const
     {
-        return number("bank") + number("wager") - number("total") - number("amountinvested");
+        return number("bank") + number("roundwin") + number("wager") - number("total") - number("amountinvested") +
+               number("gamblelost");
     }
 };
 
@@ -105,7 +109,7 @@ protected:
     {
         ASSERT_FALSE(saves().empty());
         const Save &s = saves().back();
-        EXPECT_EQ(s.writes, 11) << "every save writes the whole profile";
+        EXPECT_EQ(s.writes, static_cast<int>(kProfileKeys.size())) << "every save writes the whole profile";
         EXPECT_EQ(s.number("bank"), m.g.bank);
         EXPECT_EQ(s.number("wager"), m.g.wager);
         EXPECT_EQ(s.number("total"), m.g.total);
@@ -152,22 +156,36 @@ TEST_F(SavePoints, AnOutcomeThePayoutControlDiscardsIsNeverWritten)
     expectLastSaveIsTheMachine();
 }
 
-TEST_F(SavePoints, AFreeSpinRoundIsWrittenOnlyOnceItsTotalIsInTheCredit)
+TEST_F(SavePoints, AFreeSpinRoundIsWrittenAtItsAwardAndAfterEveryCountedSpin)
 {
     queueSpin(kThreeScattersStops);
+    host.postAt(host.now() + 5'000, [&] {
+        // Inside the award's wait: stored as it will stand once the triggering spin is counted.
+        ASSERT_EQ(saves().size(), 1u);
+        EXPECT_EQ(saves().back().number("rounddone"), 1);
+        EXPECT_EQ(saves().back().number("bank"), 1000) << "the triggering spin's stake comes back";
+        EXPECT_EQ(saves().back().imbalance(), 0);
+    });
     m.play[1].press();
     ASSERT_EQ(m.freespins, 11);
     host.queueDraw(2, 1); // the round's music
     for (int i = 0; i < 10; ++i)
         queueSpin(kLosingStops, 1, kMultiplierTwo);
     ASSERT_TRUE(host.advanceUntil([&] { return m.freespinsover == 1; }, 600'000));
-    EXPECT_TRUE(saves().empty()) << "nothing is written while a bonus total is waiting";
+
+    ASSERT_EQ(saves().size(), 1u + 11u) << "the award, then each of the eleven spins as it is counted";
+    for (std::size_t i = 1; i < saves().size(); ++i) {
+        EXPECT_EQ(saves()[i].number("rounddone"), static_cast<std::int64_t>(i));
+        EXPECT_EQ(saves()[i].number("roundspins"), 11);
+        EXPECT_EQ(saves()[i].number("roundwin"), 50);
+        EXPECT_EQ(saves()[i].imbalance(), 0) << "after spin " << i;
+    }
 
     m.takewin.press();
 
-    ASSERT_EQ(saves().size(), 1u);
     EXPECT_EQ(m.g.bank, 975 + 50);
-    EXPECT_EQ(saves().back().number("howmanyspins"), 1);
+    EXPECT_EQ(saves().back().number("roundspins"), 0);
+    EXPECT_EQ(saves().back().number("roundwin"), 0);
     expectLastSaveIsTheMachine();
 }
 
@@ -206,11 +224,11 @@ TEST_F(SavePoints, AGambleIsWrittenWhenItEndsAndNeverWhileTheWinIsAtRisk)
         const Save &s = saves().back();
         EXPECT_EQ(s.number("bank"), m.g.bank);
         EXPECT_EQ(s.number("total"), m.g.total);
-        EXPECT_EQ(s.writes, 11);
-        if (c.collect)
-            EXPECT_EQ(s.imbalance(), 0);
-        else // the total keeps the win that the card lost, by the rules of the gamble
-            EXPECT_EQ(s.imbalance(), -40);
+        EXPECT_EQ(s.writes, static_cast<int>(kProfileKeys.size()));
+        // A lost card leaves its win in the total, by the rules of the gamble, and in the tally
+        // of gamble losses, which closes the books.
+        EXPECT_EQ(s.number("gamblelost"), c.collect ? 0 : 40);
+        EXPECT_EQ(s.imbalance(), 0);
     }
 }
 

@@ -48,12 +48,14 @@ TEST_F(Credit, CreditButtonsAddToEachMeterOnlyWhileItStaysInRange)
     } cases[] = {
         {"credit", &Melvane::COINSIN, 1000, 0, 1010, 10},
         {"credit up to the limit", &Melvane::COINSIN, kMaxCoins - 10, 0, kMaxCoins, 10},
-        {"credit past the limit", &Melvane::COINSIN, 2147483640, 50, 2147483640, 60},
-        {"credit with the invested meter full", &Melvane::COINSIN, 1000, kMaxCoins - 5, 1010, kMaxCoins - 5},
+        {"credit past the limit", &Melvane::COINSIN, 2147483640, 50, 2147483640, 50},
+        // A full meter takes nothing, and then neither does the other: paid coins are never
+        // swallowed, unpaid ones never handed out.
+        {"credit with the invested meter full", &Melvane::COINSIN, 1000, kMaxCoins - 5, 1000, kMaxCoins - 5},
         {"fast money", &Melvane::cmdfastmoney, 1000, 0, 6000, 5000},
         {"fast money up to the limit", &Melvane::cmdfastmoney, kMaxCoins - 5000, 0, kMaxCoins, 5000},
-        {"fast money past the limit", &Melvane::cmdfastmoney, kMaxCoins - 4999, 0, kMaxCoins - 4999, 5000},
-        {"fast money with the invested meter full", &Melvane::cmdfastmoney, 0, kMaxCoins, 5000, kMaxCoins},
+        {"fast money past the limit", &Melvane::cmdfastmoney, kMaxCoins - 4999, 0, kMaxCoins - 4999, 0},
+        {"fast money with the invested meter full", &Melvane::cmdfastmoney, 0, kMaxCoins, 0, kMaxCoins},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -228,7 +230,7 @@ TEST_F(Collect, CollectIntoAFullCreditLeavesTheCreditAsItWasAndKeepsTheTotalForL
     EXPECT_FALSE(m.takewin.visible());
 }
 
-TEST_F(Collect, PendingEventsDuringCollectSeeTheCreditBeforeTheTotalIsCleared)
+TEST_F(Collect, PendingEventsDuringCollectSeeTheTotalInTheCreditAndNoLongerInTheRound)
 {
     m.g.bank = 100;
     completeRound(1234);
@@ -239,7 +241,7 @@ TEST_F(Collect, PendingEventsDuringCollectSeeTheCreditBeforeTheTotalIsCleared)
 
     ASSERT_TRUE(seen.has_value());
     EXPECT_EQ(seen->first, 1334);
-    EXPECT_EQ(seen->second, 1234);
+    EXPECT_EQ(seen->second, 0) << "counted once: in the credit or in the round, never in both";
 }
 
 TEST_F(Collect, CollectReturnsToNormalPlayOrKeepsAutoplayGoing)
@@ -276,7 +278,8 @@ TEST_F(Collect, CollectReturnsToNormalPlayOrKeepsAutoplayGoing)
             EXPECT_TRUE(m.payline[i].visible() && m.payline[i].enabled()) << i;
         }
         EXPECT_TRUE(m.COINSIN.visible());
-        EXPECT_TRUE(m.doublebutton.visible() && m.doublebutton.enabled());
+        EXPECT_TRUE(m.doublebutton.visible());
+        EXPECT_EQ(m.doublebutton.enabled(), c.autoplay == 0) << "autoplay never gambles";
         EXPECT_TRUE(m.cmdfastmoney.visible() && m.cmdfastmoney.enabled());
         EXPECT_TRUE(m.keyPreview);
         EXPECT_EQ(m.focus, c.focus);

@@ -213,19 +213,27 @@ TEST_F(Rollup, FirstRespinTickDrawsTheRoundsTuneAndPlaysItLoopedWhenSoundIsOn)
     }
 }
 
-TEST_F(Rollup, LaterRespinTicksOfTheRoundNeitherDrawNorRestartTheTune)
+TEST_F(Rollup, TheTuneIsDrawnOnceAndPlaysOnUnlessChimesCutItOff)
 {
     enterRound();
+    m.respinflag = 0;
+    m.respinroll = 0;
     m.autoticks = 0;
-    host.queueDraw(2, 2); // must stay unused
+    host.queueDraw(2, 2);
+    host.queueDraw(2, 1); // must stay unused: one tune for the whole round
     m.Timerrespin.start();
 
     host.advance(10 * kTickMs);
-
-    EXPECT_EQ(m.Timerrespin.ticks(), 10U);
     EXPECT_EQ(host.queuedDraws(), 1U);
-    EXPECT_EQ(m.respinroll, 1);
-    EXPECT_TRUE(host.clips.empty());
+    ASSERT_EQ(host.clipsPlayed(), std::vector<Clip>{Clip::FreeSpinTuneB});
+    EXPECT_TRUE(host.clips.back().looped);
+
+    // Five Scatters' chimes take the sound; the tune comes back at the next tick, the same tune.
+    m.sound(Clip::Chime5);
+    host.advance(kTickMs);
+    EXPECT_EQ(host.clipsPlayed(), (std::vector<Clip>{Clip::FreeSpinTuneB, Clip::Chime5, Clip::FreeSpinTuneB}));
+    host.advance(5 * kTickMs);
+    EXPECT_EQ(host.clipsPlayed().size(), 3U);
 }
 
 TEST_F(Rollup, RespinPressesForTheNextFreeSpinOnlyOnceAutoticksHasPassed60)

@@ -1,7 +1,8 @@
 // The game is killed (SIGKILL, no chance to save) at a random moment while autoplay plays, over
-// and over on the same settings store. Every time, the profile on disk must be whole: its credit
-// and statistics balance, the games played never go back, and every game the player saw settle
-// is on disk.
+// and over on the same settings store; some runs start inside a stored free-spin round and are
+// killed while it plays. Every time, the profile on disk must be whole: its credit, round and
+// statistics balance, a round is either still there to carry on or collected, the games played
+// never go back, and every game the player saw settle is on disk.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -131,8 +132,11 @@ private:
 };
 
 struct StoredProfile {
-    std::int64_t bank = 0, wager = 0, total = 0, amountinvested = 0, games = 0;
+    std::int64_t bank = 0, wager = 0, total = 0, amountinvested = 0, games = 0, gamblelost = 0;
+    std::int64_t roundspins = 0, rounddone = 0, roundwin = 0;
     std::string problem; // a value on disk that is not a number
+
+    std::int64_t imbalance() const { return bank + roundwin + wager - total - amountinvested + gamblelost; }
 };
 
 // Reads player 1's profile from a copy of the file, so that no cache of an earlier reading
@@ -154,12 +158,44 @@ StoredProfile readProfile(const QString &storeFolder, const QString &scratch)
     read("total", p.total);
     read("amountinvested", p.amountinvested);
     read("games", p.games);
+    read("gamblelost", p.gamblelost);
+    read("roundspins", p.roundspins);
+    read("rounddone", p.rounddone);
+    read("roundwin", p.roundwin);
     return p;
+}
+
+// Leaves a free-spin round on disk as a game closed in the middle of one would: eleven spins,
+// the first counted, a total of 250 already in the statistics.
+void storeRunningRound(const QString &storeFolder)
+{
+    QSettingsStore store(storeFolder.toStdString());
+    const auto number = [&](const char *key) {
+        std::int64_t n = 0;
+        readStored(n, store.value("keys", "player1", key));
+        return n;
+    };
+    const auto put = [&](const char *key, std::int64_t value) {
+        store.setValue("keys", "player1", key, std::to_string(value));
+    };
+    if (number("roundspins") > 0 || number("roundwin") > 0)
+        return; // the last kill already left one to carry on
+    put("total", number("total") + 250);
+    put("roundspins", 11);
+    put("rounddone", 1);
+    put("roundwin", 250);
+    put("roundcoinbet", 1);
+    put("roundwaysmult", 25);
+    put("roundtune", 1);
+    put("roundwildmult", 0);
+    store.setValue("keys", "player1", "roundstops", "2,10,3,2,2");
+    store.flush();
 }
 
 TEST(Crash, AGameKilledAtRandomMomentsAlwaysLeavesAWholeProfileOnDisk)
 {
     constexpr int kRuns = 24;
+    constexpr int kRoundEvery = 3; // every third run starts inside a stored round
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString store = folder.path() + "/store";
@@ -167,6 +203,9 @@ TEST(Crash, AGameKilledAtRandomMomentsAlwaysLeavesAWholeProfileOnDisk)
     const unsigned seed = device();
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> lifetimeMs(300, 1500);
+    // A carried-on round waits about three seconds before its first free spin.
+    std::uniform_int_distribution<int> roundLifetimeMs(3500, 6000);
+    int killsInsideRounds = 0;
     SCOPED_TRACE("kill times drawn with seed " + std::to_string(seed));
 
     // Generous: only a player that never gets going at all runs into it.
@@ -176,6 +215,12 @@ TEST(Crash, AGameKilledAtRandomMomentsAlwaysLeavesAWholeProfileOnDisk)
     for (int run = 1; run <= kRuns + 1; ++run) {
         const bool last = run > kRuns;
         SCOPED_TRACE(last ? "the run after the kills" : "run " + std::to_string(run));
+        if (!last && run % kRoundEvery == 0)
+            storeRunningRound(store);
+        // A run that starts inside a round, stored here or left by the last kill, lives long
+        // enough for the round to move on.
+        const bool inRound =
+            !last && readProfile(store, folder.path() + "/before" + QString::number(run)).roundspins > 0;
         Player player(store.toStdString());
         ASSERT_TRUE(player.started());
         ASSERT_TRUE(player.readUntil(Clock::now() + kStartLimit, [&] { return !player.lines().empty(); }))
@@ -186,7 +231,8 @@ TEST(Crash, AGameKilledAtRandomMomentsAlwaysLeavesAWholeProfileOnDisk)
                 return player.lastSettled().value_or(-1) > gamesBefore;
             })) << "no game settled after the kills";
         } else {
-            player.readUntil(Clock::now() + std::chrono::milliseconds(lifetimeMs(random)));
+            const int lifetime = inRound ? roundLifetimeMs(random) : lifetimeMs(random);
+            player.readUntil(Clock::now() + std::chrono::milliseconds(lifetime));
         }
         const int status = player.kill();
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
@@ -200,9 +246,14 @@ TEST(Crash, AGameKilledAtRandomMomentsAlwaysLeavesAWholeProfileOnDisk)
 
         const StoredProfile p = readProfile(store, folder.path() + "/check" + QString::number(run));
         EXPECT_TRUE(p.problem.empty()) << p.problem;
-        EXPECT_EQ(p.bank + p.wager - p.total - p.amountinvested, 0)
-            << "bank " << p.bank << ", wager " << p.wager << ", total " << p.total << ", invested "
-            << p.amountinvested;
+        EXPECT_EQ(p.imbalance(), 0) << "bank " << p.bank << ", round " << p.roundwin << ", wager " << p.wager
+                                    << ", total " << p.total << ", invested " << p.amountinvested;
+        if (p.roundspins > 0) {
+            ++killsInsideRounds;
+            EXPECT_TRUE(p.rounddone >= 1 && p.rounddone <= p.roundspins) << "a round that cannot carry on";
+        } else {
+            EXPECT_EQ(p.roundwin, 0) << "a round neither on disk to carry on nor collected";
+        }
         EXPECT_GE(p.games, gamesBefore) << "the games played went back";
         const std::optional<std::int64_t> settled = player.lastSettled();
         if (settled) {
@@ -214,8 +265,10 @@ TEST(Crash, AGameKilledAtRandomMomentsAlwaysLeavesAWholeProfileOnDisk)
         }
         gamesBefore = p.games;
     }
-    std::printf("crash: %d kills at random, %lld games on disk, %d runs settled at least one game\n", kRuns + 1,
-                static_cast<long long>(gamesBefore), runsThatSettledAGame);
+    EXPECT_GE(killsInsideRounds, 1) << "no kill landed inside a free-spin round";
+    std::printf("crash: %d kills at random, %d inside free-spin rounds, %lld games on disk, %d runs settled at least "
+                "one game\n",
+                kRuns + 1, killsInsideRounds, static_cast<long long>(gamesBefore), runsThatSettledAGame);
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 // A player for the crash tests: the real game without its window. The real host (Qt's event
 // loop and timers, the game's generator), the real settings store in the folder given on the
 // command line, and the game core, started as the game starts. It puts credit on with the
-// fast-money button, switches autoplay on and plays until it is killed. After every game that
-// ends settled it prints "settled <games played>": the profile is on disk by then.
+// fast-money button, switches autoplay on and plays until it is killed; a free-spin round it
+// finds stored at start-up carries on by itself and is collected as a player would. After every
+// game that ends settled it prints "settled <games played>": the profile is on disk by then.
 #include <cstdio>
 
 #include <QApplication>
@@ -37,11 +38,18 @@ int main(int argc, char **argv)
     std::printf("started %d\n", machine.g.games);
     std::fflush(stdout);
 
-    machine.onResolved = [&machine] {
+    machine.onResolved = [&machine, &app] {
         if (machine.freespins == 0 && machine.freespinwin == 0) {
             std::printf("settled %d\n", machine.g.games);
             std::fflush(stdout);
         }
+        // A round carried on from the store runs without autoplay: collect it, then play on.
+        if (machine.freespinsover > 0 && machine.autoplay == 0)
+            QTimer::singleShot(0, &app, [&machine] {
+                machine.takewin.press();
+                machine.cmdfastmoney.press();
+                machine.autoplayon.press();
+            });
     };
     QTimer::singleShot(0, &app, [&machine] {
         machine.cmdfastmoney.press();

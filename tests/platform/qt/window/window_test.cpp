@@ -98,6 +98,21 @@ TEST_F(RealWindow, TheSpaceBarPlaysTheCurrentBet)
     EXPECT_EQ(s.m.g.games, 1); // one spin: the key never reaches a focused button as well
 }
 
+TEST_F(RealWindow, EnterAndBackspaceReachTheKeyHandlerAndEscapeDoesNot)
+{
+    const struct {
+        Qt::Key key;
+        bool refused; // with short credit the handler shows the panel
+    } cases[] = {{Qt::Key_Return, true}, {Qt::Key_Enter, true}, {Qt::Key_Backspace, true}, {Qt::Key_Escape, false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.key);
+        s.m.pannomoney.hide();
+        s.window.refresh();
+        QTest::keyClick(&s.window, c.key);
+        EXPECT_EQ(s.m.pannomoney.visible(), c.refused);
+    }
+}
+
 TEST_F(RealWindow, EveryPictureTheGameCanAskForExists)
 {
     for (int i = 1; i <= 27; ++i)
