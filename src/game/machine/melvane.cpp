@@ -29,7 +29,7 @@ MachineControls::MachineControls()
       lblwin("lblwin"), lblcurrentwin("lblcurrentwin"), spinsleft("spinsleft", "", {2000, 7500, 8000, 645}),
       piclastbet("piclastbet", "LAST BET"), picthiswin("picthiswin", "THIS WIN"), pandouble("pandouble", "", {3600, 975, 3840, 5655}),
       mnuabout("mnuabout", "&About"), mnuptble("mnuptble", "&Paytable"), mnuplayer("mnuplayer", "&Options"),
-      mnuexit("mnuexit", "&Exit")
+      mnuexit("mnuexit", "&Exit"), mnuhistory("mnuhistory", "&History")
 {
     for (int i = 1; i <= 5; ++i) {
         const auto k = static_cast<std::size_t>(i);

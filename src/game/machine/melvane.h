@@ -76,6 +76,8 @@ struct MachineControls {
     Control pandouble;
     GamblePanel gamble; // the controls inside pandouble and the strip of past cards
     MenuItem mnuabout, mnuptble, mnuplayer, mnuexit;
+    // The last-game recall, beside the designed menu.
+    MenuItem mnuhistory;
 };
 
 // The seven timers of the main window, with their intervals.
@@ -89,6 +91,7 @@ struct MachineTimers {
 // profile, and the handlers of its buttons, keys and ticks. It reaches the world only through
 // its Host. The handlers are declared here by subsystem and defined in that subsystem's folder.
 struct StoredRound;
+class Journal;
 
 class Melvane : public MachineVariables, public MachineControls, public MachineTimers {
 public:
@@ -100,6 +103,9 @@ public:
 
     // The program-wide settings and statistics of the current player.
     Globals g;
+
+    // Where every settled step is written; none: nothing is journaled.
+    Journal *journal = nullptr;
 
     // ---- bet, ways and the spin (machine/playsequence.cpp, machine/resolution.cpp)
     void paylineClick(int index);
@@ -129,6 +135,8 @@ public:
     // Puts the machine back into the free-spin round the game was closed in.
     void resumeRound(const StoredRound &round);
     bool closing() const { return closeRequested_; }
+    // Whether a handler is in the middle of its work (it may be waiting at a yield).
+    bool busy() const { return busyDepth_ > 0; }
     bool closed() const { return closed_; }
 
     // Marks the machine busy for as long as it lives: the work of a handler that may yield.

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <vector>
+
+#include "game/ports/journal.h"
 
 namespace melvane {
 
@@ -29,6 +32,8 @@ public:
     std::function<void()> onChange;
 
 protected:
+    // Whether the window refuses to open now, beyond a free-spin round.
+    virtual bool refuses() const { return false; }
     // What opening does beyond the click, before the window is shown.
     virtual void opening() {}
     Melvane &m_;
@@ -44,6 +49,26 @@ private:
 class AboutWindow : public MenuWindow {
 public:
     explicit AboutWindow(Melvane &m);
+};
+
+// The last-game recall: the current player's latest games from the journal, newest first, one
+// of them shown step by step. It opens only while the machine is idle.
+class HistoryWindow : public MenuWindow {
+public:
+    // The most games the list shows.
+    static constexpr int kGamesListed = 100;
+
+    explicit HistoryWindow(Melvane &m);
+
+    // The games read when the window opened, newest first, and the one shown (-1: none).
+    std::vector<JournalGame> games;
+    int chosen = -1;
+    // Shows game `index` of the list; an index outside it shows none.
+    void choose(int index);
+
+protected:
+    bool refuses() const override;
+    void opening() override;
 };
 
 // The pay-table window `melvanepays`: opening it also hides the short-credit panel.
