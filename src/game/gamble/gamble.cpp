@@ -120,6 +120,21 @@ void addToStrip(GamblePanel &p, int count, int card)
     p.historypic[static_cast<std::size_t>(k)].setPicture(tilePicture(card));
 }
 
+// The journal's step of one card: the bet, the card and the amount at risk after it.
+JournalStep cardStep(const Melvane &m, const Bet &bet, bool won)
+{
+    JournalStep s;
+    s.kind = StepKind::GambleCard;
+    s.bet = bet.on == BetOn::Red     ? GambleBet::Red
+            : bet.on == BetOn::Black ? GambleBet::Black
+                                     : static_cast<GambleBet>(static_cast<int>(GambleBet::Hearts) + bet.suit - 1);
+    s.card = m.gamble.lastCard;
+    s.won = won;
+    s.amount = won ? m.gambleamount : 0;
+    s.creditBefore = m.g.bank;
+    return s;
+}
+
 // Multiplies the amount at risk and offers the next bet.
 void win(Melvane &m, const Bet &bet)
 {
@@ -135,12 +150,14 @@ void win(Melvane &m, const Bet &bet)
     setBetButtons(p, true);
     showOdds(m);
     slideBanner(p.gamblewin);
+    m.journalStep(cardStep(m, bet, true));
 }
 
 // Shows the loss, holds it on screen, then closes the gamble; the stake stays lost.
-void lose(Melvane &m)
+void lose(Melvane &m, const Bet &bet)
 {
     GamblePanel &p = m.gamble;
+    m.journalStep(cardStep(m, bet, false));
     m.doublebutton.setEnabled(false);
     m.sound(Clip::GambleLost);
     slideBanner(p.gamblelose);
@@ -153,6 +170,11 @@ void lose(Melvane &m)
     m.host().sleep(timing::kGambleLossHoldMs);
     m.pandouble.hide();
     addChecked(m.g.gamblelost, m.gamble.stakedAmount);
+    JournalStep lost;
+    lost.kind = StepKind::GambleLost;
+    lost.creditBefore = m.g.bank;
+    lost.amount = m.gamble.stakedAmount;
+    m.journalStep(lost);
     // The stake left the credit when the gamble opened; the meters only need showing again.
     m.showBank();
     m.LABWIN.setCaption(kNoWin);
@@ -198,11 +220,12 @@ void placeBet(Melvane &m, const Bet &bet)
         m.cardcount = kCardCountCycleStart;
     addToStrip(p, m.cardcount, card);
     p.piccardholder.setPicture(cardPicture(card));
+    p.lastCard = card;
     m.host().processEvents();
     if (wins(bet, card))
         win(m, bet);
     else
-        lose(m);
+        lose(m, bet);
     p.resolvingCard = false;
     handleWaitingClicks(m);
 }
@@ -253,7 +276,12 @@ void Melvane::doublebuttonClick()
     lblwin.setCaption(moneyCaption(gambleamount));
     showOdds(*this);
 
+    JournalStep open;
+    open.kind = StepKind::GambleOpen;
+    open.creditBefore = g.bank;
+    open.amount = gambleamount;
     addChecked(g.bank, -static_cast<std::int64_t>(gambleamount));
+    journalStep(open);
     showBank();
 
     keyPreview = false;
@@ -290,6 +318,10 @@ void Melvane::cancelbetClick()
         return;
     pandouble.hide();
     doublebutton.setEnabled(false);
+    JournalStep taken;
+    taken.kind = StepKind::GambleCollect;
+    taken.creditBefore = g.bank;
+    taken.amount = gambleamount;
     addChecked(g.bank, gambleamount);
     // Only what the cards added counts as newly won: the stake was counted when it was won.
     assignChecked(g.total, static_cast<std::int64_t>(g.total) + gambleamount - gamble.stakedAmount);
@@ -298,6 +330,7 @@ void Melvane::cancelbetClick()
     LABWIN.setCaption(std::to_string(gambleamount));
     lblwin.setCaption(moneyCaption(gambleamount));
     leaveGamble(*this);
+    journalStep(taken);
     saveSettled();
 }
 

@@ -93,6 +93,8 @@ struct GamblePanel {
     // What was taken out of the credit when the gamble opened: what a collect has really won
     // is the amount at risk less this.
     std::int32_t stakedAmount = 0;
+    // The card drawn last (1..4), for the journal.
+    int lastCard = 0;
 
     // Cards are resolved one at a time: a click that arrives while a card is being resolved
     // waits here until that card has been settled.

@@ -11,6 +11,8 @@
 #include "rules/grid.h"
 #include "rules/reelstrips.h"
 #include "game/machine/gamblepanel.h"
+#include "game/ports/journal.h"
+#include "rules/waysevaluation.h"
 #include "game/ports/host.h"
 
 namespace melvane {
@@ -91,7 +93,6 @@ struct MachineTimers {
 // profile, and the handlers of its buttons, keys and ticks. It reaches the world only through
 // its Host. The handlers are declared here by subsystem and defined in that subsystem's folder.
 struct StoredRound;
-class Journal;
 
 class Melvane : public MachineVariables, public MachineControls, public MachineTimers {
 public:
@@ -184,6 +185,14 @@ public:
     void sound(Clip clip, bool looped = false);
     void showBank();
 
+    // ---- the journal (machine/journaling.cpp)
+    // Records a settled step of the current player, with the bet in force, unless the game has
+    // closed or has no journal.
+    void journalStep(JournalStep step);
+    // At start-up, and when the player clears the profile: an entry for credit that changed
+    // outside play since the player's last recorded step.
+    void journalAdjustment();
+
     // Writes the current player's profile, with the free-spin round, at a point where the books
     // are whole: the end of a settled paid game, each counted free spin, a collect, the end of a
     // gamble. A crash then costs at most the spin in play, never credit or a round already won.
@@ -211,6 +220,8 @@ private:
     void saveAwardedRound();
     void hideBetControls();
     void putCredit(std::int32_t coins);
+    // The step of the spin just resolved.
+    JournalStep spinStep(StepKind kind) const;
     void finishShutdown();
 
     // Which parts of the charge of the spin being resolved were made: a meter that was full
@@ -229,6 +240,11 @@ private:
     bool closed_ = false;
     // Whether the round's tune is what sounds now: another clip or a stop cuts it off.
     bool tuneSounding_ = false;
+    // What the journal keeps of the spin being resolved.
+    std::int64_t creditBefore_ = 0;
+    int discards_ = 0;
+    bool paidSpin_ = false;
+    WaysPays lastWays_{};
     Charge charged_;
 };
 

@@ -148,6 +148,7 @@ bool Melvane::evaluateOutcome(std::array<bool, kReels + 1> &chimes)
         Timerscatter.start();
 
     const WaysPays ways = payWays(spin, coinbet);
+    lastWays_ = ways;
     spinwin = ways.units;
     check(assignChecked(spinwin, spinCoins(spinwin, coinbet, scatterwin)));
     if (freespins > 0)
@@ -182,10 +183,14 @@ bool Melvane::evaluateOutcome(std::array<bool, kReels + 1> &chimes)
 void Melvane::resolvespin()
 {
     std::array<bool, kReels + 1> chimes{};
+    creditBefore_ = g.bank;
+    paidSpin_ = freespins == 0;
+    discards_ = 0;
     // A discarded outcome is replaced at once by a new spin of all five reels. The machine
     // starts the spin again and resolves it in a loop, so a run of discards cannot deepen the
     // stack; what happens, and in which order, is the same as starting it from inside.
     while (!evaluateOutcome(chimes)) {
+        ++discards_;
         spinStartReset();
         for (int reel = 1; reel <= kReels; ++reel)
             reelStep(reel);
@@ -339,6 +344,7 @@ void Melvane::countFreeSpin()
             host_.stopClips();
             tuneSounding_ = false;
         }
+        journalStep(spinStep(paidSpin_ ? StepKind::Spin : StepKind::FreeSpin));
         saveSettled();
         if (autoplay > 0) {
             tmrautospin.start();
@@ -355,6 +361,7 @@ void Melvane::countFreeSpin()
     if (charged_.bank)
         addChecked(g.bank, stake());
     Timerrespin.start();
+    journalStep(spinStep(paidSpin_ ? StepKind::Spin : StepKind::FreeSpin));
     saveSettled();
 }
 
@@ -478,6 +485,7 @@ void Melvane::settle()
     // the gamble would take coins out of the credit that the win never put there.
     if (!credited)
         doublebutton.setEnabled(false);
+    journalStep(spinStep(StepKind::Spin));
     saveSettled();
 }
 

@@ -16,10 +16,15 @@ void Melvane::putCredit(std::int32_t coins)
 {
     std::int32_t bank = g.bank;
     std::int32_t invested = g.amountinvested;
-    if (addChecked(bank, coins) && addChecked(invested, coins)) {
-        g.bank = bank;
-        g.amountinvested = invested;
-    }
+    if (!addChecked(bank, coins) || !addChecked(invested, coins))
+        return;
+    JournalStep s;
+    s.kind = coins == kFastMoneyCoins ? StepKind::FastMoney : StepKind::Credit;
+    s.creditBefore = g.bank;
+    s.amount = coins;
+    g.bank = bank;
+    g.amountinvested = invested;
+    journalStep(s);
 }
 
 // Puts 10 coins on the machine and hands the keyboard back to the window.
@@ -74,6 +79,10 @@ void Melvane::takewinClick()
     // A total that would take the credit past its 32-bit limit is not added; it is not thrown
     // away either: it stays in `freespinwin` (the win meter shows it) until a later collect can
     // take it whole. Only what reached the credit may be staked by the gamble.
+    JournalStep collect;
+    collect.kind = StepKind::Collect;
+    collect.creditBefore = g.bank;
+    collect.amount = freespinwin;
     const bool credited = addChecked(g.bank, freespinwin);
     showBank();
     freespincollected = credited ? freespinwin : 0;
@@ -83,6 +92,7 @@ void Melvane::takewinClick()
     host_.processEvents();
 
     spinsleft.hide();
+    journalStep(collect);
     saveSettled();
     for (int i = 1; i <= 5; ++i) {
         play[static_cast<std::size_t>(i)].setEnabled(true);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,10 @@ enum class StepKind : int {
     GambleLost = 7,
     Credit = 8,    // "Click For Credit"
     FastMoney = 9, // the $50 button
+    // The credit changed outside play: the player cleared the profile, or the game started with
+    // a profile that differs from the journal's last step (a crash between the journal's write
+    // and the profile's, or an edited store). An entry of its own.
+    Adjustment = 10,
 };
 
 // The bet of a gamble card.
@@ -39,7 +45,8 @@ struct PayPart {
 struct JournalStep {
     StepKind kind = StepKind::Spin;
     int player = 0; // 1..6
-    std::int64_t atMs = 0; // wall-clock time, stamped by the journal when it records the step
+    std::int64_t atMs = 0;   // wall-clock time, stamped by the journal when it records the step
+    std::int64_t serial = 0; // the order the journal recorded the steps in, ascending
 
     // The bet.
     int coinbet = 0;
@@ -87,11 +94,13 @@ class Journal {
 public:
     virtual ~Journal() = default;
     // Writes one settled step at once, in a transaction of its own. A Spin begins a new game;
-    // Credit and FastMoney are entries of their own; every other step belongs to the player's
-    // latest game (a round carried on after a restart included).
+    // Credit, FastMoney and Adjustment are entries of their own; every other step belongs to the
+    // player's latest game (a round carried on after a restart included).
     virtual void record(const JournalStep &step) = 0;
     // The last `count` games of a player, newest first, each with its steps in order.
     virtual std::vector<JournalGame> lastGames(int player, int count) = 0;
+    // The step of a player that was recorded last, if any.
+    virtual std::optional<JournalStep> lastStep(int player) = 0;
 };
 
 // A journal in memory: tests and tools.
@@ -101,7 +110,9 @@ public:
     {
         JournalStep s = step;
         s.atMs = ++clock_;
-        const bool entry = s.kind == StepKind::Credit || s.kind == StepKind::FastMoney;
+        s.serial = clock_;
+        last_[s.player] = s;
+        const bool entry = s.kind == StepKind::Credit || s.kind == StepKind::FastMoney || s.kind == StepKind::Adjustment;
         JournalGame *game = entry || s.kind == StepKind::Spin ? nullptr : latestGame(s.player);
         if (game == nullptr) {
             games.push_back({static_cast<std::int64_t>(games.size()) + 1, s.player, {}});
@@ -118,6 +129,12 @@ public:
         return found;
     }
 
+    std::optional<JournalStep> lastStep(int player) override
+    {
+        const auto it = last_.find(player);
+        return it == last_.end() ? std::nullopt : std::optional<JournalStep>(it->second);
+    }
+
     std::vector<JournalGame> games; // oldest first
 
 private:
@@ -130,6 +147,7 @@ private:
     }
 
     std::int64_t clock_ = 0;
+    std::map<int, JournalStep> last_;
 };
 
 } // namespace melvane

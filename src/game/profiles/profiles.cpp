@@ -399,6 +399,7 @@ void clearDetails(Melvane &m, OptionsWindow &w)
     // The books start again from nothing: no round total waits, no gamble loss stands.
     g.gamblelost = 0;
     m.freespinwin = 0;
+    m.journalAdjustment();
     saveprofile(m);
     showStatistics(w, g, StatisticsOccasion::Clearing);
     m.Lblcredit.setCaption("");

@@ -72,6 +72,7 @@ bool Melvane::load()
     focus = "play(1)";
     if (round)
         resumeRound(*round);
+    journalAdjustment();
     return true;
 }
 

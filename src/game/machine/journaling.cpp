@@ -1,0 +1,57 @@
+// What the machine writes to the game journal: each settled step with the books after it.
+#include "game/machine/melvane.h"
+#include "game/profiles/profiles.h"
+#include "rules/scatters.h"
+
+namespace melvane {
+
+void Melvane::journalStep(JournalStep step)
+{
+    const int player = profileNumber(g.playernumber);
+    if (journal == nullptr || closed_ || player == 0)
+        return;
+    step.player = player;
+    step.coinbet = coinbet;
+    step.waysmult = waysmult;
+    step.stake = stake();
+    step.creditAfter = g.bank;
+    step.roundTotal = freespinwin;
+    step.freespins = freespins;
+    step.freespinsdone = freespinsdone;
+    journal->record(step);
+}
+
+JournalStep Melvane::spinStep(StepKind kind) const
+{
+    JournalStep s;
+    s.kind = kind;
+    for (int reel = 1; reel <= kReels; ++reel)
+        s.stops[static_cast<std::size_t>(reel - 1)] = reelstop[static_cast<std::size_t>(reel)];
+    s.discarded = discards_;
+    for (const SymbolPay &pay : lastWays_.list())
+        s.parts.push_back({pay.symbol, pay.run, pay.ways, static_cast<std::int64_t>(pay.pay) * coinbet});
+    s.scatterPay = scatterwin;
+    s.wildmult = kind == StepKind::FreeSpin ? wildmult : 0;
+    s.win = spinwin;
+    s.freeSpinsAdded = freeSpinsAdded(spin.scattercode);
+    s.creditBefore = creditBefore_;
+    return s;
+}
+
+void Melvane::journalAdjustment()
+{
+    const int player = profileNumber(g.playernumber);
+    if (journal == nullptr || player == 0)
+        return;
+    const std::optional<JournalStep> last = journal->lastStep(player);
+    const std::int64_t before = last ? last->creditAfter : 0;
+    const std::int64_t roundBefore = last ? last->roundTotal : 0;
+    if (before == g.bank && roundBefore == freespinwin)
+        return;
+    JournalStep s;
+    s.kind = StepKind::Adjustment;
+    s.creditBefore = before;
+    journalStep(s);
+}
+
+} // namespace melvane
