@@ -259,6 +259,32 @@ double WinBand::waitSpins() const
     return c > 0 ? 1.0 / c : std::numeric_limits<double>::infinity();
 }
 
+BonusRoundLaw bonusRoundLaw(const ShownSpins &shown, std::size_t cap)
+{
+    // The triggering win plus the trees of the free spins it starts, all independent: the
+    // triggering wins' law (by the free spins started) convolved with the tree law's power.
+    const SeriesConvolver c(cap);
+    const TreeDistribution trees = freeSpinTreeDistribution(c, shown, freeSpinTree(shown.free).offspring);
+    std::map<int, CappedSeries> triggering;
+    long double trigger = 0;
+    int mostStarted = 0;
+    for (const ShownOutcome &o : shown.paid) {
+        if (o.freeSpinsAdded == 0)
+            continue;
+        const int n = freeSpinsStarted(o);
+        mostStarted = std::max(mostStarted, n);
+        trigger += o.chance;
+        place(triggering.try_emplace(n, c.cap()).first->second, o.units, static_cast<double>(o.chance));
+    }
+    Powers g(c, trees.chance);
+    BonusRoundLaw law{CappedSeries(cap), 0};
+    for (const auto &[n, wins] : triggering)
+        law.chance += c.sum(c.transform(wins), g.of(n));
+    // Each of the n trees of a round lacks at most trees.lacking.
+    law.lacking = static_cast<double>(trigger) * mostStarted * trees.lacking;
+    return law;
+}
+
 ParSheet parSheet(const Cycle &cycle, int machinepay)
 {
     const ShownSpins shown = shownSpins(cycle.outcomes, machinepay);
@@ -307,32 +333,20 @@ ParSheet parSheet(const Cycle &cycle, int machinepay)
         b.baseReturn += static_cast<double>(o.chance * static_cast<long double>(o.units) / stake);
     }
     if (trigger > 0) {
-        const SeriesConvolver c(static_cast<std::size_t>(kBandEdges.back()) * static_cast<std::size_t>(w));
-        const TreeDistribution trees = freeSpinTreeDistribution(c, shown, tree.offspring);
-        std::map<int, CappedSeries> triggering; // the triggering wins, by the free spins started
-        int mostStarted = 0;
-        for (const ShownOutcome &o : shown.paid) {
-            if (o.freeSpinsAdded == 0)
-                continue;
-            const int n = freeSpinsStarted(o);
-            mostStarted = std::max(mostStarted, n);
-            place(triggering.try_emplace(n, c.cap()).first->second, o.units, static_cast<double>(o.chance));
-        }
-        Powers g(c, trees.chance);
-        CappedSeries rounds(c.cap());
-        for (const auto &[n, wins] : triggering)
-            rounds += c.sum(c.transform(wins), g.of(n));
+        const BonusRoundLaw rounds =
+            bonusRoundLaw(shown, static_cast<std::size_t>(kBandEdges.back()) * static_cast<std::size_t>(w));
         long double belowMean = 0;
-        for (std::size_t t = 0; t < rounds.chance.size(); ++t) {
+        for (std::size_t t = 0; t < rounds.chance.chance.size(); ++t) {
+            const double chance = rounds.chance.chance[t];
             WinBand &b = sheet.bands[static_cast<std::size_t>(bandOf(static_cast<std::int64_t>(t), w))];
-            b.bonusChance += rounds.chance[t];
-            b.bonusReturn += static_cast<double>(rounds.chance[t] * static_cast<long double>(t) / stake);
-            belowMean += rounds.chance[t] * static_cast<long double>(t);
+            b.bonusChance += chance;
+            b.bonusReturn += static_cast<double>(chance * static_cast<long double>(t) / stake);
+            belowMean += chance * static_cast<long double>(t);
         }
         WinBand &top = sheet.bands.back();
-        top.bonusChance += rounds.over;
+        top.bonusChance += rounds.chance.over;
         top.bonusReturn += static_cast<double>((bonusTotal - belowMean) / stake);
-        sheet.bandTruncation = static_cast<double>(trigger) * mostStarted * trees.lacking;
+        sheet.bandTruncation = rounds.lacking;
     }
 
     // The contributions: each pay line's units, weighted as the payout control weights the

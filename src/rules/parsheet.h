@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "rules/cappedseries.h"
 #include "rules/outcometable.h"
 #include "rules/returntoplayer.h"
 
@@ -117,6 +118,15 @@ struct ParSheet {
 };
 
 ParSheet parSheet(const Cycle &cycle, int machinepay);
+
+// The law of the win of a paid spin that starts a bonus, the whole bonus included, in pay units
+// up to `cap`: chances per paid spin (they add up to the chance of a bonus). Exact up to
+// rounding but for at most `lacking` of the chance, the retriggers deeper than followed.
+struct BonusRoundLaw {
+    CappedSeries chance;
+    double lacking = 0;
+};
+BonusRoundLaw bonusRoundLaw(const ShownSpins &shown, std::size_t cap);
 
 // Every ways setting under every payout setting, in the order of exactRtpTable().
 std::vector<ParSheet> parSheetTable();

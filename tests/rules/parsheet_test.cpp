@@ -73,6 +73,34 @@ TEST(ParSheet, BandChancesAddUpToOneAndTheBonusBandsToTheBonusChance)
     }
 }
 
+// The law of a bonus round, by generating functions, against its mean and spread, by the
+// moments' fixed point: with a cap far above any likely round, the two routes must agree.
+TEST(ParSheet, TheBonusRoundLawHasTheMomentsOfTheBranchingProcess)
+{
+    for (const auto &[waysmult, machinepay] : {std::pair{1, 2}, std::pair{3, 3}}) {
+        SCOPED_TRACE(waysmult);
+        const Cycle cycle = enumerateCycle(OutcomeTable(waysmult));
+        const ParSheet sheet = parSheet(cycle, machinepay);
+        const BonusRoundLaw law = bonusRoundLaw(shownSpins(cycle.outcomes, machinepay), 20'000 * std::size_t(waysmult));
+        long double chance = 0, mean = 0, square = 0;
+        for (std::size_t t = 0; t < law.chance.chance.size(); ++t) {
+            const long double stakes = static_cast<long double>(t) / waysmult;
+            chance += law.chance.chance[t];
+            mean += law.chance.chance[t] * stakes;
+            square += law.chance.chance[t] * stakes * stakes;
+        }
+        EXPECT_LT(law.chance.over, 1e-8 * sheet.rtp.bonusProbability);
+        EXPECT_NEAR(static_cast<double>(chance) + law.chance.over, sheet.rtp.bonusProbability, 1e-14);
+        mean /= chance;
+        square /= chance;
+        // The rounds above the cap are worth at least the cap each.
+        EXPECT_GE(sheet.bonusRoundMean, static_cast<double>(mean) + law.chance.over / sheet.rtp.bonusProbability * 20'000);
+        EXPECT_NEAR(static_cast<double>(mean), sheet.bonusRoundMean, 1e-6 * sheet.bonusRoundMean);
+        EXPECT_NEAR(static_cast<double>(std::sqrt(square - mean * mean)), sheet.bonusRoundStandardDeviation,
+                    1e-4 * sheet.bonusRoundStandardDeviation);
+    }
+}
+
 TEST(ParSheet, VolatilityGrowsWithThePayoutSettingAndSessionsNarrowAsTheyLengthen)
 {
     const std::vector<ParSheet> &table = everySetting();
