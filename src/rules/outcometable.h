@@ -174,7 +174,7 @@ private:
     void addFixedLines(const Prefix &p, PayLines &lines) const
     {
         for (int k = 0; k < p.fixedCount; ++k) {
-            const FixedLine &f = fixedLines_[static_cast<std::size_t>(p.fixedFirst + k)];
+            const FixedLine &f = fixedLines_[std::size_t{p.fixedFirst} + static_cast<std::size_t>(k)];
             lines.add(f.symbol, f.run, f.units);
         }
     }

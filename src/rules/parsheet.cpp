@@ -103,9 +103,9 @@ private:
 // The distribution of a free-spin tree's total V up to the cap, from V = Y + V_1 + ... + V_K:
 // with A_k the distribution of Y over the free spins that add k spins (each weighted by its
 // chance), the generating functions satisfy G = A_0 + sum_k A_k G^k. Iterating from G = 0,
-// the t-th iterate is the distribution over the trees of at most t generations; the trees it
-// lacks have a generation t, whose expected size is E[K]^t, so it lacks at most E[K]^t of the
-// chance. Evaluated by Horner's rule: A_0 + G^11 (A_11 + G^10 (A_21 + G^10 A_31)).
+// the t-th iterate is the distribution over the trees of at most t generations (the spin at the
+// root is the first); the trees it lacks have a generation t + 1, whose expected size is E[K]^t,
+// so it lacks at most E[K]^t of the chance. Evaluated by Horner's rule: A_0 + G^11 (A_11 + G^10 (A_21 + G^10 A_31)).
 struct TreeDistribution {
     CappedSeries chance;
     int generations = 0;
@@ -120,13 +120,9 @@ TreeDistribution freeSpinTreeDistribution(const SeriesConvolver &c, const ShownS
         place(it->second, o.units, static_cast<double>(o.chance));
     }
     std::vector<int> added;
-    std::map<int, SeriesConvolver::Spectrum> spectra;
-    for (const auto &[k, series] : byAdded) {
-        if (k > 0) {
-            added.push_back(k);
-            spectra.emplace(k, c.transform(series));
-        }
-    }
+    for (const auto &entry : byAdded)
+        if (entry.first > 0)
+            added.push_back(entry.first);
     const CappedSeries none = byAdded.contains(0) ? byAdded.at(0) : CappedSeries(c.cap());
 
     constexpr double kLacking = 1e-15;

@@ -19,7 +19,8 @@ TEST_P(StandardDeviationAgainstSimulation, TheExactValueLiesInTheMeasuredInterva
     const auto [waysmult, machinepay] = GetParam();
     const ParSheet exact = parSheet(enumerateCycle(OutcomeTable(waysmult)), machinepay);
     SimulationRequest request;
-    request.spins = testing_support::quickRun() ? 4'000'000 : 40'000'000;
+    const bool quick = testing_support::quickRun();
+    request.spins = quick ? 4'000'000 : 40'000'000;
     request.waysmult = waysmult;
     request.machinepay = machinepay;
     request.seed = 20261209;
@@ -28,7 +29,9 @@ TEST_P(StandardDeviationAgainstSimulation, TheExactValueLiesInTheMeasuredInterva
     // standard deviation of so skewed a game fall short more often than a normal one would.
     const double half = (sd.high - sd.low) / 2 * (3.2905 / 1.95996);
     EXPECT_NEAR(sd.value, exact.volatility.standardDeviation, half);
-    EXPECT_LT(half, 0.05 * exact.volatility.standardDeviation) << "the run is long enough to tell";
+    if (!quick) {
+        EXPECT_LT(half, 0.05 * exact.volatility.standardDeviation) << "the run is long enough to tell";
+    }
 }
 
 // 3 ways under Dream Machine !! has the highest volatility of all fifteen settings.
