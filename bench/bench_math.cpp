@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <thread>
 
+#include "rules/parsheet.h"
 #include "rules/returntoplayer.h"
 #include "rules/simulation.h"
 
@@ -23,6 +24,37 @@ void benchExactTable()
             std::printf("unexpected table size %zu\n", table.size());
     }
     std::printf("exact table, 5 ways x 3 payout settings: best of %d runs %.1f ms wall\n", kRounds, best * 1e3);
+}
+
+// `melvane-math par` for one setting: the enumeration with its pay lines, then the sheet.
+void benchParSheet(int waysmult, int machinepay)
+{
+    constexpr int kRounds = 5;
+    double best = 1e9;
+    for (int i = 0; i < kRounds; ++i) {
+        const auto start = Clock::now();
+        const melvane::ParSheet sheet =
+            melvane::parSheet(melvane::enumerateCycle(melvane::OutcomeTable(waysmult)), machinepay);
+        best = std::min(best, secondsSince(start));
+        if (sheet.bands.empty())
+            std::printf("no bands\n");
+    }
+    std::printf("PAR sheet, waysmult %d, payout %d: best of %d runs %.1f ms wall\n", waysmult, machinepay, kRounds,
+                best * 1e3);
+}
+
+void benchParTable()
+{
+    constexpr int kRounds = 3;
+    double best = 1e9;
+    for (int i = 0; i < kRounds; ++i) {
+        const auto start = Clock::now();
+        const auto table = melvane::parSheetTable();
+        best = std::min(best, secondsSince(start));
+        if (table.size() != 15)
+            std::printf("unexpected table size %zu\n", table.size());
+    }
+    std::printf("PAR sheets of all 15 settings: best of %d runs %.1f ms wall\n", kRounds, best * 1e3);
 }
 
 void benchSimulation(unsigned threads)
@@ -48,6 +80,9 @@ int main()
 {
     std::printf("hardware threads: %u\n", std::thread::hardware_concurrency());
     benchExactTable();
+    benchParSheet(25, 2); // the largest cap of the win bands and the most retriggers
+    benchParSheet(1, 5);
+    benchParTable();
     benchSimulation(1);
     benchSimulation(std::max(1u, std::thread::hardware_concurrency()));
     return 0;

@@ -71,6 +71,23 @@ int payoutOption(std::string_view text)
     return static_cast<int>(payout);
 }
 
+// A picture file named by its ending, .svg or .png in any case.
+PlotFormat plotOption(std::string_view text)
+{
+    const auto endsWith = [text](std::string_view ending) {
+        if (text.size() <= ending.size())
+            return false;
+        const std::string_view tail = text.substr(text.size() - ending.size());
+        return std::equal(tail.begin(), tail.end(), ending.begin(),
+                          [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; });
+    };
+    if (endsWith(".svg"))
+        return PlotFormat::Svg;
+    if (endsWith(".png"))
+        return PlotFormat::Png;
+    throw UsageError("--plot: " + quoted(text) + " is not a picture file; give a name ending in .svg or .png");
+}
+
 Stops stopsOption(std::string_view text)
 {
     Stops stops{};
@@ -189,6 +206,20 @@ Command parseArguments(std::span<const std::string_view> args)
         s.json = o.has("--json");
         return s;
     }
+    if (command == "par") {
+        const Options o(command, rest, {"--ways", "--payout", "--coins", "--plot"}, {"--json"});
+        ParCommand p;
+        p.waysmult = waysOption(o.required("--ways"));
+        p.machinepay = payoutOption(o.required("--payout"));
+        if (o.has("--coins"))
+            p.coinbet = coinsOption(o.required("--coins"));
+        if (o.has("--plot")) {
+            p.plot = std::string(o.required("--plot"));
+            p.plotFormat = plotOption(*p.plot);
+        }
+        p.json = o.has("--json");
+        return p;
+    }
     throw UsageError("unknown command " + quoted(command) + "; try 'melvane-math --help'");
 }
 
@@ -199,6 +230,11 @@ std::string usageText()
            "      what one set of stops pays, as JSON\n"
            "  melvane-math rtp [--json]\n"
            "      exact return to player of every ways and payout setting (full cycle)\n"
+           "  melvane-math par --ways W --payout P [--coins C] [--json] [--plot FILE.svg|FILE.png]\n"
+           "      exact PAR sheet of one setting (full cycle): the standard deviation and\n"
+           "      volatility index of a paid spin with its bonus, the 90% range of sessions'\n"
+           "      returns, the win bands and what each symbol and run pays; --plot draws the\n"
+           "      win bands\n"
            "  melvane-math simulate --spins N --ways W --coins C --payout P [--seed S] [--engine E] [--json]\n"
            "      play N paid spins and compare the measured figures with the exact ones;\n"
            "      engine 'model' (default) draws outcomes from the rules, 'game' plays the game\n"

@@ -45,7 +45,18 @@ struct SimulateCommand {
     bool json = false;
 };
 
-using Command = std::variant<HelpCommand, EvalCommand, RtpCommand, SimulateCommand>;
+enum class PlotFormat { Svg, Png };
+
+struct ParCommand {
+    int waysmult = 25;
+    int machinepay = 5;
+    int coinbet = 1; // only for amounts shown in coins
+    bool json = false;
+    std::optional<std::string> plot; // a file to draw the win distribution into
+    PlotFormat plotFormat = PlotFormat::Svg;
+};
+
+using Command = std::variant<HelpCommand, EvalCommand, RtpCommand, SimulateCommand, ParCommand>;
 
 // Parses the arguments after the program name. Throws UsageError on anything it does not
 // understand; it never falls back to a default for a value that was given.

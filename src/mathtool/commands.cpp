@@ -1,6 +1,7 @@
 #include "mathtool/commands.h"
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <ostream>
 #include <random>
@@ -8,6 +9,7 @@
 #include "rules/grid.h"
 #include "rules/payoutcontrol.h"
 #include "mathtool/gameengine.h"
+#include "mathtool/plot.h"
 
 namespace melvane::mathtool {
 
@@ -207,7 +209,7 @@ static Json::Object runSettings(const SimulateCommand &c, std::uint64_t spins, s
 }
 
 Json simulateReport(const SimulateCommand &c, std::uint64_t seed, const SimulationFigures &m, const RtpFigures &x,
-                    double seconds)
+                    const Volatility &xv, double seconds)
 {
     const auto figure = [](const Estimate &measured, double exactValue) {
         return Json::Object{{"measured", estimateJson(measured)}, {"exact", exactValue}};
@@ -222,12 +224,13 @@ Json simulateReport(const SimulateCommand &c, std::uint64_t seed, const Simulati
         {"freeSpinsPerBonus", figure(m.spinsPerBonus, x.spinsPerBonus)},
         {"discardedPaidDraws", figure(m.discardedBase, x.discardedBase)},
         {"discardedFreeDraws", figure(m.discardedFree, x.discardedFree)},
+        {"standardDeviation", figure(m.standardDeviation, xv.standardDeviation)},
     });
     return report;
 }
 
 std::string simulateText(const SimulateCommand &c, std::uint64_t seed, const SimulationFigures &m,
-                         const RtpFigures &x, double seconds)
+                         const RtpFigures &x, const Volatility &xv, double seconds)
 {
     std::string out = "Simulated " + withThousands(c.spins) + " paid spins at " +
                       std::to_string(waysForWaysmult(c.waysmult)) + " ways, " + std::to_string(c.coinbet) +
@@ -255,6 +258,7 @@ std::string simulateText(const SimulateCommand &c, std::uint64_t seed, const Sim
     line("free spins per bonus", m.spinsPerBonus, x.spinsPerBonus, false);
     line("discarded paid draws", m.discardedBase, x.discardedBase, true);
     line("discarded free draws", m.discardedFree, x.discardedFree, true);
+    line("standard deviation (stakes)", m.standardDeviation, xv.standardDeviation, false);
     return out;
 }
 
@@ -289,6 +293,145 @@ std::string gameEngineText(const SimulateCommand &c, std::uint64_t seed, const G
     return out;
 }
 
+namespace {
+
+std::string payoutText(int machinepay)
+{
+    return std::string(payoutSettingName(machinepay)) + " (" + std::to_string(machinepay) + ")";
+}
+
+std::string bandName(const WinBand &b)
+{
+    const auto whole = [](double v) { return std::to_string(static_cast<long long>(v)); };
+    if (b.high == 0)
+        return "no win";
+    if (std::isinf(b.high))
+        return "over " + whole(b.low) + "x";
+    if (b.low == 0)
+        return "up to " + whole(b.high) + "x";
+    return whole(b.low) + "-" + whole(b.high) + "x";
+}
+
+// A chance too small for "%.4f%%" in the e notation.
+std::string smallPercent(double share) { return share > 0 && share < 1e-6 ? format("%.3e%%", 100.0 * share) : percent(share); }
+
+std::string runName(const PayContribution &c)
+{
+    return c.symbol == Symbol::Scatter ? std::to_string(c.run) + " Scatters" : std::to_string(c.run) + " reels";
+}
+
+} // namespace
+
+Json parReport(const ParCommand &c, const ParSheet &s)
+{
+    const int stake = c.coinbet * c.waysmult;
+    Json::Array sessions, bands, contributions;
+    for (const SessionRange &r : s.volatility.sessions)
+        sessions.emplace_back(Json::Object{{"spins", r.spins}, {"low", r.low}, {"high", r.high}});
+    for (const WinBand &b : s.bands) {
+        bands.emplace_back(Json::Object{
+            {"band", bandName(b)},
+            {"low", b.low},
+            {"high", std::isinf(b.high) ? Json(nullptr) : Json(b.high)},
+            {"chance", b.chance()},
+            {"baseChance", b.baseChance},
+            {"bonusChance", b.bonusChance},
+            {"return", b.returned()},
+            {"baseReturn", b.baseReturn},
+            {"bonusReturn", b.bonusReturn},
+            {"shareOfReturn", b.returned() / s.rtp.totalReturn},
+            {"waitSpins", b.waitSpins()},
+        });
+    }
+    for (const PayContribution &p : s.contributions) {
+        contributions.emplace_back(Json::Object{
+            {"symbol", std::string(symbolName(p.symbol))},
+            {"run", p.run},
+            {"paidSpins", p.paidSpins},
+            {"freeSpins", p.freeSpins},
+            {"total", p.total()},
+        });
+    }
+    Json::Object report{
+        {"method", "full cycle of 22^5 stop sets; bonus round totals by branching-process moments and convolution"},
+        {"ways", s.rtp.ways},
+        {"waysmult", s.rtp.waysmult},
+        {"payout", s.rtp.machinepay},
+        {"payoutName", payoutName(s.rtp.machinepay)},
+        {"coins", c.coinbet},
+        {"stake", stake},
+        {"totalReturn", s.rtp.totalReturn},
+        {"baseReturn", s.rtp.baseReturn},
+        {"bonusReturn", s.rtp.bonusReturn},
+        {"hitFrequency", s.rtp.hitFrequency},
+        {"bonusOneIn", s.rtp.bonusProbability > 0 ? 1.0 / s.rtp.bonusProbability : 0.0},
+        {"standardDeviation", s.volatility.standardDeviation},
+        {"standardDeviationCoins", s.volatility.standardDeviation * stake},
+        {"baseStandardDeviation", s.baseStandardDeviation},
+        {"bonusRoundMean", s.bonusRoundMean},
+        {"bonusRoundStandardDeviation", s.bonusRoundStandardDeviation},
+        {"volatilityIndex", s.volatility.volatilityIndex},
+        {"volatility", std::string(volatilityWord(s.volatility.volatilityIndex))},
+        {"sessions", std::move(sessions)},
+        {"bands", std::move(bands)},
+        {"bandTruncation", s.bandTruncation},
+        {"contributions", std::move(contributions)},
+    };
+    if (c.plot)
+        report.emplace_back("plot", *c.plot);
+    return report;
+}
+
+std::string parText(const ParCommand &c, const ParSheet &s)
+{
+    const int stake = c.coinbet * c.waysmult;
+    std::string out = "PAR sheet: " + std::to_string(s.rtp.ways) + " ways, payout " + payoutText(s.rtp.machinepay) +
+                      ", " + std::to_string(c.coinbet) + (c.coinbet == 1 ? " coin" : " coins") + " (stake " +
+                      std::to_string(stake) + " coins)\n"
+                      "Exact from the full cycle of 22^5 stop sets. Returns are shares of the stake; a paid spin\n"
+                      "counts with the whole bonus it starts.\n\n";
+    out += padded("return to player", 30) + percent(s.rtp.totalReturn) + "  (paid spins " +
+           percent(s.rtp.baseReturn) + ", free spins " + percent(s.rtp.bonusReturn) + ")\n";
+    out += padded("hit frequency", 30) + format("%.2f%%", 100.0 * s.rtp.hitFrequency) + "  (bonus 1 in " +
+           oneIn(s.rtp.bonusProbability) + ", " + format("%.3f", s.rtp.spinsPerBonus) + " free spins per bonus)\n";
+    out += padded("standard deviation", 30) + format("%.4f stakes", s.volatility.standardDeviation) + " (" +
+           format("%.2f coins", s.volatility.standardDeviation * stake) + ") per paid spin\n";
+    out += padded("  paid spin alone", 30) + format("%.4f stakes", s.baseStandardDeviation) + "\n";
+    out += padded("  a bonus round", 30) + format("mean %.3f stakes", s.bonusRoundMean) +
+           format(", standard deviation %.3f stakes", s.bonusRoundStandardDeviation) + "\n";
+    out += padded("volatility index", 30) + format("%.4f", s.volatility.volatilityIndex) + " (" +
+           std::string(volatilityWord(s.volatility.volatilityIndex)) + ")\n\n";
+
+    out += "9 in 10 sessions return between (normal approximation, 1.645 x sd / sqrt(spins)):\n";
+    for (const SessionRange &r : s.volatility.sessions)
+        out += "  " + padded(withThousands(r.spins) + " spins", 16) + padded(format("%.2f%%", 100.0 * r.low), 10) +
+               "and " + format("%.2f%%", 100.0 * r.high) + "\n";
+
+    out += "\nwin of a paid spin    chance        base game     bonus rounds  1 in           return     share\n";
+    for (const WinBand &b : s.bands) {
+        out += padded(bandName(b), 22) + padded(smallPercent(b.chance()), 14) + padded(smallPercent(b.baseChance), 14) +
+               padded(smallPercent(b.bonusChance), 14) + padded(oneIn(b.chance()), 15) +
+               padded(percent(b.returned()), 11) + format("%.2f%%", 100.0 * b.returned() / s.rtp.totalReturn) + "\n";
+    }
+    out += "(bonus rounds above " + std::to_string(kBandEdges.back()) + " stakes together; at most " +
+           format("%.1e", s.bandTruncation) + " of any band's chance left out by the retrigger depth followed)\n";
+
+    out += "\nwhat pays               paid spins   free spins   total      share\n";
+    double paid = 0, free = 0;
+    for (const PayContribution &p : s.contributions) {
+        paid += p.paidSpins;
+        free += p.freeSpins;
+        out += padded(std::string(symbolName(p.symbol)), 10) + padded(runName(p), 14) + padded(percent(p.paidSpins), 13) +
+               padded(percent(p.freeSpins), 13) + padded(percent(p.total()), 11) +
+               format("%.2f%%", 100.0 * p.total() / s.rtp.totalReturn) + "\n";
+    }
+    out += padded("total", 24) + padded(percent(paid), 13) + padded(percent(free), 13) + padded(percent(paid + free), 11) +
+           "100.00%\n";
+    if (c.plot)
+        out += "\nwin bands drawn in " + *c.plot + "\n";
+    return out;
+}
+
 int run(const Command &command, std::ostream &out, std::ostream *progressTo)
 {
     if (std::holds_alternative<HelpCommand>(command)) {
@@ -304,9 +447,18 @@ int run(const Command &command, std::ostream &out, std::ostream *progressTo)
         out << (r->json ? rtpReport(table).dump() + "\n" : rtpText(table));
         return 0;
     }
+    if (const auto *p = std::get_if<ParCommand>(&command)) {
+        const ParSheet sheet = parSheet(enumerateCycle(OutcomeTable(p->waysmult)), p->machinepay);
+        if (p->plot)
+            plotWinBands(sheet, *p->plot, p->plotFormat);
+        out << (p->json ? parReport(*p, sheet).dump() + "\n" : parText(*p, sheet));
+        return 0;
+    }
     const auto &s = std::get<SimulateCommand>(command);
     const std::uint64_t seed = s.seed ? *s.seed : (std::uint64_t{std::random_device{}()} << 32) ^ std::random_device{}();
-    const RtpFigures exactFigures = exactRtp(enumerateOutcomes(OutcomeTable(s.waysmult)), s.machinepay);
+    const OutcomeDistribution cycle = enumerateOutcomes(OutcomeTable(s.waysmult));
+    const RtpFigures exactFigures = exactRtp(cycle, s.machinepay);
+    const Volatility exactVolatility = volatilityOf(shownSpins(cycle, s.machinepay));
     const auto start = std::chrono::steady_clock::now();
     const auto secondsSinceStart = [start] {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -334,8 +486,8 @@ int run(const Command &command, std::ostream &out, std::ostream *progressTo)
     const SimulationTotals totals = simulate(request);
     const double seconds = secondsSinceStart();
     const SimulationFigures measured = summarize(totals, s.waysmult);
-    out << (s.json ? simulateReport(s, seed, measured, exactFigures, seconds).dump() + "\n"
-                   : simulateText(s, seed, measured, exactFigures, seconds));
+    out << (s.json ? simulateReport(s, seed, measured, exactFigures, exactVolatility, seconds).dump() + "\n"
+                   : simulateText(s, seed, measured, exactFigures, exactVolatility, seconds));
     return 0;
 }
 

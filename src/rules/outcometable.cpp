@@ -25,6 +25,7 @@ OutcomeTable::OutcomeTable(int waysmult) : waysmult_(waysmult)
     for (int code = 0; code < 64; ++code) {
         scatterUnitsByCode_[static_cast<std::size_t>(code)] = scatterPayMultiple(code) * waysmult;
         freeSpinsByCode_[static_cast<std::size_t>(code)] = static_cast<std::uint8_t>(freeSpinsAdded(code));
+        scattersPaidByCode_[static_cast<std::size_t>(code)] = static_cast<std::uint8_t>(scattersPaid(code));
     }
 
     prefixes_.resize(static_cast<std::size_t>(kStops * kStops * kStops));
@@ -32,6 +33,7 @@ OutcomeTable::OutcomeTable(int waysmult) : waysmult_(waysmult)
         for (int s2 = 1; s2 <= kStops; ++s2) {
             for (int s3 = 1; s3 <= kStops; ++s3) {
                 Prefix &p = prefixes_[prefixIndex(s1, s2, s3)];
+                p.fixedFirst = static_cast<std::uint32_t>(fixedLines_.size());
                 for (Symbol s : kPayingSymbols) {
                     const auto i = static_cast<std::size_t>(index(s));
                     const ReelHits open = {reel(1, s1).hits[i], reel(2, s2).hits[i], reel(3, s3).hits[i], 0, 0};
@@ -39,8 +41,10 @@ OutcomeTable::OutcomeTable(int waysmult) : waysmult_(waysmult)
                         p.liveSymbol[p.liveCount] = static_cast<std::uint8_t>(i);
                         p.liveWays[p.liveCount] = static_cast<std::uint8_t>(open[0] * open[1] * open[2]);
                         ++p.liveCount;
-                    } else {
-                        p.fixedUnits += ruleWin(s, open).pay;
+                    } else if (const RuleWin win = ruleWin(s, open); win.pay != 0) {
+                        p.fixedUnits += win.pay;
+                        fixedLines_.push_back({s, win.run, win.pay});
+                        ++p.fixedCount;
                     }
                 }
                 p.scatterCode = static_cast<std::uint8_t>(reel(1, s1).scatterWeight + reel(2, s2).scatterWeight +
@@ -52,26 +56,6 @@ OutcomeTable::OutcomeTable(int waysmult) : waysmult_(waysmult)
             }
         }
     }
-}
-
-Outcome OutcomeTable::complete(const Prefix &p, int s4, int s5) const
-{
-    const ReelStop &r4 = reel(4, s4);
-    const ReelStop &r5 = reel(5, s5);
-    std::int32_t units = p.fixedUnits;
-    for (int k = 0; k < p.liveCount; ++k) {
-        const std::size_t s = p.liveSymbol[static_cast<std::size_t>(k)];
-        const std::int32_t ways = p.liveWays[static_cast<std::size_t>(k)];
-        const auto &pay = pays_[s];
-        if (r4.hits[s] == 0)
-            units += pay[3] * ways;
-        else if (r5.hits[s] == 0)
-            units += pay[4] * ways * r4.hits[s];
-        else
-            units += pay[5] * ways * r4.hits[s] * r5.hits[s];
-    }
-    const auto code = static_cast<std::size_t>(p.scatterCode + r4.scatterWeight + r5.scatterWeight);
-    return {units + scatterUnitsByCode_[code], freeSpinsByCode_[code]};
 }
 
 } // namespace melvane

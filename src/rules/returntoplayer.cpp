@@ -9,9 +9,6 @@
 
 namespace melvane {
 
-namespace {
-}
-
 int OutcomeDistribution::classOf(int freeSpinsAdded)
 {
     for (std::size_t c = 0; c < kFreeSpinClasses.size(); ++c)
@@ -20,18 +17,21 @@ int OutcomeDistribution::classOf(int freeSpinsAdded)
     return 0;
 }
 
+void OutcomeDistribution::add(const Outcome &o, std::uint64_t count)
+{
+    auto &row = counts[static_cast<std::size_t>(classOf(o.freeSpinsAdded))];
+    const auto u = static_cast<std::size_t>(o.units);
+    if (row.size() <= u)
+        row.resize(u + 1 + u / 2, 0);
+    row[u] += count;
+    cycle += count;
+}
+
 OutcomeDistribution enumerateOutcomes(const OutcomeTable &table)
 {
     OutcomeDistribution d;
     d.waysmult = table.waysmult();
-    table.forEachOutcome([&d](const Outcome &o, std::uint64_t count) {
-        auto &row = d.counts[static_cast<std::size_t>(OutcomeDistribution::classOf(o.freeSpinsAdded))];
-        const auto u = static_cast<std::size_t>(o.units);
-        if (row.size() <= u)
-            row.resize(u + 1 + u / 2, 0);
-        row[u] += count;
-        d.cycle += count;
-    });
+    table.forEachOutcome([&d](const Outcome &o, std::uint64_t count) { d.add(o, count); });
     return d;
 }
 
@@ -48,17 +48,16 @@ std::vector<std::pair<int, double>> wildMultiplierDistribution()
     return pmf;
 }
 
-RtpFigures exactRtp(const OutcomeDistribution &d, int machinepay)
+ShownSpins shownSpins(const OutcomeDistribution &d, int machinepay)
 {
     // The payout control redraws a discarded outcome, so what is shown follows the cycle
     // reweighted: an outcome above twice the stake keeps weight 1 / machinepay.
-    const long double stakeUnits = d.waysmult; // the stake per coin of the coin bet
     const long double bigWeight = 1.0L / machinepay;
     const long double cycle = static_cast<long double>(d.cycle);
     const auto multipliers = wildMultiplierDistribution();
-
-    long double baseWeight = 0, baseWin = 0, hitWeight = 0, triggerWeight = 0, firstAward = 0;
-    long double freeWeight = 0, freeWin = 0, freeAdded = 0;
+    ShownSpins shown;
+    shown.waysmult = d.waysmult;
+    shown.machinepay = machinepay;
     for (std::size_t c = 0; c < d.counts.size(); ++c) {
         const int added = OutcomeDistribution::kFreeSpinClasses[c];
         const auto &row = d.counts[c];
@@ -66,47 +65,61 @@ RtpFigures exactRtp(const OutcomeDistribution &d, int machinepay)
             if (row[u] == 0)
                 continue;
             const long double p = static_cast<long double>(row[u]) / cycle;
-            const long double units = static_cast<long double>(u);
-            const bool stands = !exceedsPayoutLimit(static_cast<std::int64_t>(u), d.waysmult);
-            const long double w = p * (stands ? 1.0L : bigWeight);
-            baseWeight += w;
-            baseWin += w * units;
-            if (u > 0)
-                hitWeight += w;
-            if (added > 0) {
-                triggerWeight += w;
-                firstAward += w * (added - 1); // the triggering spin is one of the spins added
-            }
+            const auto units = static_cast<std::int64_t>(u);
+            shown.paid.push_back({units, added, p * (exceedsPayoutLimit(units, d.waysmult) ? bigWeight : 1.0L)});
+            shown.paidKept += shown.paid.back().chance;
             for (const auto &[mult, chance] : multipliers) {
-                const std::int64_t win = mult * static_cast<std::int64_t>(u);
-                const long double fw =
-                    p * static_cast<long double>(chance) * (exceedsPayoutLimit(win, d.waysmult) ? bigWeight : 1.0L);
-                freeWeight += fw;
-                freeWin += fw * static_cast<long double>(win);
-                freeAdded += fw * added;
+                const std::int64_t win = mult * units;
+                const long double weight = exceedsPayoutLimit(win, d.waysmult) ? bigWeight : 1.0L;
+                shown.free.push_back({win, added, p * static_cast<long double>(chance) * weight});
+                shown.freeKept += shown.free.back().chance;
             }
         }
     }
+    for (ShownOutcome &o : shown.paid)
+        o.chance /= shown.paidKept;
+    for (ShownOutcome &o : shown.free)
+        o.chance /= shown.freeKept;
+    return shown;
+}
+
+RtpFigures exactRtp(const OutcomeDistribution &d, int machinepay) { return exactRtp(shownSpins(d, machinepay)); }
+
+RtpFigures exactRtp(const ShownSpins &shown)
+{
+    const long double stakeUnits = shown.waysmult; // the stake per coin of the coin bet
+    long double baseWin = 0, hit = 0, trigger = 0, firstAward = 0;
+    for (const ShownOutcome &o : shown.paid) {
+        baseWin += o.chance * static_cast<long double>(o.units);
+        if (o.units > 0)
+            hit += o.chance;
+        if (o.freeSpinsAdded > 0) {
+            trigger += o.chance;
+            firstAward += o.chance * (o.freeSpinsAdded - 1); // the triggering spin is one of the spins added
+        }
+    }
+    long double freeMean = 0, retrigger = 0;
+    for (const ShownOutcome &o : shown.free) {
+        freeMean += o.chance * static_cast<long double>(o.units);
+        retrigger += o.chance * o.freeSpinsAdded;
+    }
 
     RtpFigures f;
-    f.waysmult = d.waysmult;
-    f.ways = waysForWaysmult(d.waysmult);
-    f.machinepay = machinepay;
-    const long double trigger = triggerWeight / baseWeight;
-    const long double award = triggerWeight > 0 ? firstAward / triggerWeight : 0;
-    const long double retrigger = freeAdded / freeWeight;
+    f.waysmult = shown.waysmult;
+    f.ways = waysForWaysmult(shown.waysmult);
+    f.machinepay = shown.machinepay;
+    const long double award = trigger > 0 ? firstAward / trigger : 0;
     const long double spinsPerBonus = award / (1.0L - retrigger);
-    const long double freeMean = freeWin / freeWeight;
-    f.baseReturn = static_cast<double>(baseWin / baseWeight / stakeUnits);
+    f.baseReturn = static_cast<double>(baseWin / stakeUnits);
     f.bonusReturn = static_cast<double>(trigger * spinsPerBonus * freeMean / stakeUnits);
     f.totalReturn = f.baseReturn + f.bonusReturn;
-    f.hitFrequency = static_cast<double>(hitWeight / baseWeight);
+    f.hitFrequency = static_cast<double>(hit);
     f.bonusProbability = static_cast<double>(trigger);
     f.spinsPerBonus = static_cast<double>(spinsPerBonus);
     f.freeSpinMeanWin = static_cast<double>(freeMean / stakeUnits);
     f.retriggerSpins = static_cast<double>(retrigger);
-    f.discardedBase = static_cast<double>(1.0L - baseWeight);
-    f.discardedFree = static_cast<double>(1.0L - freeWeight);
+    f.discardedBase = static_cast<double>(1.0L - shown.paidKept);
+    f.discardedFree = static_cast<double>(1.0L - shown.freeKept);
     return f;
 }
 

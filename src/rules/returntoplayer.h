@@ -18,6 +18,8 @@ struct OutcomeDistribution {
     std::uint64_t cycle = 0;                          // 22^5
 
     static int classOf(int freeSpinsAdded);
+    // Counts `count` stop sets with this outcome.
+    void add(const Outcome &o, std::uint64_t count);
 };
 
 OutcomeDistribution enumerateOutcomes(const OutcomeTable &table);
@@ -43,7 +45,31 @@ struct RtpFigures {
 // Wild multiplier probabilities in free spins, from the multiplier draw: {multiplier, chance}.
 std::vector<std::pair<int, double>> wildMultiplierDistribution();
 
+// One outcome as the player sees it, with its chance: the win in pay units (the Wild
+// multiplier applied in a free spin) and the spins it adds (0, 11, 21 or 31).
+struct ShownOutcome {
+    std::int64_t units = 0;
+    int freeSpinsAdded = 0;
+    long double chance = 0;
+};
+
+// The outcomes of a paid spin and of a free spin after the payout control: an outcome above
+// twice the stake keeps weight 1 / machinepay and the discarded mass is drawn again, so the
+// chances are the reweighted cycle, renormalised. In a free spin the multiplier comes first.
+struct ShownSpins {
+    int waysmult = 0;
+    int machinepay = 0;
+    std::vector<ShownOutcome> paid; // chances sum to 1
+    std::vector<ShownOutcome> free; // chances sum to 1
+    long double paidKept = 0;       // share of paid-spin draws that stand
+    long double freeKept = 0;
+};
+
+ShownSpins shownSpins(const OutcomeDistribution &distribution, int machinepay);
+
 RtpFigures exactRtp(const OutcomeDistribution &distribution, int machinepay);
+// The same figures from outcomes already shown.
+RtpFigures exactRtp(const ShownSpins &shown);
 
 // Every ways setting (3..243) under every payout setting (5, 3, 2), in that order.
 std::vector<RtpFigures> exactRtpTable();

@@ -98,7 +98,10 @@ public:
             t.baseSquares += base * base;
             t.bonusSum += bonus;
             t.bonusSquares += bonus * bonus;
-            t.totalSquares += (base + bonus) * (base + bonus);
+            const long double total = base + bonus;
+            t.totalSquares += total * total;
+            t.totalCubes += total * total * total;
+            t.totalFourths += total * total * total * total;
         }
     }
 
@@ -135,6 +138,22 @@ Estimate shareEstimate(std::uint64_t hits, std::uint64_t n)
     return meanEstimate(static_cast<long double>(hits), static_cast<long double>(hits), n, 1.0L);
 }
 
+Estimate standardDeviationEstimate(const SimulationTotals &t, long double scale)
+{
+    if (t.games < 2)
+        return {};
+    const long double n = static_cast<long double>(t.games);
+    const long double m = (t.baseSum + t.bonusSum) / n;
+    const long double m2 = t.totalSquares / n, m3 = t.totalCubes / n, m4 = t.totalFourths / n;
+    const long double variance = std::max(0.0L, (t.totalSquares - n * m * m) / (n - 1));
+    const long double fourth = m4 - 4 * m * m3 + 6 * m * m * m2 - 3 * m * m * m * m;
+    const long double sd = std::sqrt(variance);
+    const long double spreadOfVariance = std::sqrt(std::max(0.0L, fourth - variance * variance) / n);
+    const long double half = sd > 0 ? kZ95 * spreadOfVariance / (2 * sd) : 0.0L;
+    return {static_cast<double>(sd / scale), static_cast<double>(std::max(0.0L, sd - half) / scale),
+            static_cast<double>((sd + half) / scale)};
+}
+
 } // namespace
 
 void SimulationTotals::add(const SimulationTotals &o)
@@ -152,6 +171,8 @@ void SimulationTotals::add(const SimulationTotals &o)
     bonusSum += o.bonusSum;
     bonusSquares += o.bonusSquares;
     totalSquares += o.totalSquares;
+    totalCubes += o.totalCubes;
+    totalFourths += o.totalFourths;
     freeSpinSquares += o.freeSpinSquares;
 }
 
@@ -209,6 +230,7 @@ SimulationFigures summarize(const SimulationTotals &t, int waysmult)
         meanEstimate(static_cast<long double>(t.freeSpins), t.freeSpinSquares, t.bonuses, 1.0L);
     f.discardedBase = shareEstimate(t.paidDiscards, t.paidDraws);
     f.discardedFree = shareEstimate(t.freeDiscards, t.freeDraws);
+    f.standardDeviation = standardDeviationEstimate(t, stake);
     return f;
 }
 

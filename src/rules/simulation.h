@@ -22,6 +22,7 @@ struct SimulationTotals {
     long double baseSum = 0, baseSquares = 0;
     long double bonusSum = 0, bonusSquares = 0;
     long double totalSquares = 0;
+    long double totalCubes = 0, totalFourths = 0; // for the spread of the standard deviation
     long double freeSpinSquares = 0; // per bonus
 
     void add(const SimulationTotals &o);
@@ -42,6 +43,10 @@ struct Estimate {
 struct SimulationFigures {
     Estimate baseReturn, bonusReturn, totalReturn, hitFrequency, bonusProbability, spinsPerBonus;
     Estimate discardedBase, discardedFree;
+    // Of a paid spin's return with its whole bonus, in stakes. Its interval is the delta
+    // method's: the sample variance is asymptotically normal with variance (mu4 - sigma^4) / n,
+    // mu4 the fourth central moment, and the standard deviation's is that / (2 sigma)^2.
+    Estimate standardDeviation;
 };
 
 SimulationFigures summarize(const SimulationTotals &totals, int waysmult);

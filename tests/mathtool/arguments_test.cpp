@@ -33,6 +33,19 @@ TEST(Arguments, ReadsEachCommand)
     EXPECT_EQ(sim.seed, 42u);
     EXPECT_FALSE(sim.json);
 
+    const auto par = std::get<ParCommand>(parse({"par", "--ways", "81", "--payout", "3", "--plot=bands.SVG"}));
+    EXPECT_EQ(par.waysmult, 15);
+    EXPECT_EQ(par.machinepay, 3);
+    EXPECT_EQ(par.coinbet, 1) << "amounts in coins default to one coin";
+    EXPECT_EQ(par.plot, "bands.SVG");
+    EXPECT_EQ(par.plotFormat, PlotFormat::Svg);
+    const auto parPng = std::get<ParCommand>(parse({"par", "--payout=2", "--ways=3", "--coins", "20", "--json",
+                                                   "--plot", "out/b.png"}));
+    EXPECT_EQ(parPng.coinbet, 20);
+    EXPECT_TRUE(parPng.json);
+    EXPECT_EQ(parPng.plotFormat, PlotFormat::Png);
+    EXPECT_FALSE(std::get<ParCommand>(parse({"par", "--ways", "9", "--payout", "5"})).plot);
+
     EXPECT_TRUE(std::holds_alternative<HelpCommand>(parse({"--help"})));
 }
 
@@ -67,6 +80,14 @@ TEST(Arguments, RefusesBadInputWithOneClearLine)
         {{"simulate", "--spins", "1e6", "--ways", "243", "--coins", "1", "--payout", "5"}, "not a whole number"},
         {{"simulate", "--spins", "100", "--ways", "243", "--coins", "1", "--payout", "4"}, "payout setting"},
         {{"simulate", "--spins", "100", "--ways", "243", "--coins", "1", "--payout", "5", "--seed", "x"}, "--seed"},
+        {{"par", "--ways", "243"}, "--payout is required"},
+        {{"par", "--payout", "5"}, "--ways is required"},
+        {{"par", "--ways", "243", "--payout", "1"}, "payout setting"},
+        {{"par", "--ways", "243", "--payout", "5", "--coins", "4"}, "1, 2, 5, 10 or 20"},
+        {{"par", "--ways", "243", "--payout", "5", "--plot", "bands.jpg"}, "end"},
+        {{"par", "--ways", "243", "--payout", "5", "--plot", ".svg"}, ".svg or .png"},
+        {{"par", "--ways", "243", "--payout", "5", "--plot"}, "needs a value"},
+        {{"par", "--ways", "243", "--payout", "5", "--spins", "9"}, "unknown option"},
     };
     for (const auto &c : cases) {
         std::string joined;

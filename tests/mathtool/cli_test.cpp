@@ -14,9 +14,9 @@ struct Result {
     std::string output;
 };
 
-Result runTool(const std::string &args, bool stderrOnly)
+Result runTool(const std::string &args, bool stderrOnly, const std::string &prefix = "")
 {
-    const std::string command = std::string(MELVANE_MATH_BINARY) + " " + args + (stderrOnly ? " 2>&1 >/dev/null" : "");
+    const std::string command = prefix + std::string(MELVANE_MATH_BINARY) + " " + args + (stderrOnly ? " 2>&1 >/dev/null" : "");
     Result r;
     FILE *pipe = popen(command.c_str(), "r");
     if (pipe == nullptr)
@@ -33,7 +33,8 @@ TEST(Cli, BadInputExitsWithStatusTwoAndOneLine)
 {
     for (const char *args : {"eval --ways 243 --coins 1 --stops 23,1,1,1,1", "eval --ways 5 --coins 1 --stops 1,1,1,1,1",
                              "simulate --spins -3 --ways 243 --coins 1 --payout 5", "", "frobnicate",
-                             "simulate --spins 99999999999999999 --ways 243 --coins 1 --payout 5"}) {
+                             "simulate --spins 99999999999999999 --ways 243 --coins 1 --payout 5",
+                             "par --ways 243 --payout 5 --plot bands.gif"}) {
         const Result r = runTool(args, true);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_EQ(r.output.rfind("melvane-math: ", 0), 0u) << r.output;
@@ -58,6 +59,22 @@ TEST(Cli, SimulateWithoutATerminalPrintsNoProgressBar)
     EXPECT_EQ(r.output.find('\r'), std::string::npos);
     EXPECT_NE(r.output.find("Simulated 1,000 paid spins at 9 ways, 2 coins (stake 6 coins)"), std::string::npos)
         << r.output;
+}
+
+TEST(Cli, ParDrawsItsPlotWithoutADisplayAndSaysNothingOnStandardError)
+{
+    const std::string file = testing::TempDir() + "melvane-par-cli.png";
+    std::remove(file.c_str());
+    // No display and no platform chosen: the tool must find its own way to paint text.
+    const Result r = runTool("par --ways 27 --payout 2 --plot " + file, true, "env -u DISPLAY -u QT_QPA_PLATFORM ");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.output, "");
+    FILE *png = std::fopen(file.c_str(), "rb");
+    ASSERT_NE(png, nullptr);
+    std::array<unsigned char, 8> head{};
+    EXPECT_EQ(std::fread(head.data(), 1, head.size(), png), head.size());
+    std::fclose(png);
+    EXPECT_EQ(head, (std::array<unsigned char, 8>{0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'}));
 }
 
 } // namespace

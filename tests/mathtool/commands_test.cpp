@@ -1,6 +1,9 @@
 #include "mathtool/commands.h"
 
+#include <cstdio>
+#include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -54,6 +57,52 @@ TEST(Commands, RtpTextHasARowPerSetting)
     EXPECT_TRUE(contains(json, R"("payoutName": "Loose")"));
 }
 
+TEST(Commands, ParReportsEveryBandAndEveryPayingRunOfTheSetting)
+{
+    ParCommand c;
+    c.waysmult = 7;
+    c.machinepay = 3;
+    c.coinbet = 2;
+    const ParSheet sheet = parSheet(enumerateCycle(OutcomeTable(7)), 3);
+    const std::string text = parText(c, sheet);
+    EXPECT_TRUE(contains(text, "PAR sheet: 27 ways, payout Loose (3), 2 coins (stake 14 coins)")) << text;
+    for (const char *row : {"no win ", "up to 1x ", "1-2x ", "2-5x ", "5-10x ", "10-50x ", "50-100x ", "100-500x ",
+                            "over 500x ", "Composer  5 reels", "Drum      2 reels", "Scatter   3 Scatters", "total "})
+        EXPECT_TRUE(contains(text, row)) << row;
+    EXPECT_FALSE(contains(text, "K         2 reels")) << "only Drum pays a run of two";
+    EXPECT_TRUE(contains(text, "1,000 spins"));
+
+    const std::string json = parReport(c, sheet).dump();
+    EXPECT_TRUE(contains(json, R"("stake": 14)"));
+    EXPECT_TRUE(contains(json, R"("volatility": ")" + std::string(volatilityWord(sheet.volatility.volatilityIndex))));
+    EXPECT_TRUE(contains(json, R"("band": "over 500x")"));
+    EXPECT_TRUE(contains(json, R"("high": null)")) << "the last band has no top";
+}
+
+TEST(Commands, ParDrawsBothPictureFormats)
+{
+    for (const auto &[name, format, head] : {std::tuple{"melvane-par.svg", PlotFormat::Svg, std::string("<?xml")},
+                                             std::tuple{"melvane-par.png", PlotFormat::Png, std::string("\x89PNG")}}) {
+        ParCommand c;
+        c.waysmult = 1;
+        c.machinepay = 2;
+        c.plot = testing::TempDir() + name;
+        c.plotFormat = format;
+        std::remove(c.plot->c_str());
+        std::ostringstream out;
+        EXPECT_EQ(run(c, out, nullptr), 0);
+        std::ifstream file(*c.plot, std::ios::binary);
+        std::string start(head.size(), '\0');
+        file.read(start.data(), static_cast<std::streamsize>(start.size()));
+        EXPECT_EQ(start, head) << name;
+        EXPECT_TRUE(contains(out.str(), "win bands drawn in " + *c.plot));
+    }
+    ParCommand unwritable;
+    unwritable.plot = "/nonexistent-folder/bands.svg";
+    std::ostringstream out;
+    EXPECT_THROW(run(unwritable, out, nullptr), std::runtime_error);
+}
+
 TEST(Commands, SimulateWithASeedRepeatsItself)
 {
     SimulateCommand c;
@@ -70,6 +119,7 @@ TEST(Commands, SimulateWithASeedRepeatsItself)
     };
     EXPECT_EQ(withoutTiming(first.str()), withoutTiming(second.str()));
     EXPECT_TRUE(contains(first.str(), R"("seed": 99)"));
+    EXPECT_TRUE(contains(first.str(), R"("standardDeviation": {)"));
 }
 
 } // namespace

@@ -1,11 +1,16 @@
 // Every one of the 22^5 stop sets under every ways setting: the machine's signature lists,
 // the ways rule stated directly, and the fast outcome table must all agree. A quick run
 // (MELVANE_QUICK=1) takes every stop of reels 1-3 but only every seventh of reels 4 and 5.
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "support/quick.h"
 #include "rules/grid.h"
 #include "rules/outcometable.h"
+#include "rules/scatters.h"
 #include "rules/spinevaluation.h"
 #include "rules/waysrule.h"
 
@@ -50,6 +55,22 @@ TEST_P(FullCycle, SignatureListsRuleAndOutcomeTableAgreeOnEveryWindow)
                         if (!(table.at(stops) == expected) && mismatches++ < 5)
                             ADD_FAILURE() << "outcome table differs at " << s1 << "," << s2 << "," << s3 << ","
                                           << s4 << "," << s5;
+                        // The pay lines are the machine's own symbol pays and its scatter pay.
+                        PayLines lines;
+                        const Outcome withLines = table.at(stops, lines);
+                        std::vector<std::tuple<Symbol, int, std::int32_t>> machine, told;
+                        for (const SymbolPay &p : e.ways.list())
+                            machine.emplace_back(p.symbol, p.run, p.pay);
+                        if (e.scatter.scatterwin > 0)
+                            machine.emplace_back(Symbol::Scatter, scattersPaid(e.tables.scattercode),
+                                                 static_cast<std::int32_t>(e.scatter.scatterwin));
+                        for (const PayLine &l : lines)
+                            told.emplace_back(l.symbol, l.run, l.units);
+                        std::sort(machine.begin(), machine.end());
+                        std::sort(told.begin(), told.end());
+                        if ((!(withLines == expected) || machine != told) && mismatches++ < 5)
+                            ADD_FAILURE() << "pay lines differ at " << s1 << "," << s2 << "," << s3 << "," << s4
+                                          << "," << s5;
                         if (e.spinwin > 0)
                             ++winning;
                         unitSum += static_cast<long double>(e.spinwin);
@@ -74,6 +95,22 @@ TEST_P(FullCycle, SignatureListsRuleAndOutcomeTableAgreeOnEveryWindow)
     EXPECT_EQ(grouped, windows);
     EXPECT_EQ(groupedWinning, winning);
     EXPECT_EQ(groupedSum, unitSum);
+
+    // And its pay lines, grouped the same way, add up to the same pays.
+    std::uint64_t linedCount = 0;
+    long double linedSum = 0;
+    table.forEachOutcomeWithLines([&](const Outcome &o, std::uint64_t count, const PayLines &lines) {
+        std::int64_t sum = 0;
+        for (const PayLine &l : lines)
+            sum += l.units;
+        if (sum != o.units && mismatches++ < 5)
+            ADD_FAILURE() << "lines add to " << sum << " for an outcome of " << o.units;
+        linedCount += count;
+        linedSum += static_cast<long double>(o.units) * static_cast<long double>(count);
+    });
+    EXPECT_EQ(linedCount, windows);
+    EXPECT_EQ(linedSum, unitSum);
+    EXPECT_EQ(mismatches, 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWaysSetting, FullCycle, testing::ValuesIn(kWaysMults),

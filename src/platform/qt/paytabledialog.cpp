@@ -1,6 +1,7 @@
 #include "platform/qt/paytabledialog.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QLabel>
 #include <QLinearGradient>
@@ -25,7 +26,7 @@ namespace melvane {
 namespace {
 
 constexpr int kPictureWidth = 506;
-constexpr int kPictureHeight = 548;
+constexpr int kPictureHeight = 596;
 
 // The symbols in three rows of three, the best pays first.
 constexpr std::array<Symbol, kPayingCount> kGridOrder = {Symbol::Composer, Symbol::Piano, Symbol::Tuba,
@@ -189,6 +190,12 @@ void drawReturns(Canvas &c, const PaytableFacts &facts, int top)
                           "1 in %1; otherwise the spin is drawn again.")
                .arg(spokenList(chances)),
            font(11), kCream);
+    if (facts.volatility) {
+        c.text({kGridLeft, top + 100, kPictureWidth - 2 * kGridLeft, 18}, kLeft, volatilityLabel(*facts.volatility),
+               font(12, true), kGold);
+        c.text({kGridLeft, top + 118, kPictureWidth - 2 * kGridLeft, 18}, kLeft, sessionsLabel(*facts.volatility),
+               font(11), kCream);
+    }
 }
 
 // A button whose caption, kept exactly as it is, breaks at its blanks when it does not fit
@@ -212,7 +219,11 @@ protected:
 
 } // namespace
 
-ReturnToPlayerCache::ReturnToPlayerCache() : table_(std::async(std::launch::async, exactRtpTable).share()) {}
+ReturnToPlayerCache::ReturnToPlayerCache()
+    : table_(std::async(std::launch::async, exactRtpTable).share()),
+      volatility_(std::async(std::launch::async, volatilityTable).share())
+{
+}
 
 ReturnToPlayerCache::~ReturnToPlayerCache() = default;
 
@@ -223,6 +234,34 @@ std::vector<RtpFigures> ReturnToPlayerCache::figures(int waysmult) const
         if (f.waysmult == waysmult)
             rows.push_back(f);
     return rows;
+}
+
+std::optional<Volatility> ReturnToPlayerCache::volatility(int waysmult, int machinepay) const
+{
+    const std::vector<RtpFigures> &settings = table_.get();
+    const std::vector<Volatility> &spreads = volatility_.get();
+    for (std::size_t i = 0; i < settings.size() && i < spreads.size(); ++i)
+        if (settings[i].waysmult == waysmult && settings[i].machinepay == machinepay)
+            return spreads[i];
+    return std::nullopt;
+}
+
+QString volatilityLabel(const Volatility &v)
+{
+    const std::string_view word = volatilityWord(v.volatilityIndex);
+    return QStringLiteral("Volatility: ") + QString::fromUtf8(word.data(), static_cast<int>(word.size()));
+}
+
+QString sessionsLabel(const Volatility &v)
+{
+    constexpr std::uint64_t kSpins = 1'000;
+    const auto session = std::find_if(v.sessions.begin(), v.sessions.end(),
+                                      [](const SessionRange &r) { return r.spins == kSpins; });
+    if (session == v.sessions.end())
+        return {};
+    const auto whole = [](double share) { return QString::number(std::lround(share * 100.0)); };
+    return QStringLiteral("9 in 10 sessions of 1,000 spins return between %1% and %2%")
+        .arg(whole(session->low), whole(session->high));
 }
 
 QString runLabel(int run) { return QStringLiteral("%1 reels").arg(run); }
@@ -291,7 +330,9 @@ void PaytableDialog::refresh()
 {
     if (model_.isOpen() && !isVisible()) {
         // Drawn afresh each time: the ways setting and the payout setting may have changed.
-        shown_ = drawPaytable({m_.waysmult, m_.g.machinepay, returns_.figures(m_.waysmult)}, pictures_);
+        shown_ = drawPaytable({m_.waysmult, m_.g.machinepay, returns_.figures(m_.waysmult),
+                               returns_.volatility(m_.waysmult, m_.g.machinepay)},
+                              pictures_);
         background_->setPixmap(shown_.picture);
         // Over the middle of the machine, never past the top-left corner of the screen.
         if (mainWindow_ != nullptr) {

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <future>
+#include <optional>
 #include <vector>
 
 #include <QDialog>
@@ -9,6 +10,7 @@
 #include <QRect>
 #include <QString>
 
+#include "rules/parsheet.h"
 #include "rules/returntoplayer.h"
 #include "rules/symbols.h"
 
@@ -33,9 +35,13 @@ public:
     // The figures of one ways setting, one per payout setting (5, 3, 2); empty for a stake
     // multiplier the machine does not offer. Waits for the background work if it is not done.
     std::vector<RtpFigures> figures(int waysmult) const;
+    // How widely the return of one setting is spread; nothing for a setting the machine does
+    // not offer. Waits for the background work if it is not done.
+    std::optional<Volatility> volatility(int waysmult, int machinepay) const;
 
 private:
     std::shared_future<std::vector<RtpFigures>> table_;
+    std::shared_future<std::vector<Volatility>> volatility_; // in the order of table_
 };
 
 // What the pay-table picture shows, all of it taken from the machine's own tables.
@@ -43,6 +49,7 @@ struct PaytableFacts {
     int waysmult = 0;
     int machinepay = 0;              // the payout setting in force, marked in the picture
     std::vector<RtpFigures> returns; // the ways setting under each payout setting
+    std::optional<Volatility> volatility; // of the setting in force
 };
 
 // One text drawn into the picture, with the box it was drawn in.
@@ -68,6 +75,10 @@ QString runLabel(int run);
 QString payLabel(int pay);
 // A return to player as the picture writes it: 0.796691 gives "79.67 %".
 QString percentLabel(double share);
+// The two lines on the spread of the setting in force: "Volatility: high" and "9 in 10 sessions
+// of 1,000 spins return between 62% and 97%".
+QString volatilityLabel(const Volatility &v);
+QString sessionsLabel(const Volatility &v);
 
 // Draws the pay table: the ways pays of every symbol from the pay table, the Scatter and
 // Wild rules, and the exact return of the current ways setting under each payout setting.

@@ -7,6 +7,7 @@
 
 #include "rules/grid.h"
 #include "rules/outcometable.h"
+#include "rules/parsheet.h"
 #include "rules/paytable.h"
 #include "rules/payoutcontrol.h"
 #include "rules/returntoplayer.h"
@@ -107,6 +108,54 @@ TEST(PaytableWindow, TheReturnShownUnderEachPayoutSettingIsTheExactReturnOfTheWa
         s.sides.paytable.close();
         ASSERT_FALSE(s.sides.paytable.isVisible());
     }
+}
+
+TEST(PaytableWindow, UnderTheReturnsItTellsTheVolatilityOfTheSettingInForce)
+{
+    Screen s;
+    ASSERT_TRUE(s.loaded);
+    for (const int waysmult : {1, 25}) {
+        const OutcomeDistribution d = enumerateOutcomes(OutcomeTable(waysmult));
+        for (const int machinepay : kPayoutSettings) {
+            SCOPED_TRACE(std::to_string(waysmult) + " " + std::to_string(machinepay));
+            s.m.waysmult = static_cast<std::int16_t>(waysmult);
+            s.m.g.machinepay = static_cast<std::int16_t>(machinepay);
+            const PaytablePicture &p = openPaytable(s);
+            const Volatility exact = volatilityOf(shownSpins(d, machinepay));
+            const auto line = std::find_if(p.texts.begin(), p.texts.end(), [](const DrawnText &t) {
+                return t.text.startsWith(QStringLiteral("Volatility: "));
+            });
+            ASSERT_NE(line, p.texts.end());
+            EXPECT_EQ(line->text, volatilityLabel(exact));
+            const auto sessions = std::find_if(p.texts.begin(), p.texts.end(), [](const DrawnText &t) {
+                return t.text.startsWith(QStringLiteral("9 in 10 sessions of 1,000 spins return between "));
+            });
+            ASSERT_NE(sessions, p.texts.end());
+            EXPECT_EQ(sessions->text, sessionsLabel(exact));
+            // Both lines under the returns, inside the picture.
+            const auto returns = std::find_if(p.texts.begin(), p.texts.end(), [](const DrawnText &t) {
+                return t.text.startsWith(QStringLiteral("Return to player at "));
+            });
+            ASSERT_NE(returns, p.texts.end());
+            EXPECT_GT(line->box.top(), returns->box.bottom());
+            EXPECT_GT(sessions->box.top(), line->box.top());
+            EXPECT_LE(sessions->box.bottom(), p.picture.height() / p.picture.devicePixelRatio());
+            s.sides.paytable.close();
+        }
+    }
+}
+
+TEST(PaytableWindow, VolatilityLinesSayTheWordAndTheRangeInWholePercents)
+{
+    Volatility v;
+    v.volatilityIndex = 9.8455;
+    v.sessions[1] = {1'000, 0.48534, 1.10803};
+    EXPECT_EQ(volatilityLabel(v).toStdString(), "Volatility: medium");
+    EXPECT_EQ(sessionsLabel(v).toStdString(), "9 in 10 sessions of 1,000 spins return between 49% and 111%");
+    v.volatilityIndex = 34.9;
+    v.sessions[1] = {1'000, 0.0, 2.5};
+    EXPECT_EQ(volatilityLabel(v).toStdString(), "Volatility: very high");
+    EXPECT_EQ(sessionsLabel(v).toStdString(), "9 in 10 sessions of 1,000 spins return between 0% and 250%");
 }
 
 TEST(PaytableWindow, TheScatterPaysAndFreeSpinsComeFromTheScatterRules)
