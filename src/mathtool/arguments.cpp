@@ -182,7 +182,8 @@ Command parseArguments(std::span<const std::string_view> args)
         return RtpCommand{o.has("--json")};
     }
     if (command == "simulate") {
-        const Options o(command, rest, {"--spins", "--ways", "--coins", "--payout", "--seed", "--engine"}, {"--json"});
+        const Options o(command, rest, {"--spins", "--ways", "--coins", "--payout", "--seed", "--engine", "--journal"},
+                        {"--json"});
         SimulateCommand s;
         if (o.has("--engine")) {
             const std::string_view engine = o.required("--engine");
@@ -203,6 +204,14 @@ Command parseArguments(std::span<const std::string_view> args)
         s.machinepay = payoutOption(o.required("--payout"));
         if (o.has("--seed"))
             s.seed = wholeOption("--seed", o.required("--seed"));
+        if (o.has("--journal")) {
+            const std::string_view journal = o.required("--journal");
+            if (journal != "memory" && journal != "off")
+                throw UsageError("--journal: " + quoted(journal) + " is not a journal; choose memory or off");
+            if (s.engine != Engine::Game)
+                throw UsageError("--journal: only the game engine journals; add --engine game");
+            s.journal = journal == "memory";
+        }
         s.json = o.has("--json");
         return s;
     }
@@ -235,10 +244,12 @@ std::string usageText()
            "      volatility index of a paid spin with its bonus, the 90% range of sessions'\n"
            "      returns, the win bands and what each symbol and run pays; --plot draws the\n"
            "      win bands\n"
-           "  melvane-math simulate --spins N --ways W --coins C --payout P [--seed S] [--engine E] [--json]\n"
+           "  melvane-math simulate --spins N --ways W --coins C --payout P [--seed S] [--engine E]\n"
+           "                        [--journal off|memory] [--json]\n"
            "      play N paid spins and compare the measured figures with the exact ones;\n"
            "      engine 'model' (default) draws outcomes from the rules, 'game' plays the game\n"
-           "      itself in autoplay on a virtual clock\n"
+           "      itself in autoplay on a virtual clock, journaling every step in memory with\n"
+           "      --journal memory\n"
            "\n"
            "  W: 3, 9, 27, 81 or 243 ways    C: 1, 2, 5, 10 or 20 coins per way\n"
            "  P: 5 (Realistic), 3 (Loose) or 2 (Dream Machine !!)    stops: 1..22 each\n";

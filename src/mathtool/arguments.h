@@ -43,6 +43,7 @@ struct SimulateCommand {
     int machinepay = 5;
     std::optional<std::uint64_t> seed;
     bool json = false;
+    bool journal = false; // the game engine journals every step in memory
 };
 
 enum class PlotFormat { Svg, Png };

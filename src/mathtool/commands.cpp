@@ -283,7 +283,8 @@ std::string gameEngineText(const SimulateCommand &c, std::uint64_t seed, const G
                       " paid spins at " + std::to_string(waysForWaysmult(c.waysmult)) + " ways, " +
                       std::to_string(c.coinbet) + (c.coinbet == 1 ? " coin" : " coins") + ", payout " +
                       std::string(payoutSettingName(c.machinepay)) + " (" + std::to_string(c.machinepay) +
-                      "), seed " + std::to_string(seed) + "\n";
+                      "), seed " + std::to_string(seed) + (c.journal ? ", every step journaled in memory" : "") +
+                      "\n";
     out += format("%.2f s", seconds) + ", " +
            format("%.0f paid spins/s", seconds > 0 ? static_cast<double>(r.games) / seconds : 0.0) + ", " +
            format("%.1f hours of play", r.virtualHours) + ", " + withThousands(r.bonuses) + " bonuses\n\n";
@@ -470,6 +471,7 @@ int run(const Command &command, std::ostream &out, std::ostream *progressTo)
         request.coinbet = s.coinbet;
         request.machinepay = s.machinepay;
         request.seed = seed;
+        request.journal = s.journal;
         request.progress = ProgressBar(progressTo, s.spins);
         const GameEngineResult result = playGameEngine(request);
         const double seconds = secondsSinceStart();

@@ -13,6 +13,7 @@ namespace {
 constexpr std::int32_t kCredit = 1'000'000'000;
 constexpr std::int64_t kSliceMs = 600'000;
 constexpr double kZ95 = 1.959963984540054;
+constexpr std::size_t kJournalGames = 100'000;
 } // namespace
 
 GameEngineResult playGameEngine(const GameEngineRequest &request)
@@ -20,6 +21,9 @@ GameEngineResult playGameEngine(const GameEngineRequest &request)
     VirtualHost host(request.seed);
     host.recordClips = false;
     Melvane m(host);
+    InMemoryJournal journal(kJournalGames);
+    if (request.journal)
+        m.journal = &journal;
     m.coinbet = static_cast<std::int16_t>(request.coinbet);
     m.waysmult = static_cast<std::int16_t>(request.waysmult);
     m.g.machinepay = static_cast<std::int16_t>(request.machinepay);

@@ -13,6 +13,8 @@ struct GameEngineRequest {
     int coinbet = 1;
     int machinepay = 5;
     std::uint64_t seed = 0;
+    // Whether every settled step goes to a journal in memory (the latest 100,000 games kept).
+    bool journal = false;
     std::function<void(std::uint64_t)> progress;
 };
 

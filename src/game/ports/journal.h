@@ -103,9 +103,12 @@ public:
     virtual std::optional<JournalStep> lastStep(int player) = 0;
 };
 
-// A journal in memory: tests and tools.
+// A journal in memory: tests and tools. Keeping `keep` games at most (0: all), it drops the
+// oldest in batches, as the real journal prunes.
 class InMemoryJournal : public Journal {
 public:
+    explicit InMemoryJournal(std::size_t keep = 0) : keep_(keep) {}
+
     void record(const JournalStep &step) override
     {
         JournalStep s = step;
@@ -119,6 +122,8 @@ public:
             game = &games.back();
         }
         game->steps.push_back(std::move(s));
+        if (keep_ > 0 && games.size() > keep_ + keep_ / 10)
+            games.erase(games.begin(), games.begin() + static_cast<std::ptrdiff_t>(games.size() - keep_));
     }
     std::vector<JournalGame> lastGames(int player, int count) override
     {
@@ -146,6 +151,7 @@ private:
         return nullptr;
     }
 
+    std::size_t keep_;
     std::int64_t clock_ = 0;
     std::map<int, JournalStep> last_;
 };

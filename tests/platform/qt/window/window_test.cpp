@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -126,6 +127,18 @@ TEST_F(RealWindow, EveryPictureTheGameCanAskForExists)
         EXPECT_FALSE(s.window.pixmapFor({ImageList::ImageList1, i, 0}).isNull()) << "ImageList1 " << i;
     for (int i = 1; i <= 9; ++i)
         EXPECT_FALSE(s.window.pixmapFor({ImageList::Cards, i, 0}).isNull()) << "card " << i;
+}
+
+TEST_F(RealWindow, AClosedWindowInTheMiddleOfASpinSavesTheSpinSettled)
+{
+    credit(5);
+    s.queueSpin(kK40Stops);
+    // The close box is clicked while the spin yields, before its stops are drawn.
+    QTimer::singleShot(0, &s.window, [this] { s.window.close(); });
+    s.click("play(1)");
+    EXPECT_FALSE(s.window.isVisible());
+    EXPECT_EQ(s.store.value("keys", "player1", "bank"), std::optional<std::string>("65")) << "50 - 25 + 40";
+    EXPECT_EQ(s.store.value("keys", "player1", "total"), std::optional<std::string>("40"));
 }
 
 TEST_F(RealWindow, TheCloseBoxSavesTheProfile)
