@@ -143,9 +143,12 @@ void win(Melvane &m, const Bet &bet)
     // A doubling past 32 bits is skipped: the amount at risk stays as it was. So is one that the
     // credit could not take back: the amount is out of the credit while it is at risk, and a
     // collect that did not fit would lose all of it.
+    // Likewise the gain must fit in `total`, where a collect counts it.
     const std::int64_t multiplied = static_cast<std::int64_t>(m.gambleamount) * pays(bet);
     std::int32_t collectedCredit = 0;
-    if (assignChecked(collectedCredit, static_cast<std::int64_t>(m.g.bank) + multiplied))
+    std::int32_t countedTotal = 0;
+    if (assignChecked(collectedCredit, static_cast<std::int64_t>(m.g.bank) + multiplied) &&
+        assignChecked(countedTotal, static_cast<std::int64_t>(m.g.total) + multiplied - m.gamble.stakedAmount))
         assignChecked(m.gambleamount, multiplied);
     setBetButtons(p, true);
     showOdds(m);
@@ -244,6 +247,10 @@ void Melvane::doublebuttonClick()
     // A round total still waits for a collect that the credit could take: the last win belongs
     // to that total, not to the credit, and the gamble has nothing of its own to stake.
     if (freespins > 0 || freespinwin > 0)
+        return;
+    // A stake the tally of gamble losses could not count is not taken.
+    std::int32_t lost = g.gamblelost;
+    if (!addChecked(lost, freespincollected > 0 ? freespincollected : spinwin))
         return;
     const Busy busy(*this);
     GamblePanel &p = gamble;

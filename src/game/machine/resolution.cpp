@@ -157,10 +157,19 @@ bool Melvane::evaluateOutcome(std::array<bool, kReels + 1> &chimes)
     // Charge the stake and count the game; free spins are refunded by the free-spin count. The
     // win joins `total` when it reaches the credit or the round total, so that the books are
     // whole at every yield in between.
+    // The stake leaves the credit and joins `wager` together or not at all, with no yield in
+    // between: a full meter must never take one side of the books without the other.
     charged_ = {};
-    check(charged_.wager = addChecked(g.wager, stake()));
-    check(charged_.games = addChecked(g.games, 1));
-    check(charged_.bank = addChecked(g.bank, -stake()));
+    std::int32_t wager = g.wager;
+    std::int32_t bank = g.bank;
+    const bool staked = addChecked(wager, stake()) && addChecked(bank, -stake());
+    if (staked) {
+        g.wager = wager;
+        g.bank = bank;
+    }
+    charged_.wager = charged_.bank = staked;
+    charged_.games = addChecked(g.games, 1);
+    check(staked && charged_.games);
 
     const int payoutDraw = drawIndex(host_.uniform(), std::max<int>(1, g.machinepay));
     if (outcomeStands(payoutDraw, spinwin, stake()))

@@ -43,7 +43,9 @@ void Melvane::coinsinClick()
 // Puts 5000 coins on the machine, except during a free-spin round.
 void Melvane::fastmoneyClick()
 {
-    if (freespins >= 1)
+    // Not while a gamble holds an amount out of the credit: the credit must keep room to take it
+    // back.
+    if (freespins >= 1 || pandouble.visible())
         return;
     putCredit(kFastMoneyCoins);
     pannomoney.hide();

@@ -93,7 +93,9 @@ void OptionsWindow::open()
     // The main window takes no input while the options are open, so no second opening.
     if (isOpen())
         return;
-    if (m_.freespins > 0 || m_.pandouble.visible())
+    // Nor in the middle of a spin or a collect: a change of player then would take the charge or
+    // the win of one player into another's books.
+    if (m_.freespins > 0 || m_.pandouble.visible() || m_.spinRunning() || m_.busy())
         return;
     m_.sound(Clip::Click);
     // A gamble offered on the last win is withdrawn: the win may belong to another player.

@@ -47,6 +47,20 @@ TEST_F(Options, OpeningIsRefusedSilentlyDuringABonusOrAnOpenGamble)
     }
 }
 
+TEST_F(Options, OpeningIsRefusedInTheMiddleOfASpin)
+{
+    storeProfile(1, kAda);
+    ASSERT_TRUE(m.load());
+    bool openedDuringSpin = true;
+    // The menu entry is clicked while the spin yields, its stake charged and its win not yet paid.
+    host.post([&] {
+        m.mnuplayer.press();
+        openedDuringSpin = options.isOpen();
+    });
+    m.play[1].press();
+    EXPECT_FALSE(openedDuringSpin);
+}
+
 TEST_F(Options, OpeningSavesTheProfileBeforeReadingAndShowsTheWindowOverADisabledMainWindow)
 {
     storeProfile(1, kAda);
