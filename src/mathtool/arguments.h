@@ -19,6 +19,7 @@ public:
 };
 
 struct HelpCommand {};
+struct VersionCommand {};
 
 struct EvalCommand {
     int waysmult = 25;
@@ -45,12 +46,15 @@ struct SimulateCommand {
     bool json = false;
 };
 
-using Command = std::variant<HelpCommand, EvalCommand, RtpCommand, SimulateCommand>;
+using Command = std::variant<HelpCommand, VersionCommand, EvalCommand, RtpCommand, SimulateCommand>;
 
 // Parses the arguments after the program name. Throws UsageError on anything it does not
 // understand; it never falls back to a default for a value that was given.
 Command parseArguments(std::span<const std::string_view> args);
 
+// What --help prints.
 std::string usageText();
+// What --version prints: the program's name and version on one line.
+std::string versionText();
 
 } // namespace melvane::mathtool
