@@ -1,37 +1,32 @@
 #!/usr/bin/env bash
 # Installs what the build needs from Debian's packages, then configures and builds a preset.
 # Usage: scripts/setup.sh PRESET
+# The release preset (playing) needs only the compiler, CMake, Ninja, Qt and the
+# game's font; every other preset also gets what the tests, the sanitizers, the fuzzers, the
+# Windows syntax check and the package check need.
 set -euo pipefail
 
 preset="${1:-dev}"
 cd "$(dirname "$0")/.."
 
-packages=(
+play_packages=(
   g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev
+  fonts-dejavu-core
+)
+test_packages=(
   libgtest-dev libgmock-dev
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins
-  xvfb xauth fonts-dejavu-core
+  qt6-qpa-plugins xvfb xauth
   g++-mingw-w64-x86-64
   clang libclang-rt-14-dev
+  dpkg-dev file desktop-file-utils appstream lintian # scripts/check-package.sh
 )
-
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
-done
-
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  if [ "$(id -u)" -ne 0 ]; then
-    command -v sudo >/dev/null || { echo "error: installing packages needs root or sudo" >&2; exit 1; }
-    sudo="sudo"
-  fi
-  $sudo apt-get update -qq
-  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+packages=("${play_packages[@]}")
+if [ "$preset" != release ]; then
+  packages+=("${test_packages[@]}")
 fi
+
+scripts/install-packages.sh "${packages[@]}"
 
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset" -- -j"$(nproc)"

@@ -30,5 +30,8 @@ for target in settings_reader arguments evaluation; do
   { grep -E '^#[0-9]+[[:space:]]+DONE' "$fuzz_scratch/$target.log" || true; } | sed "s/^/fuzz_$target: /"
 done
 
+# The Debian package from the release preset, checked as a clean machine would see it.
+scripts/check-package.sh
+
 # Every test of the game last, so its summary closes the run.
 ctest --preset dev

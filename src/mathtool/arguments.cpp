@@ -167,8 +167,18 @@ Command parseArguments(std::span<const std::string_view> args)
         throw UsageError("no command given; try 'melvane-math --help'");
     const std::string_view command = args.front();
     const auto rest = args.subspan(1);
-    if (command == "--help" || command == "-h" || command == "help")
-        return HelpCommand{};
+    const bool help = command == "--help" || command == "-h" || command == "help";
+    const bool version = command == "--version" || command == "-v";
+    if (help || version) {
+        if (!rest.empty())
+            throw UsageError(std::string(command) + " takes nothing after it; found " + quoted(rest.front()));
+        return help ? Command{HelpCommand{}} : Command{VersionCommand{}};
+    }
+    // "--help" after a command asks for the usage, whatever else is on the line.
+    if (command == "eval" || command == "rtp" || command == "simulate")
+        for (const std::string_view arg : rest)
+            if (arg == "--help" || arg == "-h")
+                return HelpCommand{};
     if (command == "eval") {
         const Options o(command, rest, {"--ways", "--coins", "--stops"}, {"--json"});
         EvalCommand e;
@@ -251,8 +261,12 @@ std::string usageText()
            "      itself in autoplay on a virtual clock, journaling every step in memory with\n"
            "      --journal memory\n"
            "\n"
+           "  melvane-math --help | --version\n"
+           "\n"
            "  W: 3, 9, 27, 81 or 243 ways    C: 1, 2, 5, 10 or 20 coins per way\n"
            "  P: 5 (Realistic), 3 (Loose) or 2 (Dream Machine !!)    stops: 1..22 each\n";
 }
+
+std::string versionText() { return std::string("melvane-math ") + MELVANE_VERSION + "\n"; }
 
 } // namespace melvane::mathtool

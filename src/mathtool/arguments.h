@@ -19,6 +19,7 @@ public:
 };
 
 struct HelpCommand {};
+struct VersionCommand {};
 
 struct EvalCommand {
     int waysmult = 25;
@@ -57,12 +58,15 @@ struct ParCommand {
     PlotFormat plotFormat = PlotFormat::Svg;
 };
 
-using Command = std::variant<HelpCommand, EvalCommand, RtpCommand, SimulateCommand, ParCommand>;
+using Command = std::variant<HelpCommand, VersionCommand, EvalCommand, RtpCommand, SimulateCommand, ParCommand>;
 
 // Parses the arguments after the program name. Throws UsageError on anything it does not
 // understand; it never falls back to a default for a value that was given.
 Command parseArguments(std::span<const std::string_view> args);
 
+// What --help prints.
 std::string usageText();
+// What --version prints: the program's name and version on one line.
+std::string versionText();
 
 } // namespace melvane::mathtool

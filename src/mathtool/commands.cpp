@@ -439,6 +439,10 @@ int run(const Command &command, std::ostream &out, std::ostream *progressTo)
         out << usageText();
         return 0;
     }
+    if (std::holds_alternative<VersionCommand>(command)) {
+        out << versionText();
+        return 0;
+    }
     if (const auto *e = std::get_if<EvalCommand>(&command)) {
         out << evalReport(evaluateSpin(e->stops, e->waysmult, e->coinbet)).dump() << "\n";
         return 0;

@@ -46,7 +46,29 @@ TEST(Arguments, ReadsEachCommand)
     EXPECT_EQ(parPng.plotFormat, PlotFormat::Png);
     EXPECT_FALSE(std::get<ParCommand>(parse({"par", "--ways", "9", "--payout", "5"})).plot);
 
-    EXPECT_TRUE(std::holds_alternative<HelpCommand>(parse({"--help"})));
+}
+
+TEST(Arguments, HelpAndVersionAnswerAloneOrHelpAfterACommand)
+{
+    const struct {
+        std::vector<std::string_view> args;
+        bool help; // else the version
+    } cases[] = {
+        {{"--help"}, true},
+        {{"-h"}, true},
+        {{"help"}, true},
+        {{"--version"}, false},
+        {{"-v"}, false},
+        {{"eval", "--help"}, true},
+        {{"rtp", "--json", "-h"}, true},
+        {{"simulate", "--spins", "0", "--help"}, true},
+    };
+    for (const auto &c : cases) {
+        const Command command = parse(c.args);
+        EXPECT_EQ(std::holds_alternative<HelpCommand>(command), c.help) << c.args.front();
+        EXPECT_EQ(std::holds_alternative<VersionCommand>(command), !c.help) << c.args.front();
+    }
+    EXPECT_EQ(versionText(), "melvane-math " MELVANE_VERSION "\n");
 }
 
 TEST(Arguments, RefusesBadInputWithOneClearLine)
@@ -57,6 +79,9 @@ TEST(Arguments, RefusesBadInputWithOneClearLine)
     } cases[] = {
         {{}, "no command"},
         {{"spin"}, "unknown command"},
+        {{"--version", "rtp"}, "takes nothing after it"},
+        {{"--help", "eval"}, "takes nothing after it"},
+        {{"--versions"}, "unknown command"},
         {{"eval", "--ways", "243", "--coins", "1", "--stops", "23,1,1,1,1"}, "1..22"},
         {{"eval", "--ways", "243", "--coins", "1", "--stops", "0,1,1,1,1"}, "1..22"},
         {{"eval", "--ways", "243", "--coins", "1", "--stops", "1,1,1,1"}, "give five"},

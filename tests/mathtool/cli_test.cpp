@@ -32,6 +32,7 @@ Result runTool(const std::string &args, bool stderrOnly, const std::string &pref
 TEST(Cli, BadInputExitsWithStatusTwoAndOneLine)
 {
     for (const char *args : {"eval --ways 243 --coins 1 --stops 23,1,1,1,1", "eval --ways 5 --coins 1 --stops 1,1,1,1,1",
+                             "--version --json",
                              "simulate --spins -3 --ways 243 --coins 1 --payout 5", "", "frobnicate",
                              "simulate --spins 99999999999999999 --ways 243 --coins 1 --payout 5",
                              "par --ways 243 --payout 5 --plot bands.gif"}) {
@@ -40,6 +41,18 @@ TEST(Cli, BadInputExitsWithStatusTwoAndOneLine)
         EXPECT_EQ(r.output.rfind("melvane-math: ", 0), 0u) << r.output;
         EXPECT_EQ(std::count(r.output.begin(), r.output.end(), '\n'), 1) << r.output;
     }
+}
+
+TEST(Cli, HelpAndVersionGoToStandardOutputWithStatusZero)
+{
+    const Result help = runTool("--help", false);
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.output.rfind("usage:\n", 0), 0u) << help.output;
+    EXPECT_NE(help.output.find("melvane-math rtp [--json]"), std::string::npos);
+
+    const Result version = runTool("--version", false);
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.output, "melvane-math " MELVANE_VERSION "\n");
 }
 
 TEST(Cli, EvalPrintsOneJsonObject)

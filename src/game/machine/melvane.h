@@ -135,6 +135,9 @@ public:
     void shutdown();
     // Puts the machine back into the free-spin round the game was closed in.
     void resumeRound(const StoredRound &round);
+    // The profile start-up loads, 1..6; 1 is the game as designed, and a value outside 1..6
+    // counts as 1. A profile that holds a running free-spin round still comes first.
+    int startupPlayer = 1;
     bool closing() const { return closeRequested_; }
     // Whether a handler is in the middle of its work (it may be waiting at a yield).
     bool busy() const { return busyDepth_ > 0; }

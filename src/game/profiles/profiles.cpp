@@ -273,7 +273,7 @@ std::string storedName(Melvane &m, int n)
 
 std::optional<StoredRound> loadStartupProfile(Melvane &m)
 {
-    int n = 1;
+    int n = m.startupPlayer >= 1 && m.startupPlayer <= kProfiles ? m.startupPlayer : 1;
     for (int k = 1; k <= kProfiles; ++k) {
         const RoundReading reading = readRound(m, k);
         if (reading.status == RoundOnRecord::Found && reading.round.running()) {

@@ -71,8 +71,9 @@ void reportRefusedRound(Melvane &m, int n);
 
 // ---- the operations on the profile in use
 
-// Start-up: makes profile 1 the one in use and reads it, or the profile that holds a running
-// free-spin round (the game was closed during it), so that the round carries on. Values that are
+// Start-up: makes the machine's start-up player (profile 1 unless chosen) the one in use and
+// reads it, or the profile that holds a running free-spin round (the game was closed during
+// it), so that the round carries on. Values that are
 // missing or not numbers that fit leave their variables as they were. Returns the round to
 // carry on, if any; a round total waiting for a collect is taken into `freespinwin`.
 std::optional<StoredRound> loadStartupProfile(Melvane &m);

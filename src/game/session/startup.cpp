@@ -46,8 +46,8 @@ std::string largeFontsText()
 
 } // namespace
 
-// Checks the screen, loads the clips and player 1's profile; false when the program must end
-// at once because the screen does not run at 96 dots per inch.
+// Checks the screen, loads the clips and the start-up player's profile; false when the program
+// must end at once because the screen does not run at 96 dots per inch.
 bool Melvane::load()
 {
     if (!IsScreenFontSmall(*this)) {

@@ -1,14 +1,18 @@
 // The game: wires the core, the real host, the pictures, the sound and the window together.
 #include <csignal>
+#include <cstdio>
 
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <QApplication>
+#include <QIcon>
 #include <QSocketNotifier>
+#include <QStringList>
 
 #include "game/machine/melvane.h"
 #include "platform/qt/clipplayer.h"
+#include "platform/qt/commandline.h"
 #include "platform/qt/mainwindow.h"
 #include "platform/qt/pictures/pictures.h"
 #include "platform/qt/qsettingsstore.h"
@@ -27,15 +31,35 @@ void onSignal(int)
 
 int main(int argc, char **argv)
 {
+    // Read before the application exists, so the help, the version and a refusal need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const melvane::CommandLine line = melvane::readCommandLine(arguments);
+    if (line.action == melvane::CommandLine::Action::Print) {
+        std::fputs(line.text.c_str(), stdout);
+        return melvane::kPrintedStatus;
+    }
+    if (line.action == melvane::CommandLine::Action::Refuse) {
+        std::fputs(line.text.c_str(), stderr);
+        return melvane::kRefusedStatus;
+    }
+    const melvane::GameOptions &options = line.options;
+
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Melvane"));
     QApplication::setApplicationName(QStringLiteral("Melvane"));
+    QApplication::setApplicationVersion(QStringLiteral(MELVANE_VERSION));
+    // The desktop entry and the icon the desktop shows for the window.
+    QGuiApplication::setDesktopFileName(QStringLiteral("melvane"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/melvane.svg")));
 
-    melvane::QSettingsStore store;
+    melvane::QSettingsStore store(options.settingsFolder);
     melvane::QtHost host(store);
     melvane::ClipPlayer player;
     host.setClipPlayer(&player);
     melvane::Melvane machine(host);
+    machine.startupPlayer = options.player;
     const melvane::Pictures pictures(app.devicePixelRatio());
     melvane::MainWindow window(machine, host, pictures);
     // The options, pay-table and about windows; the exact returns start working out now.
@@ -46,7 +70,10 @@ int main(int argc, char **argv)
     if (!machine.load())
         return 0;
     window.move(0, 0);
-    window.show();
+    if (options.fullScreen)
+        window.showFullScreen();
+    else
+        window.show();
     window.refresh();
 
     // SIGINT, SIGTERM and the end of the desktop session close the window like its close box,

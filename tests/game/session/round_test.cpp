@@ -141,6 +141,25 @@ TEST_F(Rounds, ARoundInterruptedByACloseCarriesOnAfterARestart)
     }
 }
 
+TEST_F(Rounds, ARunningRoundCarriesOnWhicheverPlayerStartUpWasToChoose)
+{
+    queueSpin(kFourScattersStops);
+    host.postAt(host.now() + 5'000, [&] { close(); }); // in the award's twelve-second wait
+    m->play[1].press();
+    playUntil([&] { return host.ended(); });
+    ASSERT_TRUE(m->closed());
+    m.reset();
+    host.startProgram();
+    m = std::make_unique<Melvane>(host);
+    m->startupPlayer = 3;
+
+    ASSERT_TRUE(m->load());
+
+    EXPECT_EQ(m->g.playernumber, "1") << "the stored round's player, not the chosen one";
+    EXPECT_EQ(m->freespins, 21);
+    EXPECT_EQ(m->freespinwin, 250);
+}
+
 TEST_F(Rounds, TheResumedRoundKeepsItsTuneBetAndReels)
 {
     m->play[5].setEnabled(true);

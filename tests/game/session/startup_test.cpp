@@ -73,6 +73,29 @@ TEST_F(StartUp, AStoredProfileOneIsLoadedWithItsNameAsStoredAndItsWelcomeClip)
     EXPECT_EQ(host.clipsPlayed(), std::vector<Clip>{Clip::StartUp});
 }
 
+TEST_F(StartUp, TheChosenStartUpPlayerIsLoadedAndAnyOtherChoiceStartsPlayerOne)
+{
+    const struct {
+        int chosen;
+        const char *loaded;
+    } cases[] = {{1, "1"}, {3, "3"}, {6, "6"}, {0, "1"}, {7, "1"}, {-2, "1"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.chosen);
+        Game game;
+        for (int n = 1; n <= 6; ++n)
+            game.storeProfile(n, with(with(kAda, "currentplayer", "P" + std::to_string(n)), "bank", std::to_string(n * 100)));
+        game.m.startupPlayer = c.chosen;
+
+        ASSERT_TRUE(game.m.load());
+
+        EXPECT_EQ(game.m.g.playernumber, c.loaded);
+        EXPECT_EQ(game.m.caption, std::string("Current Player       P") + c.loaded);
+        EXPECT_EQ(game.m.g.bank, std::stoi(c.loaded) * 100);
+        for (const auto &a : game.host.recorder.log)
+            EXPECT_EQ(a.section, std::string("keys/player") + c.loaded) << "only the chosen profile is read";
+    }
+}
+
 TEST_F(StartUp, AScreenThatIsNotAtNinetySixDotsPerInchEndsStartUpWithNothingReadOrSaved)
 {
     for (const int dpi : {120, 72, 144}) {

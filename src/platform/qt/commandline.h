@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include <QStringList>
+
+namespace melvane {
+
+// What the player chose on the command line; every default is the game as designed.
+struct GameOptions {
+    int player = 1;                            // the profile to start with, 1..6
+    bool fullScreen = false;                   // the main window fills the screen
+    std::optional<std::string> settingsFolder; // the settings store's folder instead of the user's
+};
+
+// What a command line asks for: play with the options, print a text (the help or the version)
+// and end with status 0, or refuse it with one line on stderr and status 2.
+struct CommandLine {
+    enum class Action { Play, Print, Refuse };
+    Action action = Action::Play;
+    GameOptions options;
+    std::string text; // Print: the text for stdout; Refuse: the line for stderr, newline included
+};
+
+// The exit status of a command line that ends the program at once.
+inline constexpr int kPrintedStatus = 0;
+inline constexpr int kRefusedStatus = 2;
+
+// Reads the program's arguments, its own name first. It needs no QApplication, so the help,
+// the version and a refusal work without a display.
+CommandLine readCommandLine(const QStringList &arguments);
+
+} // namespace melvane
