@@ -152,6 +152,7 @@ void lose(Melvane &m)
     // The lost card and its banner stay on screen, and the machine takes no input meanwhile.
     m.host().sleep(timing::kGambleLossHoldMs);
     m.pandouble.hide();
+    addChecked(m.g.gamblelost, m.gamble.stakedAmount);
     // The stake left the credit when the gamble opened; the meters only need showing again.
     m.showBank();
     m.LABWIN.setCaption(kNoWin);
@@ -186,6 +187,7 @@ void handleWaitingClicks(Melvane &m)
 void placeBet(Melvane &m, const Bet &bet)
 {
     GamblePanel &p = m.gamble;
+    const Melvane::Busy busy(m);
     p.resolvingCard = true;
     m.sound(Clip::Click);
     p.gamblewin.hide();
@@ -212,9 +214,15 @@ void placeBet(Melvane &m, const Bet &bet)
 void Melvane::doublebuttonClick()
 {
     // The gamble takes the win out of the credit: never while autoplay could spin under the
-    // panel, never in the middle of a spin (the win is not settled yet), never a second time.
-    if (autoplay > 0 || spinRunning() || pandouble.visible())
+    // panel, never in the middle of a spin (the win is not settled yet), never a second time,
+    // never once the game is closing.
+    if (autoplay > 0 || spinRunning() || pandouble.visible() || closeRequested_)
         return;
+    // A round total still waits for a collect that the credit could take: the last win belongs
+    // to that total, not to the credit, and the gamble has nothing of its own to stake.
+    if (freespins > 0 || freespinwin > 0)
+        return;
+    const Busy busy(*this);
     GamblePanel &p = gamble;
     sound(Clip::Click);
     p.piccardholder.setPicture(jokerPicture());

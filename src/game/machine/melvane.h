@@ -88,6 +88,8 @@ struct MachineTimers {
 // The main window `melvane`: its machine variables, controls and timers, the current player's
 // profile, and the handlers of its buttons, keys and ticks. It reaches the world only through
 // its Host. The handlers are declared here by subsystem and defined in that subsystem's folder.
+struct StoredRound;
+
 class Melvane : public MachineVariables, public MachineControls, public MachineTimers {
 public:
     explicit Melvane(Host &host);
@@ -117,9 +119,29 @@ public:
 
     // ---- start-up and shutdown (session/)
     // The load of the window; false when the program must end at once (screen check failed).
+    // A free-spin round the game was closed in carries on where it stopped.
     bool load();
-    // The close box and "&Exit" alike: saves the profile and restores the screen.
+    // The close box, "&Exit", a signal or the end of the session: saves the profile and
+    // restores the screen. A close that comes while the machine is in the middle of something
+    // (a spin, a collect, a card) takes effect when that is done, so the profile is saved with
+    // the books whole; meanwhile nothing new starts.
     void shutdown();
+    // Puts the machine back into the free-spin round the game was closed in.
+    void resumeRound(const StoredRound &round);
+    bool closing() const { return closeRequested_; }
+    bool closed() const { return closed_; }
+
+    // Marks the machine busy for as long as it lives: the work of a handler that may yield.
+    class Busy {
+    public:
+        explicit Busy(Melvane &m) : m_(m) { ++m_.busyDepth_; }
+        ~Busy();
+        Busy(const Busy &) = delete;
+        Busy &operator=(const Busy &) = delete;
+
+    private:
+        Melvane &m_;
+    };
 
     // ---- the gamble (gamble/)
     void doublebuttonClick();
@@ -154,9 +176,9 @@ public:
     void sound(Clip clip, bool looped = false);
     void showBank();
 
-    // Writes the current player's profile at a point where the books are whole: the end of a
-    // settled paid game, a collect, the end of a gamble. A crash then costs at most the game
-    // in play, never credit that was already shown as won.
+    // Writes the current player's profile, with the free-spin round, at a point where the books
+    // are whole: the end of a settled paid game, each counted free spin, a collect, the end of a
+    // gamble. A crash then costs at most the spin in play, never credit or a round already won.
     void saveSettled();
 
 private:
@@ -173,12 +195,20 @@ private:
     void settle();
     void setAllPlayAndWays(bool enabled);
     void moveReel(int reel, std::int32_t top);
+    // Adds a win to where it goes (the credit, or the round total) and to `total` together, or
+    // to neither when one of them could not take it, so the books stay whole.
+    bool creditWin(std::int32_t &to, std::int32_t win);
+    // The round as a restart would carry it on, stored at the award before its wait: this spin
+    // counted and its stake refunded.
+    void saveAwardedRound();
+    void hideBetControls();
+    void putCredit(std::int32_t coins);
+    void finishShutdown();
 
     // Which parts of the charge of the spin being resolved were made: a meter that was full
     // kept its value, and then neither a discarded outcome nor a free spin's refund may take
     // back what it never got.
     struct Charge {
-        bool total = false;
         bool wager = false;
         bool games = false;
         bool bank = false;
@@ -186,6 +216,11 @@ private:
 
     Host &host_;
     int playSequenceDepth_ = 0;
+    int busyDepth_ = 0;
+    bool closeRequested_ = false;
+    bool closed_ = false;
+    // Whether the round's tune is what sounds now: another clip or a stop cuts it off.
+    bool tuneSounding_ = false;
     Charge charged_;
 };
 

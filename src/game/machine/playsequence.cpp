@@ -40,13 +40,15 @@ void Melvane::paylineClick(int index)
 void Melvane::playClick(int index)
 {
     // A spin never starts inside another (a bet button unlocked in the middle of a spin by
-    // switching autoplay off) nor under an open gamble, whose stake it would lose.
-    if (spinRunning() || pandouble.visible())
+    // switching autoplay off), under an open gamble, whose stake it would lose, or once the game
+    // is closing.
+    if (spinRunning() || pandouble.visible() || closeRequested_)
         return;
+    const Busy busy(*this);
     // Autoplay's next spin after a loss follows at once; it runs here, after the sequence that
     // asked for it, rather than nested inside it, so a long losing streak cannot deepen the stack.
     int i = index;
-    while (runPlaySequence(i))
+    while (runPlaySequence(i) && !closeRequested_)
         i = playIndexFor(coinbet);
 }
 
@@ -150,7 +152,11 @@ void Melvane::spinStartReset()
     Timerrespin.stop();
     Tmrtick.stop();
     spin.reset();
-    host_.stopClips();
+    // A free spin leaves the round's tune playing: it sounds from the first free spin to the last.
+    if (freespins < 1 || !tuneSounding_) {
+        host_.stopClips();
+        tuneSounding_ = false;
+    }
     host_.processEvents();
     for (int c = 1; c <= kCells; ++c)
         flasher[static_cast<std::size_t>(c)].hide();

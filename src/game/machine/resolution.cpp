@@ -5,6 +5,7 @@
 #include "game/machine/checked.h"
 #include "rules/draw.h"
 #include "game/machine/melvane.h"
+#include "game/profiles/profiles.h"
 #include "rules/money.h"
 #include "rules/payoutcontrol.h"
 #include "rules/scatters.h"
@@ -70,6 +71,9 @@ constexpr Clip kBiggestWinClip = Clip::WinOver1210;
 constexpr std::int16_t kNoWinPause = 20;
 constexpr std::int16_t kSilentPause = 40;
 constexpr std::int16_t kLosingSpinTicks = 80;
+// A round carried on after a restart waits about three seconds of `Tmrtick` before its next
+// free spin, as after a winning free spin.
+constexpr std::int16_t kResumedRoundTicks = 50;
 
 constexpr const char *kSpinsRemaining = "     Freespins Remaining = ";
 constexpr const char *kSpinsCompleted = "Freespins Completed          ";
@@ -78,8 +82,21 @@ constexpr const char *kSpinsCompleted = "Freespins Completed          ";
 
 void Melvane::sound(Clip clip, bool looped)
 {
-    if (g.soundOn())
-        host_.playClip(clip, looped);
+    if (!g.soundOn())
+        return;
+    host_.playClip(clip, looped);
+    tuneSounding_ = clip == Clip::FreeSpinTuneA || clip == Clip::FreeSpinTuneB;
+}
+
+bool Melvane::creditWin(std::int32_t &to, std::int32_t win)
+{
+    std::int32_t credited = to;
+    std::int32_t counted = g.total;
+    if (!addChecked(credited, win) || !addChecked(counted, win))
+        return false;
+    to = credited;
+    g.total = counted;
+    return true;
 }
 
 void Melvane::showBank()
@@ -136,9 +153,10 @@ bool Melvane::evaluateOutcome(std::array<bool, kReels + 1> &chimes)
     if (freespins > 0)
         freespinbusiness();
 
-    // Charge the stake and count the game; free spins are refunded by the free-spin count.
+    // Charge the stake and count the game; free spins are refunded by the free-spin count. The
+    // win joins `total` when it reaches the credit or the round total, so that the books are
+    // whole at every yield in between.
     charged_ = {};
-    check(charged_.total = addChecked(g.total, spinwin));
     check(charged_.wager = addChecked(g.wager, stake()));
     check(charged_.games = addChecked(g.games, 1));
     check(charged_.bank = addChecked(g.bank, -stake()));
@@ -149,8 +167,6 @@ bool Melvane::evaluateOutcome(std::array<bool, kReels + 1> &chimes)
     // Discarded before anything was shown: the charge is undone, as far as it was made.
     if (charged_.wager)
         check(addChecked(g.wager, -stake()));
-    if (charged_.total)
-        check(addChecked(g.total, -static_cast<std::int64_t>(spinwin)));
     if (charged_.bank)
         check(addChecked(g.bank, stake()));
     if (charged_.games)
@@ -190,13 +206,15 @@ void Melvane::resolvespin()
     if (spinwin > 0) {
         winstep = 1;
         Timerflash.start();
-        doublebutton.setEnabled(true);
+        // Autoplay never gambles: a lit button that does nothing would only mislead.
+        if (autoplay == 0)
+            doublebutton.setEnabled(true);
         Timerwincounter.start();
     }
     if (freeSpinsAdded(spin.scattercode) > 0) {
         awardFreeSpins();
     } else if (freespins > 0) {
-        check(addChecked(freespinwin, spinwin));
+        check(creditWin(freespinwin, spinwin));
         LABWIN.setCaption(std::to_string(freespinwin));
         lblwin.setCaption(moneyCaption(freespinwin));
         lblcurrentwin.setCaption(std::to_string(spinwin));
@@ -262,7 +280,7 @@ void Melvane::awardFreeSpins()
     if (!addChecked(freespins, freeSpinsAdded(spin.scattercode)))
         host_.processEvents();
     addChecked(g.howmanyspins, 1);
-    addChecked(freespinwin, spinwin);
+    creditWin(freespinwin, spinwin);
 
     const std::string remaining = kSpinsRemaining + std::to_string(freespins - freespinsdone);
     LABLAST.hide();
@@ -289,16 +307,11 @@ void Melvane::awardFreeSpins()
     lblcurrentwin.setCaption(std::to_string(spinwin));
     keyPreview = false;
     host_.processEvents();
-    for (int i = 1; i <= 5; ++i) {
-        play[static_cast<std::size_t>(i)].hide();
-        payline[static_cast<std::size_t>(i)].hide();
-    }
-    COINSIN.hide();
-    doublebutton.hide();
-    cmdfastmoney.setEnabled(false);
+    hideBetControls();
 
     if (freespinsdone == 0)
         sound(Clip::FreeSpinFanfare);
+    saveAwardedRound();
     // Hold the machine while the award sounds: until the clock's whole seconds have advanced
     // by twelve. A monotonic clock, so an award just before midnight ends like any other.
     const std::int64_t started = host_.monotonicMs();
@@ -321,6 +334,12 @@ void Melvane::countFreeSpin()
         spinsleft.hide();
         LABWIN.setCaption(std::to_string(freespinwin));
         lblwin.setCaption(moneyCaption(freespinwin));
+        // The round's tune ends with its last free spin.
+        if (tuneSounding_) {
+            host_.stopClips();
+            tuneSounding_ = false;
+        }
+        saveSettled();
         if (autoplay > 0) {
             tmrautospin.start();
             takewin.press();
@@ -336,6 +355,92 @@ void Melvane::countFreeSpin()
     if (charged_.bank)
         addChecked(g.bank, stake());
     Timerrespin.start();
+    saveSettled();
+}
+
+void Melvane::hideBetControls()
+{
+    for (int i = 1; i <= 5; ++i) {
+        play[static_cast<std::size_t>(i)].hide();
+        payline[static_cast<std::size_t>(i)].hide();
+    }
+    COINSIN.hide();
+    doublebutton.hide();
+    cmdfastmoney.setEnabled(false);
+}
+
+void Melvane::resumeRound(const StoredRound &round)
+{
+    coinbet = round.coinbet;
+    waysmult = round.waysmult;
+    setCovers();
+    freespins = round.spins;
+    freespinsdone = round.done;
+    freespinwin = round.win;
+    freespinsover = round.done == round.spins ? 1 : 0;
+    respinroll = round.tune;
+    respinflag = 0;
+    wildmult = round.wildmult;
+    for (int draw = 1; draw <= kWildMultiplierDraws; ++draw)
+        if (wildMultiplierFor(draw).wildmult == wildmult)
+            wildframe = static_cast<std::int16_t>(wildMultiplierFor(draw).wildframe);
+    // The reels show the free spin the game was closed after, Wilds and their badges included.
+    if (round.stops != Stops{}) {
+        spin.reset();
+        for (int reel = 1; reel <= kReels; ++reel) {
+            const auto r = static_cast<std::size_t>(reel);
+            reelstop[r] = static_cast<std::int16_t>(round.stops[r - 1]);
+            writeReel(spin, reel, reelstop[r], waysmult);
+            reeltop[r] = reeltopFor(reelstop[r]);
+            moveReel(reel, reeltop[r]);
+        }
+        clearInactiveRows(spin, waysmult);
+        for (int c = kFirstWildCell; c <= kLastWildCell; ++c)
+            if (spin.wildcell[static_cast<std::size_t>(c)] > 0 && wildmult > 0)
+                timerballflash.start();
+    }
+
+    piclastbet.hide();
+    lbllast.hide();
+    LABLAST.hide();
+    picthiswin.show();
+    lblcurrentwin.show();
+    lblcurrentwin.setCaption("");
+    LABWIN.setCaption(std::to_string(freespinwin));
+    lblwin.setCaption(moneyCaption(freespinwin));
+    cmdfastmoney.hide();
+    autoplayon.hide();
+    autoplayoff.hide();
+    autoplayon.setEnabled(false);
+    autoplayoff.setEnabled(false);
+    keyPreview = false;
+    hideBetControls();
+    if (freespinsover > 0) {
+        takewin.setEnabled(true);
+        takewin.show();
+        return;
+    }
+    spinsleft.show();
+    spinsleft.setCaption(kSpinsRemaining + std::to_string(freespins - freespinsdone));
+    // The next free spin comes a few seconds after start-up, counted by the tick timer.
+    autoticks = kResumedRoundTicks;
+    Tmrtick.start();
+    Timerrespin.start();
+}
+
+void Melvane::saveAwardedRound()
+{
+    Globals meters = g;
+    if (charged_.wager)
+        addChecked(meters.wager, -stake());
+    if (charged_.games)
+        addChecked(meters.games, -1);
+    if (charged_.bank)
+        addChecked(meters.bank, stake());
+    StoredRound round = roundOf(*this);
+    addChecked(round.done, 1);
+    if (!closed_)
+        saveprofile(*this, meters, round);
 }
 
 void Melvane::chooseWinSound()
@@ -351,14 +456,14 @@ void Melvane::chooseWinSound()
         const auto row = std::find_if(kWinSounds.begin(), kWinSounds.end(),
                                       [this](const WinSound &w) { return spinwin <= w.upTo; });
         autopause = row != kWinSounds.end() ? row->autopause : kBiggestWinPause;
-        host_.playClip(row != kWinSounds.end() ? row->clip : kBiggestWinClip, false);
+        sound(row != kWinSounds.end() ? row->clip : kBiggestWinClip);
     }
     host_.processEvents();
 }
 
 void Melvane::settle()
 {
-    const bool credited = addChecked(g.bank, spinwin);
+    const bool credited = creditWin(g.bank, spinwin);
     if (!credited)
         host_.processEvents();
     if (spinwin < 1) {

@@ -10,14 +10,24 @@ constexpr std::int32_t kCreditCoins = 10;
 constexpr std::int32_t kFastMoneyCoins = 5000;
 } // namespace
 
+// Credit and what was paid for it move together or not at all: a full meter must neither
+// swallow coins that were paid for nor hand out coins that were not.
+void Melvane::putCredit(std::int32_t coins)
+{
+    std::int32_t bank = g.bank;
+    std::int32_t invested = g.amountinvested;
+    if (addChecked(bank, coins) && addChecked(invested, coins)) {
+        g.bank = bank;
+        g.amountinvested = invested;
+    }
+}
+
 // Puts 10 coins on the machine and hands the keyboard back to the window.
 void Melvane::coinsinClick()
 {
     COINSIN.setEnabled(true);
     pannomoney.hide();
-    // Each meter is guarded on its own: a full meter keeps its value, the other still counts.
-    addChecked(g.bank, kCreditCoins);
-    addChecked(g.amountinvested, kCreditCoins);
+    putCredit(kCreditCoins);
     showBank();
     // Credit is what revives autoplay after it stopped for want of it.
     autoplayon.setEnabled(true);
@@ -30,9 +40,8 @@ void Melvane::fastmoneyClick()
 {
     if (freespins >= 1)
         return;
-    addChecked(g.bank, kFastMoneyCoins);
+    putCredit(kFastMoneyCoins);
     pannomoney.hide();
-    addChecked(g.amountinvested, kFastMoneyCoins);
     showBank();
 }
 
@@ -40,6 +49,10 @@ void Melvane::fastmoneyClick()
 // in autoplay the machine goes on spinning by its timer.
 void Melvane::takewinClick()
 {
+    // One collect per round, however many clicks arrive: a second one that reaches the button
+    // at this collect's yield finds it locked.
+    takewin.setEnabled(false);
+    const Busy busy(*this);
     sound(Clip::Collect);
     keycount = 0;
     freespinsdone = 0;
@@ -64,10 +77,11 @@ void Melvane::takewinClick()
     const bool credited = addChecked(g.bank, freespinwin);
     showBank();
     freespincollected = credited ? freespinwin : 0;
-    host_.processEvents();
-
+    // The total leaves the round as it enters the credit, so the books are whole at the yield.
     if (credited)
         freespinwin = 0;
+    host_.processEvents();
+
     spinsleft.hide();
     saveSettled();
     for (int i = 1; i <= 5; ++i) {
@@ -78,7 +92,9 @@ void Melvane::takewinClick()
     }
     COINSIN.show();
     doublebutton.show();
-    doublebutton.setEnabled(true);
+    // The gamble stakes only what reached the credit, and never while autoplay runs.
+    const bool gambleOffered = credited && autoplay == 0;
+    doublebutton.setEnabled(gambleOffered);
     takewin.hide();
     cmdfastmoney.setEnabled(true);
     cmdfastmoney.show();
@@ -116,7 +132,7 @@ void Melvane::takewinClick()
     cmdfastmoney.setEnabled(true);
     tmrautospin.stop();
     doublebutton.show();
-    doublebutton.setEnabled(true);
+    doublebutton.setEnabled(gambleOffered);
     takewin.hide();
     keyPreview = true;
     focusBetButton();

@@ -102,9 +102,14 @@ void Melvane::tickTimerwincounter()
 void Melvane::tickTimerrespin()
 {
     if (respinflag < 1) {
-        respinroll = static_cast<std::int16_t>(drawIndex(host_.uniform(), static_cast<int>(kBonusTunes.size())));
+        // A round carried on after a restart keeps the tune it was given.
+        if (respinroll < 1)
+            respinroll = static_cast<std::int16_t>(drawIndex(host_.uniform(), static_cast<int>(kBonusTunes.size())));
         sound(kBonusTunes[static_cast<std::size_t>(respinroll - 1)], true);
         respinflag = 1;
+    } else if (!tuneSounding_ && respinroll >= 1) {
+        // Chimes of five Scatters cut the tune off; it comes back before the next free spin.
+        sound(kBonusTunes[static_cast<std::size_t>(respinroll - 1)], true);
     }
     host_.processEvents();
     if (autoticks > kRespinAfterTicks) {

@@ -41,7 +41,57 @@ void forEachNumber(Globals &g, Visit &&visit)
     visit("games", g.games);
 }
 
-// Reads the eleven values of profile n in their stored order; `afterFailure` runs after each
+// Newer than the ten numbers above, so a profile written before it has none: a missing value
+// leaves the tally at 0 and, unlike the ten, does not count as an unusable one.
+constexpr const char *kGambleLostKey = "gamblelost";
+
+// The round stored beside the profile's values.
+constexpr const char *kRoundSpinsKey = "roundspins";
+constexpr const char *kRoundDoneKey = "rounddone";
+constexpr const char *kRoundWinKey = "roundwin";
+constexpr const char *kRoundCoinbetKey = "roundcoinbet";
+constexpr const char *kRoundWaysmultKey = "roundwaysmult";
+constexpr const char *kRoundTuneKey = "roundtune";
+constexpr const char *kRoundWildmultKey = "roundwildmult";
+constexpr const char *kRoundStopsKey = "roundstops";
+
+constexpr const char *kRefusedRoundTitle = "Slots Melvane";
+
+bool isCoinbet(int c) { return c == 1 || c == 2 || c == 5 || c == 10 || c == 20; }
+bool isWildmult(int w) { return w == 0 || w == 2 || w == 3 || w == 5 || w == 10; }
+
+// "12,2,9,1,5", or "" when no stops are on show.
+std::string stopsText(const Stops &stops)
+{
+    if (stops == Stops{})
+        return {};
+    std::string text;
+    for (int s : stops)
+        text += (text.empty() ? "" : ",") + std::to_string(s);
+    return text;
+}
+
+std::optional<Stops> parseStops(const std::string &text)
+{
+    Stops stops{};
+    if (text.empty())
+        return stops;
+    std::size_t start = 0;
+    for (std::size_t r = 0; r < stops.size(); ++r) {
+        const std::size_t comma = text.find(',', start);
+        const bool last = r + 1 == stops.size();
+        if (last != (comma == std::string::npos))
+            return std::nullopt;
+        const auto value = parseStoredWhole(text.substr(start, last ? std::string::npos : comma - start));
+        if (!value || *value < 1 || *value > kStops)
+            return std::nullopt;
+        stops[r] = static_cast<int>(*value);
+        start = comma + 1;
+    }
+    return stops;
+}
+
+// Reads the values of profile n in their stored order; `afterFailure` runs after each
 // number that is missing or unusable, whose variable keeps its value.
 void readRecord(Melvane &m, int n, const std::function<void()> &afterFailure)
 {
@@ -51,9 +101,22 @@ void readRecord(Melvane &m, int n, const std::function<void()> &afterFailure)
         if (!readStored(target, store.value(kProfileApplication, section, key)) && afterFailure)
             afterFailure();
     });
+    readStored(m.g.gamblelost, store.value(kProfileApplication, section, kGambleLostKey));
     // A text always reads; only a missing key leaves the name as it was.
     if (const auto name = store.value(kProfileApplication, section, kNameKey))
         m.g.currentplayer = firstCharacters(*name, kNameLimit);
+}
+
+// The round total of the newly chosen profile replaces the machine's: a total waiting for a
+// collect belongs to the player who won it.
+void takeWaitingTotal(Melvane &m, int n)
+{
+    m.freespinwin = 0;
+    const RoundReading reading = readRound(m, n);
+    if (reading.status == RoundOnRecord::Found && !reading.round.running())
+        m.freespinwin = reading.round.win;
+    else if (reading.status != RoundOnRecord::None)
+        reportRefusedRound(m, n); // a running round carries on only at start-up
 }
 
 bool isContinuationByte(unsigned char byte) { return (byte & 0xC0U) == 0x80U; }
@@ -67,6 +130,8 @@ char32_t capitalOf(char32_t c)
         return c - 0x20;
     if (c == 0xFF)
         return 0x178;
+    if (c == 0x131) // dotless i: its capital is the plain I, not the dotted one beside it
+        return U'I';
     if (c >= 0x100 && c <= 0x17F) { // Latin Extended-A: capital and small letters alternate
         const bool smallIsOdd = (c <= 0x137) || (c >= 0x14A && c <= 0x177);
         const bool smallIsEven = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
@@ -88,6 +153,54 @@ char32_t capitalOf(char32_t c)
 } // namespace
 
 std::string profileSection(int n) { return "player" + std::to_string(n); }
+
+RoundReading readRound(Melvane &m, int n)
+{
+    const SettingsStore &store = m.host().settings();
+    const std::string section = profileSection(n);
+    const auto text = [&](const char *key) { return store.value(kProfileApplication, section, key); };
+    if (!text(kRoundSpinsKey))
+        return {}; // written before rounds were stored
+    StoredRound r;
+    const bool numbers = readStored(r.spins, text(kRoundSpinsKey)) && readStored(r.done, text(kRoundDoneKey)) &&
+                         readStored(r.win, text(kRoundWinKey)) && readStored(r.coinbet, text(kRoundCoinbetKey)) &&
+                         readStored(r.waysmult, text(kRoundWaysmultKey)) && readStored(r.tune, text(kRoundTuneKey)) &&
+                         readStored(r.wildmult, text(kRoundWildmultKey));
+    const auto stopsStored = text(kRoundStopsKey);
+    const std::optional<Stops> stops = stopsStored ? parseStops(*stopsStored) : std::nullopt;
+    if (!numbers || !stops || r.win < 0 || r.spins < 0)
+        return {RoundOnRecord::Refused, {}};
+    r.stops = *stops;
+    if (!r.running()) {
+        if (r.done != 0)
+            return {RoundOnRecord::Refused, {}};
+        return r.win > 0 ? RoundReading{RoundOnRecord::Found, StoredRound{0, 0, r.win, 0, 0, 0, 0, {}}} : RoundReading{};
+    }
+    // A running round is stored where it waits for its next free spin, its first spin counted.
+    const bool agrees = r.done >= 1 && r.done <= r.spins && isCoinbet(r.coinbet) && isValidWaysmult(r.waysmult) &&
+                        r.tune >= 0 && r.tune <= 2 && isWildmult(r.wildmult);
+    if (!agrees)
+        return {RoundOnRecord::Refused, {}};
+    return {RoundOnRecord::Found, r};
+}
+
+StoredRound roundOf(const Melvane &m)
+{
+    if (m.freespins <= 0)
+        return {0, 0, m.freespinwin, 0, 0, 0, 0, {}};
+    StoredRound r{m.freespins, m.freespinsdone, m.freespinwin, m.coinbet, m.waysmult, m.respinroll, m.wildmult, {}};
+    for (int reel = 1; reel <= kReels; ++reel)
+        r.stops[static_cast<std::size_t>(reel - 1)] = m.reelstop[static_cast<std::size_t>(reel)];
+    return r;
+}
+
+void reportRefusedRound(Melvane &m, int n)
+{
+    m.host().showMessage({kRefusedRoundTitle,
+                          "The free-spin round stored for player " + std::to_string(n) +
+                              " could not be read, so it has not been restored.",
+                          MessageIcon::Information});
+}
 
 int profileNumber(const std::string &playernumber)
 {
@@ -139,8 +252,12 @@ std::string inCapitals(const std::string &name)
         }
         const auto trail = static_cast<unsigned char>(name[i + 1]);
         const char32_t upper = capitalOf(static_cast<char32_t>(((lead & 0x1FU) << 6) | (trail & 0x3FU)));
-        capitals += static_cast<char>(0xC0U | (upper >> 6));
-        capitals += static_cast<char>(0x80U | (upper & 0x3FU));
+        if (upper < 0x80) {
+            capitals += static_cast<char>(upper);
+        } else {
+            capitals += static_cast<char>(0xC0U | (upper >> 6));
+            capitals += static_cast<char>(0x80U | (upper & 0x3FU));
+        }
         ++i;
     }
     return capitals;
@@ -154,23 +271,54 @@ std::string storedName(Melvane &m, int n)
     return name ? firstCharacters(*name, kNameLimit) : std::string();
 }
 
-void loadStartupProfile(Melvane &m)
+std::optional<StoredRound> loadStartupProfile(Melvane &m)
 {
-    m.g.playernumber = "1";
-    readRecord(m, 1, {});
+    int n = 1;
+    for (int k = 1; k <= kProfiles; ++k) {
+        const RoundReading reading = readRound(m, k);
+        if (reading.status == RoundOnRecord::Found && reading.round.running()) {
+            n = k;
+            break;
+        }
+    }
+    m.g.playernumber = std::to_string(n);
+    readRecord(m, n, {});
+    const RoundReading reading = readRound(m, n);
+    if (reading.status == RoundOnRecord::Refused)
+        reportRefusedRound(m, n);
+    if (reading.status != RoundOnRecord::Found)
+        return std::nullopt;
+    if (!reading.round.running()) {
+        m.freespinwin = reading.round.win;
+        return std::nullopt;
+    }
+    return reading.round;
 }
 
-void saveprofile(Melvane &m)
+void saveprofile(Melvane &m) { saveprofile(m, m.g, roundOf(m)); }
+
+void saveprofile(Melvane &m, const Globals &meters, const StoredRound &round)
 {
     const int n = profileNumber(m.g.playernumber);
     if (n == 0)
         return;
     const std::string section = profileSection(n);
     SettingsStore &store = m.host().settings();
-    forEachNumber(m.g, [&](const char *key, const auto &value) {
-        store.setValue(kProfileApplication, section, key, std::to_string(value));
-    });
-    store.setValue(kProfileApplication, section, kNameKey, m.g.currentplayer);
+    const auto put = [&](const char *key, const std::string &value) {
+        store.setValue(kProfileApplication, section, key, value);
+    };
+    Globals values = meters;
+    forEachNumber(values, [&](const char *key, const auto &value) { put(key, std::to_string(value)); });
+    put(kNameKey, meters.currentplayer);
+    put(kGambleLostKey, std::to_string(meters.gamblelost));
+    put(kRoundSpinsKey, std::to_string(round.spins));
+    put(kRoundDoneKey, std::to_string(round.done));
+    put(kRoundWinKey, std::to_string(round.win));
+    put(kRoundCoinbetKey, std::to_string(round.coinbet));
+    put(kRoundWaysmultKey, std::to_string(round.waysmult));
+    put(kRoundTuneKey, std::to_string(round.tune));
+    put(kRoundWildmultKey, std::to_string(round.wildmult));
+    put(kRoundStopsKey, stopsText(round.stops));
     store.flush();
 }
 
@@ -189,9 +337,11 @@ void selectProfile(Melvane &m, OptionsWindow &w, int n)
     g.total = 0;
     g.bank = 0;
     g.games = 0;
+    g.gamblelost = 0;
     g.currentplayer.clear();
     // Any unusable value sends the reels back to their fastest pace, even one read before it.
     readRecord(m, n, [&g] { g.reelspeed = 1; });
+    takeWaitingTotal(m, n);
     m.host().processEvents();
 
     const std::string capitals = inCapitals(g.currentplayer);
@@ -246,6 +396,9 @@ void clearDetails(Melvane &m, OptionsWindow &w)
     g.total = 0;
     g.bank = 0;
     g.howmanyspins = 0;
+    // The books start again from nothing: no round total waits, no gamble loss stands.
+    g.gamblelost = 0;
+    m.freespinwin = 0;
     saveprofile(m);
     showStatistics(w, g, StatisticsOccasion::Clearing);
     m.Lblcredit.setCaption("");

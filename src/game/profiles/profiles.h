@@ -1,7 +1,12 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
+
+#include "game/machine/globals.h"
+#include "rules/reelstrips.h"
 
 namespace melvane {
 
@@ -32,14 +37,51 @@ std::string profileButtonCaption(const std::string &name);
 // The stored name of profile n, cut to the name limit (a hand-edited store may hold more).
 std::string storedName(Melvane &m, int n);
 
+// ---- the free-spin round stored with its player
+
+// A round as it is stored beside the profile's values: running (spins > 0, stored where the
+// machine waits for its next free spin), or only a round total that a full credit could not
+// take yet (spins 0, win > 0), which waits for the player's next collect.
+struct StoredRound {
+    std::int16_t spins = 0;    // `freespins`
+    std::int16_t done = 0;     // `freespinsdone`
+    std::int32_t win = 0;      // `freespinwin`
+    std::int16_t coinbet = 0;  // the bet the round is played at
+    std::int16_t waysmult = 0;
+    std::int16_t tune = 0;     // `respinroll`: the round's music, 0 before it was chosen
+    std::int16_t wildmult = 0; // the multiplier of the free spin on show, 0 before the first
+    Stops stops{};             // the stops on show, all 0 when none were stored
+
+    bool running() const { return spins > 0; }
+    friend bool operator==(const StoredRound &, const StoredRound &) = default;
+};
+
+// What a profile holds of a round: nothing, a round, or a round refused as a whole because
+// one of its values is missing, unusable or does not agree with the others.
+enum class RoundOnRecord { None, Found, Refused };
+struct RoundReading {
+    RoundOnRecord status = RoundOnRecord::None;
+    StoredRound round;
+};
+RoundReading readRound(Melvane &m, int n);
+// The round of the machine as it stands now, as it would be stored.
+StoredRound roundOf(const Melvane &m);
+// The message that tells the player a stored round could not be used.
+void reportRefusedRound(Melvane &m, int n);
+
 // ---- the operations on the profile in use
 
-// Start-up: makes profile 1 the one in use and reads it; values that are missing or not
-// numbers that fit leave their variables as they were.
-void loadStartupProfile(Melvane &m);
+// Start-up: makes profile 1 the one in use and reads it, or the profile that holds a running
+// free-spin round (the game was closed during it), so that the round carries on. Values that are
+// missing or not numbers that fit leave their variables as they were. Returns the round to
+// carry on, if any; a round total waiting for a collect is taken into `freespinwin`.
+std::optional<StoredRound> loadStartupProfile(Melvane &m);
 
-// Writes all eleven values of the profile in use, in their fixed order, as clean text.
+// Writes every value of the profile in use, in their fixed order, as clean text, with the
+// machine's free-spin round.
 void saveprofile(Melvane &m);
+// The same, with the meters and the round given rather than those of the machine.
+void saveprofile(Melvane &m, const Globals &meters, const StoredRound &round);
 
 // Makes profile n (1..6) the one in use, loads it and refreshes both windows.
 void selectProfile(Melvane &m, OptionsWindow &w, int n);

@@ -1,5 +1,6 @@
 // Start-up and shutdown of the main window.
 #include <array>
+#include <optional>
 
 #include "game/machine/melvane.h"
 #include "game/profiles/profiles.h"
@@ -58,7 +59,7 @@ bool Melvane::load()
     host_.loadClips();
     coinbet = 1;
     waysmult = 25;
-    loadStartupProfile(*this);
+    const std::optional<StoredRound> round = loadStartupProfile(*this);
     caption = kMainCaptionPrefix + g.currentplayer;
     showBank();
     host_.setMousePointer(MousePointer::Default);
@@ -69,26 +70,51 @@ bool Melvane::load()
         g.reelspeed = 1;
     sound(Clip::StartUp);
     focus = "play(1)";
+    if (round)
+        resumeRound(*round);
     return true;
 }
 
 // The close box and "&Exit" alike: saves the current player's profile and returns the screen
-// to its own mode; the window layer then ends the program.
+// to its own mode, once the machine has finished what it was doing; the window layer ends the
+// program.
 void Melvane::shutdown()
 {
+    if (closeRequested_)
+        return;
+    closeRequested_ = true;
+    if (busyDepth_ == 0)
+        finishShutdown();
+}
+
+void Melvane::finishShutdown()
+{
+    if (closed_)
+        return;
     // A win still at risk in the gamble goes back to the credit, as a collect would take it:
     // closing the window must not throw it away.
     if (pandouble.visible())
         cancelbetClick();
     sound(Clip::Click);
     saveprofile(*this);
+    closed_ = true;
     host_.restoreDisplayMode();
+}
+
+Melvane::Busy::~Busy()
+{
+    if (--m_.busyDepth_ == 0 && m_.closeRequested_)
+        m_.finishShutdown();
 }
 
 // The same save as at shutdown, in the same format, flushed once. It is made only where nothing
 // is on its way between the meters (no spin half charged, no bonus total waiting to be
 // collected, no win at risk in the gamble), so a program killed at any moment leaves the
 // profile as the player last saw a game end.
-void Melvane::saveSettled() { saveprofile(*this); }
+void Melvane::saveSettled()
+{
+    if (!closed_)
+        saveprofile(*this);
+}
 
 } // namespace melvane

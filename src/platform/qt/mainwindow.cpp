@@ -390,8 +390,11 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     auto *widget = qobject_cast<QWidget *>(watched);
     if (widget == nullptr || widget->window() != this)
         return QMainWindow::eventFilter(watched, event);
+    // Printable keys, Enter and Backspace reach the game as the characters they are; Escape and
+    // the other keys stay with the window.
     const QString text = static_cast<QKeyEvent *>(event)->text();
-    if (text.isEmpty() || !text.at(0).isPrint())
+    const bool enterOrBackspace = text == QStringLiteral("\r") || text == QStringLiteral("\b");
+    if (text.isEmpty() || !(text.at(0).isPrint() || enterOrBackspace))
         return QMainWindow::eventFilter(watched, event);
     const QChar key = text.at(0);
     m_.keyPress(key.unicode() < 128 ? static_cast<char>(key.unicode()) : '?');

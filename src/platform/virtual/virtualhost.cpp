@@ -65,11 +65,21 @@ void VirtualHost::runPosted()
         }
     }
     for (Posted &p : pending)
-        p.input();
+        if (!ended_)
+            p.input();
+}
+
+void VirtualHost::startProgram()
+{
+    ended_ = false;
+    scheduled_.clear();
+    posted_.clear();
 }
 
 void VirtualHost::advance(std::int64_t ms)
 {
+    if (ended_)
+        return;
     const std::int64_t target = now_ + ms;
     runPosted();
     for (;;) {
@@ -80,7 +90,7 @@ void VirtualHost::advance(std::int64_t ms)
                 next = p.at;
                 t = nullptr;
             }
-        if (next > target)
+        if (next > target || ended_)
             break;
         now_ = std::max(now_, next);
         if (t != nullptr)
@@ -103,11 +113,15 @@ bool VirtualHost::advanceUntil(const std::function<bool()> &done, std::int64_t l
 
 void VirtualHost::processEvents()
 {
+    if (ended_)
+        return;
     runPosted();
     // What is due now fires once; ticks that fall due while these run wait for the next yield.
     const std::int64_t snapshot = now_;
     std::vector<Timer *> fired;
     while (Timer *t = nextDue(snapshot, fired)) {
+        if (ended_)
+            return;
         fired.push_back(t);
         fire(t);
         runPosted();
@@ -116,6 +130,8 @@ void VirtualHost::processEvents()
 
 void VirtualHost::processEventsUntil(std::int64_t deadlineMs)
 {
+    if (ended_)
+        return;
     if (deadlineMs > now_)
         advance(deadlineMs - now_);
     else
@@ -124,6 +140,8 @@ void VirtualHost::processEventsUntil(std::int64_t deadlineMs)
 
 void VirtualHost::sleep(int ms)
 {
+    if (ended_)
+        return;
     ++sleeps;
     sleptMs += ms;
     now_ += ms;

@@ -40,6 +40,16 @@ public:
     void postAt(std::int64_t atMs, std::function<void()> input) { posted_.push_back({atMs, std::move(input)}); }
     void queueAnswer(MessageAnswer a) { answers_.push_back(a); }
 
+    // ---- the end of a run and the next one
+    // The program is ending: from now on every yield, wait and pause returns at once, no timer
+    // fires and no posted input is delivered, so a handler that was interrupted runs to its end
+    // as it would while a real program quits.
+    void endProgram() { ended_ = true; }
+    bool ended() const { return ended_; }
+    // A new run of the program on the same store and clock: the timers and the input of the run
+    // that ended are forgotten. The machine of the old run must be gone before the new one starts.
+    void startProgram();
+
     // ---- what the game did
     struct ClipEvent {
         std::int64_t at = 0;
@@ -95,6 +105,7 @@ private:
     void runPosted();
 
     std::int64_t now_ = 0;
+    bool ended_ = false;
     std::uint64_t order_ = 0;
     std::map<Timer *, Scheduled> scheduled_;
     std::deque<double> uniforms_;
