@@ -1,0 +1,118 @@
+#pragma once
+
+// The game as the explorer drives it: the main window's machine and the side windows the real
+// program creates, on a virtual host, with every input delivered as the real window would
+// deliver it and every check made after every delivered input and timer tick.
+#include <memory>
+
+#include "game/explorer/internal.h"
+#include "game/machine/melvane.h"
+#include "game/profiles/optionswindow.h"
+#include "game/sidewindows/menuwindow.h"
+#include "platform/virtual/virtualhost.h"
+
+namespace melvane::explorer {
+
+// Whether the control is on screen where a click can reach it: the gamble's buttons only while
+// the gamble panel shows.
+bool shown(const Melvane &m, Control c);
+bool clickable(const Melvane &m, Control c);
+// Whether the player can still get on with the game: a control that leads to a spin, a collect
+// or the end of a gamble, or a timer that will press a bet button by itself.
+bool canGetOn(const Melvane &m);
+
+// Thrown at the first failed check: it ends the run wherever the game is.
+struct Stop {
+    Failure failure;
+};
+
+// Counts the yields of a step, so that a handler that yields without end fails instead of hanging.
+class ExplorerHost : public VirtualHost {
+public:
+    using VirtualHost::VirtualHost;
+    void processEvents() override
+    {
+        countYield();
+        VirtualHost::processEvents();
+    }
+    void processEventsUntil(std::int64_t deadlineMs) override
+    {
+        countYield();
+        VirtualHost::processEventsUntil(deadlineMs);
+    }
+    std::uint64_t yields = 0;
+    std::function<void()> onRunaway;
+
+private:
+    void countYield()
+    {
+        if (++yields > kYieldLimit && onRunaway)
+            onRunaway();
+    }
+    static constexpr std::uint64_t kYieldLimit = 20'000'000;
+};
+
+class Runner {
+public:
+    explicit Runner(const Settings &settings);
+    ~Runner();
+    Runner(const Runner &) = delete;
+    Runner &operator=(const Runner &) = delete;
+
+    // Writes the start profile and starts the program; throws Stop.
+    void begin();
+    // Carries out step `index`; throws Stop.
+    void execute(const Step &step, std::size_t index);
+
+    const Melvane &machine() const { return *m_; }
+    bool optionsOpen() const { return options_->isOpen(); }
+    bool aboutOpen() const { return about_->isOpen(); }
+    bool paytableOpen() const { return paytable_->isOpen(); }
+    // While a side window holds it disabled the main window takes no click, key or menu entry:
+    // the options window holds it from the start of its opening, before it shows.
+    bool mainWindowBlocked() const { return !options_->mainWindowEnabled || aboutOpen() || paytableOpen(); }
+    bool sideWindowOpen() const { return optionsOpen() || mainWindowBlocked(); }
+    VirtualHost &host() { return host_; }
+
+    Stats stats;
+    std::uint64_t digest = 1469598103934665603ULL;
+    // When set, what became of each step's input: filled by the journal.
+    std::vector<std::string> *notes = nullptr;
+    bool noteMeters = false;
+
+private:
+    void startProgram();
+    void endProgram();
+    void wrapTimers();
+    void tick(const char *name, void (Melvane::*handler)());
+    void deliver(const Input &input, std::size_t postedBy);
+    // Carries the input out; false when the real window could not have delivered it now.
+    bool perform(const Input &input);
+    void queueScriptedSpin(int arg);
+    void closeMainWindow();
+    void afterHandler();
+    void atTopLevel();
+    void checkAnytime();
+    void checkTopLevel();
+    [[noreturn]] void fail(const std::string &check, const std::string &detail);
+    std::string where() const;
+    void mixDigest();
+    void note(std::size_t step, const std::string &text);
+    std::string meters() const;
+
+    Settings settings_;
+    ExplorerHost host_;
+    std::unique_ptr<Melvane> m_;
+    std::unique_ptr<OptionsWindow> options_;
+    std::unique_ptr<AboutWindow> about_;
+    std::unique_ptr<PaytableWindow> paytable_;
+    std::vector<std::string> running_; // labels of the handlers on the stack, outermost first
+    std::size_t step_ = 0;
+    std::string lastInput_;
+    // What the previous check saw, to count what happened.
+    std::int16_t seenFreespins_ = 0;
+    bool seenGamble_ = false;
+    std::int16_t seenCardcount_ = 0;
+};
+
+} // namespace melvane::explorer
