@@ -26,7 +26,7 @@ struct Options {
     std::uint64_t seed = 1;
     unsigned threads = 1;
     std::uint64_t runLength = 20'000;
-    int shrinkBudget = 3'000;
+    std::uint64_t shrinkBudget = 2'000'000;
     int shrinkPerKind = 2;
     std::string outDir = ".";
     std::vector<std::string> filters;
@@ -39,7 +39,7 @@ struct Options {
 void usage()
 {
     std::cout << "usage: melvane-explore [--events N] [--seed S] [--threads T] [--run-length L]\n"
-                 "                       [--filter NAME]... [--all-filters] [--out DIR] [--shrink-budget R]\n"
+                 "                       [--filter NAME]... [--all-filters] [--out DIR] [--shrink-budget STEPS]\n"
                  "       melvane-explore --run-seed X [--run-length L]   (the one run of seed X)\n"
                  "       melvane-explore --replay FILE [--meters] [--trace]\n"
                  "       melvane-explore --list-filters\n"
@@ -67,7 +67,7 @@ bool parse(int argc, char **argv, Options &o)
         else if (a == "--run-length")
             o.runLength = std::stoull(value());
         else if (a == "--shrink-budget")
-            o.shrinkBudget = std::stoi(value());
+            o.shrinkBudget = std::stoull(value());
         else if (a == "--out")
             o.outDir = value();
         else if (a == "--filter")
@@ -127,18 +127,6 @@ int replayFile(const Options &o)
     return result.failure ? 1 : 0;
 }
 
-// "books | inside press play(1) | last press COINSIN": findings alike share this.
-std::string kindOf(const Failure &f)
-{
-    std::string innermost = f.where;
-    if (const auto gt = innermost.rfind(" > "); gt != std::string::npos)
-        innermost = innermost.substr(gt + 3);
-    std::string input = f.lastInput;
-    if (const auto paren = input.find(" (step"); paren != std::string::npos)
-        input = input.substr(0, paren);
-    return f.check + " | in " + innermost + " | last input " + (input.empty() ? "none" : input);
-}
-
 struct Shared {
     std::mutex lock;
     std::atomic<std::uint64_t> nextRun{0};
@@ -170,12 +158,14 @@ void work(const Options &o, Shared &s, std::uint64_t runs)
         {
             const std::lock_guard<std::mutex> guard(s.lock);
             s.stats.add(result.stats);
+            for (const auto &[name, count] : result.stats.known)
+                s.known[name] += count;
             if (result.failure) {
                 if (!result.failure->known.empty()) {
                     ++s.known[result.failure->known];
                 } else {
                     ++s.failures;
-                    kind = kindOf(*result.failure);
+                    kind = findingKind(*result.failure);
                     ++s.findings[kind];
                     doShrink = s.shrunk[kind]++ < o.shrinkPerKind;
                 }
@@ -250,14 +240,15 @@ int main(int argc, char **argv)
               << " runs, " << seconds << " s, " << static_cast<double>(shared.eventsDone) / seconds
               << " events/s\n"
               << "  inputs delivered " << st.delivered << " (" << st.deliveredInside
-              << " inside a running handler), not deliverable " << st.dropped << ", clock advances " << st.advances
+              << " inside a running handler), not deliverable " << st.dropped << ", kept back by filters "
+              << st.keptBack << ", clock advances " << st.advances
               << ", timer ticks " << st.ticks << "\n"
               << "  spins " << st.spins << " (free " << st.freeSpins << "), awards " << st.awards << ", collects "
               << st.collects << ", gambles " << st.gambles << ", cards " << st.cards << ", restarts " << st.restarts
               << " (rounds resumed " << st.resumedRounds << "), profile selections " << st.playerSwitches << "\n"
               << "  checks " << st.checks << ", virtual time " << st.virtualMs / 3'600'000 << " h\n";
     for (const auto &[name, count] : shared.known)
-        std::cout << "  known finding " << name << ": " << count << " runs ended by it\n";
+        std::cout << "  known finding " << name << ": set aside " << count << " times\n";
     if (shared.findings.empty())
         std::cout << "  findings: none\n";
     for (const auto &[kind, count] : shared.findings)

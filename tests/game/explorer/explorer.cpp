@@ -77,6 +77,9 @@ private:
                 for (int c = 0; c < static_cast<int>(Control::mnuexit); ++c)
                     if (clickable(m, static_cast<Control>(c)))
                         now.push_back({Kind::Press, c});
+                // The gamble is offered after a win and withdrawn at the next spin: taken often.
+                if (clickable(m, Control::doublebutton))
+                    now.insert(now.end(), 4, {Kind::Press, static_cast<int>(Control::doublebutton)});
                 if (m.keyPreview)
                     for (int i = 0; i < 4; ++i)
                         now.push_back({Kind::Key, ' '});
@@ -164,6 +167,7 @@ void Stats::add(const Stats &o)
     delivered += o.delivered;
     deliveredInside += o.deliveredInside;
     dropped += o.dropped;
+    keptBack += o.keptBack;
     ticks += o.ticks;
     spins += o.spins;
     freeSpins += o.freeSpins;
@@ -176,6 +180,8 @@ void Stats::add(const Stats &o)
     playerSwitches += o.playerSwitches;
     checks += o.checks;
     virtualMs += o.virtualMs;
+    for (const auto &[name, count] : o.known)
+        known[name] += count;
 }
 
 const std::vector<KnownFinding> &knownFindings()
@@ -187,7 +193,24 @@ const std::vector<KnownFinding> &knownFindings()
         {"stake-into-full-wager",
          "the books break when a spin is charged while `wager` cannot take its stake: the stake leaves `bank` "
          "but is not counted in `wager`",
-         [](const Failure &f, const Melvane &m) { return f.check == "books" && m.g.wager > kMax32 - kLargestStake; }},
+         [](const Failure &f, const Melvane &m) { return f.check == "books" && m.g.wager > kMax32 - kLargestStake; },
+         {}},
+        {"options-during-a-spin",
+         "the options window opens in the middle of a spin (its menu entry is not locked while a spin runs), "
+         "so a player can be switched or cleared while the spin is charged and paid; kept back: \"&Options\" "
+         "while a spin runs",
+         {},
+         [](const Melvane &m, const Input &input) {
+             return m.spinRunning() && input == Input{Kind::Press, static_cast<int>(Control::mnuplayer)};
+         }},
+        {"loss-into-full-gamblelost",
+         "the books break when a gamble is lost while `gamblelost` cannot take the stake: the stake has left "
+         "`bank` but is not counted as lost",
+         [](const Failure &f, const Melvane &m) {
+             return f.check == "books" &&
+                    static_cast<std::int64_t>(m.g.gamblelost) + m.gamble.stakedAmount > kMax32;
+         },
+         {}},
     };
     return all;
 }
@@ -242,15 +265,38 @@ Journal journalOf(const Settings &settings, const std::vector<Step> &steps, bool
     return journal;
 }
 
-std::vector<Step> shrink(const Settings &settings, std::vector<Step> steps, const Failure &failure, int replayBudget)
+std::string findingKind(const Failure &f)
 {
-    // A candidate keeps the failure when it fails the same check, known or not alike; what
-    // follows its failing step is cut off at once.
+    std::string seen;
+    for (const char c : f.detail.substr(0, f.detail.find(':'))) {
+        const bool digit = c >= '0' && c <= '9';
+        if (!digit)
+            seen += c;
+        else if (seen.empty() || seen.back() != '#')
+            seen += '#';
+    }
+    seen.resize(std::min(seen.size(), std::size_t{64}));
+    std::string in = f.where.substr(f.where.rfind(" > ") == std::string::npos ? 0 : f.where.rfind(" > ") + 3);
+    if (const auto paren = in.find('('); paren != std::string::npos)
+        in.erase(paren);
+    if (const auto comma = in.find(','); comma != std::string::npos)
+        in.erase(comma);
+    return f.check + " | " + seen + " | in " + in;
+}
+
+std::vector<Step> shrink(const Settings &settings, std::vector<Step> steps, const Failure &failure,
+                         std::uint64_t stepBudget)
+{
+    // A candidate keeps the failure when it fails in the same kind of way, known or not alike;
+    // what follows its failing step is cut off at once.
+    const std::string kind = findingKind(failure);
+    std::int64_t budget = static_cast<std::int64_t>(stepBudget);
     const auto fails = [&](const std::vector<Step> &candidate, std::vector<Step> &upToFailure) {
-        if (replayBudget-- <= 0)
+        if (budget <= 0)
             return false;
         RunResult r = replay(settings, candidate);
-        if (!r.failure || r.failure->check != failure.check || r.failure->known != failure.known)
+        budget -= static_cast<std::int64_t>(r.steps.size()) + 1;
+        if (!r.failure || findingKind(*r.failure) != kind || r.failure->known != failure.known)
             return false;
         upToFailure = std::move(r.steps);
         return true;
@@ -259,12 +305,22 @@ std::vector<Step> shrink(const Settings &settings, std::vector<Step> steps, cons
     if (!fails(steps, current))
         return steps;
 
+    // Most failures need only the last few steps before them, from whatever state the seed's
+    // start gives: the shortest such tail that fails alike is the place to start from.
+    for (std::size_t tail = 4; tail * 2 <= current.size() && budget > 0; tail *= 2) {
+        std::vector<Step> kept;
+        if (fails({current.end() - static_cast<std::ptrdiff_t>(tail), current.end()}, kept)) {
+            current = std::move(kept);
+            break;
+        }
+    }
+
     // Delta debugging: take away chunks, halving them while nothing can be taken away.
     std::size_t parts = 2;
-    while (current.size() >= 2 && replayBudget > 0) {
+    while (current.size() >= 2 && budget > 0) {
         const std::size_t chunk = (current.size() + parts - 1) / parts;
         bool reduced = false;
-        for (std::size_t start = 0; start < current.size() && replayBudget > 0; start += chunk) {
+        for (std::size_t start = 0; start < current.size() && budget > 0; start += chunk) {
             std::vector<Step> candidate(current.begin(), current.begin() + static_cast<std::ptrdiff_t>(start));
             candidate.insert(candidate.end(),
                              current.begin() + static_cast<std::ptrdiff_t>(std::min(current.size(), start + chunk)),
@@ -285,7 +341,7 @@ std::vector<Step> shrink(const Settings &settings, std::vector<Step> steps, cons
     }
 
     // Fewer lines: two waits in a row as one, then once more without single steps.
-    for (std::size_t i = 0; i + 1 < current.size() && replayBudget > 0;) {
+    for (std::size_t i = 0; i + 1 < current.size() && budget > 0;) {
         if (!current[i].advance || !current[i + 1].advance) {
             ++i;
             continue;
@@ -299,7 +355,7 @@ std::vector<Step> shrink(const Settings &settings, std::vector<Step> steps, cons
         else
             ++i;
     }
-    for (std::size_t i = 0; i < current.size() && replayBudget > 0;) {
+    for (std::size_t i = 0; i < current.size() && budget > 0;) {
         std::vector<Step> candidate = current;
         candidate.erase(candidate.begin() + static_cast<std::ptrdiff_t>(i));
         std::vector<Step> kept;
@@ -310,8 +366,8 @@ std::vector<Step> shrink(const Settings &settings, std::vector<Step> steps, cons
     }
 
     // Plainer times: inputs at once rather than later, shorter waits.
-    for (std::size_t i = 0; i < current.size() && replayBudget > 0; ++i) {
-        for (int attempt = 0; attempt < 12 && current[i].ms > 0 && replayBudget > 0; ++attempt) {
+    for (std::size_t i = 0; i < current.size() && budget > 0; ++i) {
+        for (int attempt = 0; attempt < 12 && current[i].ms > 0 && budget > 0; ++attempt) {
             std::vector<Step> candidate = current;
             candidate[i].ms = current[i].advance ? current[i].ms / 2 : 0;
             std::vector<Step> kept;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -87,12 +88,20 @@ struct Failure {
     std::string known;      // the known-finding filter that matched, empty if none
 };
 
-// A known fault of the game that a long run may set aside to look for others: when a failure
-// matches an enabled filter the run ends there and the failure is counted under the filter's name.
+// Failures alike share a kind: the check, what it saw without its numbers, and the handler it
+// failed in without its arguments.
+std::string findingKind(const Failure &f);
+
+// A known fault of the game that a long run may set aside to look for others. A filter either
+// recognises the fault's failure or keeps back the input that leads into it. A recognised
+// failure of the books is counted under the filter's name and the run goes on, checking the
+// current player's books from where the fault left them (until they balance again); any other
+// recognised failure ends the run.
 struct KnownFinding {
     std::string name;
     std::string description;
     std::function<bool(const Failure &, const Melvane &)> matches;
+    std::function<bool(const Melvane &, const Input &)> keepsBack;
 };
 const std::vector<KnownFinding> &knownFindings();
 
@@ -115,6 +124,7 @@ struct Stats {
     std::uint64_t delivered = 0;       // inputs that reached the game
     std::uint64_t deliveredInside = 0; // of those, inside a running handler's yield
     std::uint64_t dropped = 0;         // inputs the real window could not have delivered then
+    std::uint64_t keptBack = 0;        // inputs a known-finding filter kept back
     std::uint64_t ticks = 0;
     std::uint64_t spins = 0;
     std::uint64_t freeSpins = 0;
@@ -127,6 +137,7 @@ struct Stats {
     std::uint64_t playerSwitches = 0;
     std::uint64_t checks = 0;
     std::int64_t virtualMs = 0;
+    std::map<std::string, std::uint64_t> known; // failures set aside, by filter
     void add(const Stats &o);
 };
 
@@ -142,9 +153,10 @@ RunResult explore(const Settings &settings, std::uint64_t events);
 // The given steps on a fresh host with the seed's start profile; stops at the first failure.
 RunResult replay(const Settings &settings, const std::vector<Step> &steps);
 
-// The shortest list found (within `replayBudget` replays) that still fails the same check.
+// The shortest list found, within a budget of steps replayed in all, that still fails the same
+// check in the same kind of way.
 std::vector<Step> shrink(const Settings &settings, std::vector<Step> steps, const Failure &failure,
-                         int replayBudget = 4000);
+                         std::uint64_t stepBudget = 2'000'000);
 
 // The start of a run: what the seed put in the store before the first load.
 std::string describeStart(std::uint64_t seed);

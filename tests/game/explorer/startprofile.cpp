@@ -23,11 +23,12 @@ public:
     {
         return from[static_cast<std::size_t>(upTo(static_cast<std::int64_t>(N) - 1))];
     }
-    // A meter: small, middling, or within a few thousand coins of the 32-bit limit.
+    // A meter: small, middling, or near the 32-bit limit, closer to it as often as farther:
+    // within a stake, a credit press, a fast-money press or a few of them.
     std::int64_t meter(double nearLimit)
     {
         if (chance(nearLimit))
-            return kMax32 - upTo(30'000);
+            return kMax32 - upTo(pick(std::array<std::int64_t, 4>{20, 600, 6'000, 30'000}));
         return chance(0.5) ? upTo(5'000) : upTo(50'000'000);
     }
 

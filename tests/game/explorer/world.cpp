@@ -232,6 +232,13 @@ void Runner::deliver(const Input &input, std::size_t postedBy)
     if (m_->closed())
         fail("close", "an input reached the game after it had closed");
     note(postedBy, "delivered at " + seconds(host_.now()) + " " + place);
+    for (const std::string &name : settings_.filters)
+        for (const KnownFinding &k : knownFindings())
+            if (k.name == name && k.keepsBack && k.keepsBack(*m_, input)) {
+                ++stats.keptBack;
+                note(postedBy, "kept back by filter " + name + " at " + seconds(host_.now()) + " " + place);
+                return;
+            }
     running_.push_back(label(input));
     const bool delivered = perform(input);
     if (settings_.trace && delivered && m_ != nullptr)
@@ -311,11 +318,25 @@ bool Runner::perform(const Input &input)
         return true;
     case Kind::ScriptCards:
         for (int i = 0; i < (a > kCardStreak ? kStreakLength : 1); ++i)
-            host_.queueDraw(4, a > kCardStreak ? a - kCardStreak : a);
+            host_.scriptDraw(4, a > kCardStreak ? a - kCardStreak : a);
         return true;
     }
 
     OptionsWindow &w = *options_;
+    const std::string player = m.g.playernumber;
+    performOptions(w, input);
+    // A spin or a round belongs to the player who started it: its stake was charged to that
+    // player and its win is that player's.
+    if (m.g.playernumber != player && (m.spinRunning() || m.freespins > 0))
+        fail("player", "the profile in use changed from player " + player + " to " + m.g.playernumber + " while " +
+                           (m.spinRunning() ? "a spin was running" : "a free-spin round was under way") +
+                           ": its win goes to the other player");
+    return true;
+}
+
+void Runner::performOptions(OptionsWindow &w, const Input &input)
+{
+    const int a = input.arg;
     switch (input.kind) {
     case Kind::OptionsProfile:
         ++stats.playerSwitches;
@@ -354,7 +375,6 @@ bool Runner::perform(const Input &input)
         w.cmdorigonal.press();
         break;
     }
-    return true;
 }
 
 // The close box, "&Exit" or a signal: the game shuts down and the program ends, so every
@@ -385,11 +405,12 @@ void Runner::queueScriptedSpin(int arg)
     // The next free spin's press comes from the respin timer, which draws the round's tune first.
     const bool freeSpin = m.freespins > 0;
     if (freeSpin && m.respinflag < 1 && m.respinroll < 1)
-        host_.queueDraw(2, 1);
-    host_.queueStops(stops);
+        host_.scriptDraw(2, 1);
+    for (int s : stops)
+        host_.scriptDraw(kStops, s);
     if (freeSpin)
-        host_.queueDraw(25, kMultiplierDraws[static_cast<std::size_t>(multiplierChoiceOf(arg))]);
-    host_.queueUniform(0.0); // the payout control lets the outcome stand
+        host_.scriptDraw(25, kMultiplierDraws[static_cast<std::size_t>(multiplierChoiceOf(arg))]);
+    host_.script(0.0); // the payout control lets the outcome stand
 }
 
 void Runner::afterHandler()
@@ -425,13 +446,20 @@ void Runner::checkAnytime()
     const std::int64_t atRisk = m.pandouble.visible() ? m.gamble.stakedAmount : 0;
     const std::int64_t held = static_cast<std::int64_t>(g.bank) + m.freespinwin + atRisk;
     const std::int64_t owed = static_cast<std::int64_t>(g.amountinvested) - g.wager + g.total - g.gamblelost;
-    if (held != owed) {
+    std::int64_t &offset = booksOffset_[g.playernumber];
+    if (held == owed)
+        offset = 0;
+    if (held - owed != offset) {
         std::ostringstream out;
         out << "bank " << g.bank << " + round total " << m.freespinwin << " + at risk " << atRisk << " = " << held
             << ", but invested " << g.amountinvested << " - wager " << g.wager << " + total " << g.total
             << " - lost in gambles " << g.gamblelost << " = " << owed << " (player " << g.playernumber
             << ", off by " << held - owed << ")";
-        fail("books", out.str());
+        const Failure f = failure("books", out.str());
+        if (f.known.empty())
+            throw Stop{f};
+        ++stats.known[f.known];
+        offset = held - owed;
     }
     const std::pair<const char *, std::int64_t> nonNegative[] = {
         {"bank", g.bank},
@@ -489,9 +517,11 @@ void Runner::checkTopLevel()
                           ", done " + std::to_string(m.freespinsdone) + ")");
     if (autoplaySpins && roundRunning)
         fail("timer", "tmrautospin runs with autoplay on in a free-spin round: it would spin beside the respin timer");
-    if (sideWindowOpen() && (m.Timerrespin.enabled() || autoplaySpins))
+    // Under the options window the player can be switched, so no spin may start there. (A round
+    // that goes on under the about or pay-table window harms nothing and is not checked.)
+    if ((optionsOpen() || !options_->mainWindowEnabled) && (m.Timerrespin.enabled() || autoplaySpins))
         fail("timer", std::string(m.Timerrespin.enabled() ? "Timerrespin" : "tmrautospin with autoplay on") +
-                          " would spin under an open side window");
+                          " would spin under the open options window");
     if (m.pandouble.visible() && (m.Timerrespin.enabled() || autoplaySpins))
         fail("timer", "a timer would spin under the open gamble");
     if (!mainWindowBlocked() && !canGetOn(m)) {
@@ -516,7 +546,9 @@ void Runner::checkTopLevel()
     }
 }
 
-void Runner::fail(const std::string &check, const std::string &detail)
+void Runner::fail(const std::string &check, const std::string &detail) { throw Stop{failure(check, detail)}; }
+
+Failure Runner::failure(const std::string &check, const std::string &detail) const
 {
     Failure f;
     f.check = check;
@@ -527,9 +559,9 @@ void Runner::fail(const std::string &check, const std::string &detail)
     f.lastInput = lastInput_;
     for (const std::string &name : settings_.filters)
         for (const KnownFinding &k : knownFindings())
-            if (k.name == name && f.known.empty() && m_ != nullptr && k.matches(f, *m_))
+            if (k.name == name && f.known.empty() && m_ != nullptr && k.matches && k.matches(f, *m_))
                 f.known = name;
-    throw Stop{f};
+    return f;
 }
 
 std::string Runner::where() const

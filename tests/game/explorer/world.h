@@ -3,6 +3,8 @@
 // The game as the explorer drives it: the main window's machine and the side windows the real
 // program creates, on a virtual host, with every input delivered as the real window would
 // deliver it and every check made after every delivered input and timer tick.
+#include <deque>
+#include <map>
 #include <memory>
 
 #include "game/explorer/internal.h"
@@ -26,10 +28,34 @@ struct Stop {
     Failure failure;
 };
 
-// Counts the yields of a step, so that a handler that yields without end fails instead of hanging.
+// The virtual host with two differences. Its draws come from the seed, the virtual time and
+// the count of draws made at that time, rather than from one stream: a draw then does not depend
+// on every draw made before it, so taking an unrelated step out of a failing run leaves the
+// draws near the failure as they were, and shrinking works. And it counts the yields of a step,
+// so that a handler that yields without end fails instead of hanging.
 class ExplorerHost : public VirtualHost {
 public:
-    using VirtualHost::VirtualHost;
+    explicit ExplorerHost(std::uint64_t seed) : VirtualHost(seed), seed_(seed) {}
+
+    // The next draw gives `u`, before any other: a scripted outcome.
+    void script(double u) { scripted_.push_back(u); }
+    // The next draw of 1..n gives k.
+    void scriptDraw(int n, int k) { script((k - 0.5) / n); }
+
+    double uniform() override
+    {
+        if (!scripted_.empty()) {
+            const double u = scripted_.front();
+            scripted_.pop_front();
+            return u;
+        }
+        if (now() != drawnAt_) {
+            drawnAt_ = now();
+            drawsNow_ = 0;
+        }
+        const std::uint64_t h = splitmix(seed_ ^ splitmix(static_cast<std::uint64_t>(now()) * 1024 + drawsNow_++));
+        return static_cast<double>(h >> 11) * 0x1p-53;
+    }
     void processEvents() override
     {
         countYield();
@@ -50,6 +76,10 @@ private:
             onRunaway();
     }
     static constexpr std::uint64_t kYieldLimit = 20'000'000;
+    std::uint64_t seed_;
+    std::deque<double> scripted_;
+    std::int64_t drawnAt_ = -1;
+    std::uint64_t drawsNow_ = 0;
 };
 
 class Runner {
@@ -88,6 +118,7 @@ private:
     void deliver(const Input &input, std::size_t postedBy);
     // Carries the input out; false when the real window could not have delivered it now.
     bool perform(const Input &input);
+    void performOptions(OptionsWindow &w, const Input &input);
     void queueScriptedSpin(int arg);
     void closeMainWindow();
     void afterHandler();
@@ -95,6 +126,7 @@ private:
     void checkAnytime();
     void checkTopLevel();
     [[noreturn]] void fail(const std::string &check, const std::string &detail);
+    Failure failure(const std::string &check, const std::string &detail) const;
     std::string where() const;
     void mixDigest();
     void note(std::size_t step, const std::string &text);
@@ -113,6 +145,8 @@ private:
     std::int16_t seenFreespins_ = 0;
     bool seenGamble_ = false;
     std::int16_t seenCardcount_ = 0;
+    // By player: how far a known fault has put the books out, while it lasts.
+    std::map<std::string, std::int64_t> booksOffset_;
 };
 
 } // namespace melvane::explorer
