@@ -247,6 +247,10 @@ int main(int argc, char **argv)
               << st.collects << ", gambles " << st.gambles << ", cards " << st.cards << ", restarts " << st.restarts
               << " (rounds resumed " << st.resumedRounds << "), profile selections " << st.playerSwitches << "\n"
               << "  checks " << st.checks << ", virtual time " << st.virtualMs / 3'600'000 << " h\n";
+    std::cout << "  delivered inside:";
+    for (const auto &[name, count] : st.deliveredIn)
+        std::cout << " " << name << " " << count << ";";
+    std::cout << "\n";
     for (const auto &[name, count] : shared.known)
         std::cout << "  known finding " << name << ": set aside " << count << " times\n";
     if (shared.findings.empty())

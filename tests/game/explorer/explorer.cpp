@@ -27,7 +27,8 @@ public:
         for (const Input &i : alphabet()) {
             if (i.kind >= Kind::OptionsProfile && i.kind <= Kind::OptionsOriginalScreen)
                 optionsInputs_.push_back(i);
-            const bool trigger = i.kind == Kind::ScriptSpin && scriptedSpinOf(i.arg) != ScriptedSpin::Losing;
+            const bool trigger = i.kind == Kind::ScriptSpin && scriptedSpinOf(i.arg) != ScriptedSpin::Losing &&
+                                 scriptedSpinOf(i.arg) != ScriptedSpin::Winning;
             if (trigger)
                 triggers_.push_back(i);
             else if (i.kind == Kind::ScriptSpin || i.kind == Kind::ScriptCards)
@@ -38,6 +39,13 @@ public:
     Step next(const Runner &r)
     {
         Step s;
+        // A second click right behind the first: the same control again, or another one.
+        if (thenAfter_) {
+            thenAfter_ = false;
+            s.then = true;
+            s.input = chance(0.5) ? lastInput_ : choose(r);
+            return s;
+        }
         // In a round the player can only watch: the clock runs on more.
         const bool watching = r.machine().freespins > 0 && r.machine().freespinsover == 0;
         if (chance(watching ? pAdvance_ + 0.25 : pAdvance_)) {
@@ -47,6 +55,8 @@ public:
         }
         s.input = choose(r);
         s.ms = delay();
+        lastInput_ = s.input;
+        thenAfter_ = chance(0.15);
         return s;
     }
 
@@ -69,6 +79,16 @@ private:
             return pick(triggers_);
         if (chance(pScript_))
             return pick(scripts_);
+        // An open gamble is played on: now and then on a streak of hearts bet red, so that the
+        // amount at risk grows to the limits of the credit.
+        if (m.pandouble.visible() && !r.mainWindowBlocked() && chance(0.5)) {
+            const double u = unit();
+            if (u < 0.6)
+                return {Kind::Press, static_cast<int>(Control::betred)};
+            if (u < 0.8)
+                return {Kind::ScriptCards, 1};
+            return {Kind::ScriptCards, 1 + kCardStreak};
+        }
         if (chance(0.65)) {
             // What a player would click now: the shown, enabled controls, and keys while the
             // window previews them, the space bar most of all.
@@ -147,6 +167,8 @@ private:
     std::mt19937_64 rng_;
     double pRestart_ = 0, pTrigger_ = 0, pScript_ = 0, pAdvance_ = 0;
     std::vector<Input> optionsInputs_, triggers_, scripts_;
+    bool thenAfter_ = false;
+    Input lastInput_;
 };
 
 RunResult finish(Runner &r, RunResult result)
@@ -182,6 +204,8 @@ void Stats::add(const Stats &o)
     virtualMs += o.virtualMs;
     for (const auto &[name, count] : o.known)
         known[name] += count;
+    for (const auto &[name, count] : o.deliveredIn)
+        deliveredIn[name] += count;
 }
 
 const std::vector<KnownFinding> &knownFindings()
@@ -203,6 +227,30 @@ const std::vector<KnownFinding> &knownFindings()
          [](const Melvane &m, const Input &input) {
              return m.spinRunning() && input == Input{Kind::Press, static_cast<int>(Control::mnuplayer)};
          }},
+        {"charge-yields-when-games-full",
+         "the books are off by the stake inside the resolution when `games` is full: the skipped count yields "
+         "between charging `wager` and charging `bank`, and input handled in that yield sees the stake on "
+         "both sides",
+         [](const Failure &f, const Melvane &m) {
+             return f.check == "books" && m.g.games == kMax32 && m.spinRunning();
+         },
+         {}},
+        {"gamble-collect-into-full-credit",
+         "the books break when a gamble is collected (by its button or by a close) while `bank` cannot take the "
+         "amount at risk back, as after a fast-money press during the gamble: the amount is lost while `total` "
+         "counts it",
+         [](const Failure &f, const Melvane &m) {
+             return f.check == "books" && static_cast<std::int64_t>(m.g.bank) + m.gambleamount > kMax32;
+         },
+         {}},
+        {"gamble-gain-into-full-total",
+         "the books break when a gamble is collected while `total` cannot take what the cards added: the "
+         "amount at risk goes back to `bank` but the gain is not counted in `total`",
+         [](const Failure &f, const Melvane &m) {
+             return f.check == "books" && static_cast<std::int64_t>(m.g.total) + m.gambleamount -
+                                              m.gamble.stakedAmount > kMax32;
+         },
+         {}},
         {"loss-into-full-gamblelost",
          "the books break when a gamble is lost while `gamblelost` cannot take the stake: the stake has left "
          "`bank` but is not counted as lost",

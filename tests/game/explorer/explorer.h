@@ -53,9 +53,10 @@ enum class Control : std::uint8_t {
     Count
 };
 
-// What a ScriptSpin queues: the stops of an outcome for the ways in play, the multiplier when
-// the spin will be a free spin, and a payout draw that lets the outcome stand.
-enum class ScriptedSpin : std::uint8_t { Losing, ThreeScatters, FourScatters, FiveScatters, Count };
+// What a ScriptSpin queues: the stops of an outcome for the ways in play (a win of three Ks on
+// two ways for Winning), the multiplier when the spin will be a free spin, and a payout draw
+// that lets the outcome stand.
+enum class ScriptedSpin : std::uint8_t { Losing, ThreeScatters, FourScatters, FiveScatters, Winning, Count };
 
 struct Input {
     Kind kind = Kind::Press;
@@ -68,12 +69,15 @@ const std::vector<Input> &alphabet();
 std::string label(const Input &input);
 std::optional<Input> inputLabelled(const std::string &text);
 
-// One step of a run: post an input for delivery `ms` after the clock's present reading, or move
-// the clock forward by `ms`, running every timer and posted input that falls due.
+// One step of a run: post an input for delivery `ms` after the clock's present reading; or move
+// the clock forward by `ms`, running every timer and posted input that falls due; or ("then")
+// queue an input right behind the input of the last post, as a second click made before the
+// first has been handled: it arrives at the first yield of the first one's handler.
 struct Step {
     bool advance = false;
     std::int64_t ms = 0;
     Input input;
+    bool then = false;
     friend bool operator==(const Step &, const Step &) = default;
 };
 
@@ -105,9 +109,17 @@ struct KnownFinding {
 };
 const std::vector<KnownFinding> &knownFindings();
 
+// A value put into the store before the first load, over the seed's start profile.
+struct StoredValue {
+    std::string application, section, key, value;
+    friend bool operator==(const StoredValue &, const StoredValue &) = default;
+};
+
 // What a run is besides its steps.
 struct Settings {
     std::uint64_t seed = 1;
+    bool emptyStart = false;          // start from an empty store rather than the seed's profiles
+    std::vector<StoredValue> stored;  // then these values
     std::vector<std::string> filters; // names of enabled known findings
     // A test's own fault put into the world after every delivered input, to show that the
     // checks catch it; never used outside the explorer's own tests.
@@ -138,6 +150,8 @@ struct Stats {
     std::uint64_t checks = 0;
     std::int64_t virtualMs = 0;
     std::map<std::string, std::uint64_t> known; // failures set aside, by filter
+    // Inputs delivered inside a running handler, by the handler that yielded (without arguments).
+    std::map<std::string, std::uint64_t> deliveredIn;
     void add(const Stats &o);
 };
 

@@ -37,7 +37,7 @@ constexpr std::array<KeyName, 12> kKeyNames = {{{' ', "space"},
 
 constexpr std::array<const char *, 4> kMultiplierNames = {"x10", "x5", "x3", "x2"};
 constexpr std::array<const char *, static_cast<std::size_t>(ScriptedSpin::Count)> kSpinNames = {
-    "losing spin", "3 scatters", "4 scatters", "5 scatters"};
+    "losing spin", "3 scatters", "4 scatters", "5 scatters", "winning spin"};
 
 std::string quoted(const std::string &text) { return "\"" + text + "\""; }
 
@@ -66,6 +66,7 @@ std::vector<Input> buildAlphabet()
                    Kind::AboutClose, Kind::PaytableClose, Kind::CloseMain})
         all.push_back({k, 0});
     all.push_back({Kind::ScriptSpin, scriptArg(ScriptedSpin::Losing, 0)});
+    all.push_back({Kind::ScriptSpin, scriptArg(ScriptedSpin::Winning, 0)});
     for (ScriptedSpin s : {ScriptedSpin::ThreeScatters, ScriptedSpin::FourScatters, ScriptedSpin::FiveScatters})
         for (int m = 0; m < static_cast<int>(kMultiplierNames.size()); ++m)
             all.push_back({Kind::ScriptSpin, scriptArg(s, m)});
@@ -140,8 +141,8 @@ std::string label(const Input &input)
         return "close the main window, start again";
     case Kind::ScriptSpin: {
         const ScriptedSpin s = scriptedSpinOf(a);
-        if (s == ScriptedSpin::Losing)
-            return "script losing spin";
+        if (s == ScriptedSpin::Losing || s == ScriptedSpin::Winning)
+            return std::string("script ") + kSpinNames[static_cast<std::size_t>(s)];
         return std::string("script ") + kSpinNames[static_cast<std::size_t>(s)] + " " +
                kMultiplierNames[static_cast<std::size_t>(multiplierChoiceOf(a))];
     }
@@ -182,15 +183,20 @@ std::string reproduction(const Settings &settings, const std::vector<Step> &step
         out << "# this list fails no check\n";
     }
     out << "# start:\n";
-    std::istringstream start(describeStart(settings.seed));
+    std::istringstream start(settings.emptyStart ? std::string("an empty store") : describeStart(settings.seed));
     for (std::string line; std::getline(start, line);)
         out << "#   " << line << "\n";
     out << "seed " << settings.seed << "\n";
+    if (settings.emptyStart)
+        out << "start empty\n";
+    for (const StoredValue &v : settings.stored)
+        out << "store " << v.application << " " << v.section << " " << v.key << " " << v.value << "\n";
     for (const std::string &f : settings.filters)
         out << "filter " << f << "\n";
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const Step &s = steps[i];
         std::string line = s.advance ? "advance " + std::to_string(s.ms)
+                           : s.then  ? "then " + label(s.input)
                                      : "post +" + std::to_string(s.ms) + " " + label(s.input);
         if (line.size() < 48)
             line.resize(48, ' ');
@@ -228,6 +234,16 @@ std::optional<Reproduction> readReproduction(std::istream &in, std::string *erro
             if (!number(rest, r.settings.seed))
                 return refuse("not a seed: " + rest);
             seeded = true;
+        } else if (word == "start" && rest == "empty") {
+            r.settings.emptyStart = true;
+        } else if (word == "store") {
+            // store APPLICATION SECTION KEY VALUE, the value being the rest of the line
+            std::istringstream words(rest);
+            StoredValue v;
+            if (!(words >> v.application >> v.section >> v.key))
+                return refuse("a store line reads: store APPLICATION SECTION KEY VALUE");
+            std::getline(words >> std::ws, v.value);
+            r.settings.stored.push_back(v);
         } else if (word == "filter") {
             r.settings.filters.push_back(rest);
         } else if (word == "advance") {
@@ -236,6 +252,11 @@ std::optional<Reproduction> readReproduction(std::istream &in, std::string *erro
             if (!number(rest, s.ms) || s.ms < 0)
                 return refuse("not a length of time: " + rest);
             r.steps.push_back(s);
+        } else if (word == "then") {
+            const auto input = inputLabelled(rest);
+            if (!input)
+                return refuse("no such input: " + rest);
+            r.steps.push_back({false, 0, *input, true});
         } else if (word == "post") {
             const auto gap = rest.find(' ');
             if (rest.empty() || rest[0] != '+' || gap == std::string::npos)

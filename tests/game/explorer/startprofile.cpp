@@ -24,11 +24,24 @@ public:
         return from[static_cast<std::size_t>(upTo(static_cast<std::int64_t>(N) - 1))];
     }
     // A meter: small, middling, or near the 32-bit limit, closer to it as often as farther:
-    // within a stake, a credit press, a fast-money press or a few of them.
+    // within a stake or a credit press of it, just short of room for a fast-money press, or
+    // within a few presses of it.
     std::int64_t meter(double nearLimit)
     {
-        if (chance(nearLimit))
-            return kMax32 - upTo(pick(std::array<std::int64_t, 4>{20, 600, 6'000, 30'000}));
+        if (chance(nearLimit)) {
+            switch (upTo(4)) {
+            case 0:
+                return kMax32 - upTo(20);
+            case 1:
+                return kMax32 - upTo(600);
+            case 2:
+                return kMax32 - 5'000 - upTo(600);
+            case 3:
+                return kMax32 - upTo(6'000);
+            default:
+                return kMax32 - upTo(30'000);
+            }
+        }
         return chance(0.5) ? upTo(5'000) : upTo(50'000'000);
     }
 

@@ -17,6 +17,7 @@ constexpr std::array<int, 5> kWaysmults = {1, 3, 7, 15, 25};
 // Draws 1..25 of the Wild multiplier that give x10, x5, x3 and x2.
 constexpr std::array<int, 4> kMultiplierDraws = {1, 2, 6, 15};
 constexpr Stops kLosingStops = {2, 10, 3, 2, 2};
+constexpr Stops kWinningStops = {12, 2, 9, 1, 5}; // three Ks on two ways: 40 coins a coin bet
 constexpr std::int16_t kRespinAfterTicks = 60;
 constexpr std::int16_t kLastCardCount = 10;
 
@@ -134,7 +135,10 @@ Runner::~Runner() { endProgram(); }
 
 void Runner::begin()
 {
-    writeStartProfile(settings_.seed, host_.store);
+    if (!settings_.emptyStart)
+        writeStartProfile(settings_.seed, host_.store);
+    for (const StoredValue &v : settings_.stored)
+        host_.store.setValue(v.application, v.section, v.key, v.value);
     startProgram();
 }
 
@@ -212,8 +216,18 @@ void Runner::execute(const Step &step, std::size_t index)
         note(index, "clock " + seconds(from) + " -> " + seconds(from + step.ms));
         host_.advance(step.ms);
         atTopLevel();
+    } else if (step.then) {
+        ++stats.posted;
+        if (lastPost_ && reached_.count(*lastPost_) == 0) {
+            behind_[*lastPost_].push_back({step.input, index});
+            note(index, "behind step " + std::to_string(*lastPost_ + 1) + "; never delivered");
+        } else {
+            note(index, "for " + seconds(host_.now()) + "; never delivered");
+            host_.post([this, input = step.input, index] { deliver(input, index); });
+        }
     } else {
         ++stats.posted;
+        lastPost_ = index;
         const std::int64_t at = host_.now() + step.ms;
         note(index, "for " + seconds(at) + "; never delivered");
         host_.postAt(at, [this, input = step.input, index] { deliver(input, index); });
@@ -231,6 +245,13 @@ void Runner::deliver(const Input &input, std::size_t postedBy)
                  " " + place;
     if (m_->closed())
         fail("close", "an input reached the game after it had closed");
+    // What was clicked behind this input is pending while its handler runs.
+    reached_.insert(postedBy);
+    if (const auto it = behind_.find(postedBy); it != behind_.end()) {
+        for (const auto &[next, index] : it->second)
+            host_.post([this, in = next, i = index] { deliver(in, i); });
+        behind_.erase(it);
+    }
     note(postedBy, "delivered at " + seconds(host_.now()) + " " + place);
     for (const std::string &name : settings_.filters)
         for (const KnownFinding &k : knownFindings())
@@ -250,8 +271,12 @@ void Runner::deliver(const Input &input, std::size_t postedBy)
         return;
     }
     ++stats.delivered;
-    if (inside)
+    if (inside) {
         ++stats.deliveredInside;
+        std::string yielding = running_.back();
+        yielding = yielding.substr(0, std::min(yielding.find('('), yielding.find(',')));
+        ++stats.deliveredIn[yielding];
+    }
     if (settings_.sabotage && m_ != nullptr)
         settings_.sabotage(*m_, input);
     afterHandler();
@@ -389,8 +414,8 @@ void Runner::queueScriptedSpin(int arg)
 {
     const Melvane &m = *m_;
     const ScriptedSpin kind = scriptedSpinOf(arg);
-    Stops stops = kLosingStops;
-    if (kind != ScriptedSpin::Losing) {
+    Stops stops = kind == ScriptedSpin::Winning ? kWinningStops : kLosingStops;
+    if (kind != ScriptedSpin::Losing && kind != ScriptedSpin::Winning) {
         const int scatters = kind == ScriptedSpin::ThreeScatters ? 3 : kind == ScriptedSpin::FourScatters ? 4 : 5;
         const ScatterStops &table = scatterStopsFor(m.waysmult);
         for (int reel = 1; reel <= kReels; ++reel) {
@@ -426,16 +451,63 @@ void Runner::atTopLevel()
         if (!m_->closed())
             fail("close", "the close was asked for and every handler has ended, but the game never shut down "
                           "(the profile was not saved)");
+        const Closed closed = closedState();
         endProgram();
         host_.startProgram();
         ++stats.restarts;
         startProgram();
+        checkRestart(closed);
         return;
     }
     if (host_.messages.size() > 256)
         host_.messages.clear();
     checkAnytime();
     checkTopLevel();
+}
+
+Runner::Closed Runner::closedState() const
+{
+    const Melvane &m = *m_;
+    return {m.g.playernumber,
+            {m.g.bank, m.g.amountinvested, m.g.wager, m.g.total, m.g.games, m.g.gamblelost, m.g.howmanyspins},
+            m.freespins,
+            m.freespinsdone,
+            m.freespinwin};
+}
+
+// The next program starts with what the last one closed with: the round it was closed in carries
+// on, and the player's meters are as they were, in the machine or, for another player, in the store.
+void Runner::checkRestart(const Closed &before)
+{
+    const Closed now = closedState();
+    const auto describe = [](const Closed &c) {
+        std::ostringstream out;
+        out << "player " << c.player << ": bank " << c.meters[0] << ", invested " << c.meters[1] << ", wager "
+            << c.meters[2] << ", total " << c.meters[3] << ", games " << c.meters[4] << ", lost in gambles "
+            << c.meters[5] << ", awards " << c.meters[6] << ", round " << c.done << " of " << c.spins << " total "
+            << c.roundTotal;
+        return out.str();
+    };
+    if (before.spins > 0 &&
+        (now.player != before.player || now.spins != before.spins || now.done != before.done ||
+         now.roundTotal != before.roundTotal))
+        fail("restart", "the free-spin round the game was closed in did not carry on: closed with " +
+                            describe(before) + "; started with " + describe(now));
+    if (now.player == before.player) {
+        if (now.meters != before.meters || (before.spins == 0 && now.roundTotal != before.roundTotal))
+            fail("restart", "the player's meters changed across the close: closed with " + describe(before) +
+                                "; started with " + describe(now));
+        return;
+    }
+    const std::string section = "player" + before.player;
+    const char *keys[] = {"bank", "amountinvested", "wager", "total", "games", "gamblelost", "howmanyspins"};
+    for (std::size_t i = 0; i < std::size(keys); ++i) {
+        const auto stored = host_.store.value("keys", section, keys[i]);
+        if (stored != std::to_string(before.meters[i]))
+            fail("restart", std::string("the close saved \"") + keys[i] + "\" of " + section + " as \"" +
+                                stored.value_or("(missing)") + "\" but the game closed with " +
+                                std::to_string(before.meters[i]));
+    }
 }
 
 void Runner::checkAnytime()

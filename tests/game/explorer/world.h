@@ -3,9 +3,12 @@
 // The game as the explorer drives it: the main window's machine and the side windows the real
 // program creates, on a virtual host, with every input delivered as the real window would
 // deliver it and every check made after every delivered input and timer tick.
+#include <array>
 #include <deque>
 #include <map>
 #include <memory>
+#include <optional>
+#include <set>
 
 #include "game/explorer/internal.h"
 #include "game/machine/melvane.h"
@@ -123,6 +126,16 @@ private:
     void closeMainWindow();
     void afterHandler();
     void atTopLevel();
+    // What the game closed with, to compare with what the next program starts with.
+    struct Closed {
+        std::string player;
+        std::array<std::int64_t, 7> meters; // bank, invested, wager, total, games, lost, awards
+        std::int16_t spins = 0;
+        std::int16_t done = 0;
+        std::int32_t roundTotal = 0;
+    };
+    Closed closedState() const;
+    void checkRestart(const Closed &before);
     void checkAnytime();
     void checkTopLevel();
     [[noreturn]] void fail(const std::string &check, const std::string &detail);
@@ -140,6 +153,10 @@ private:
     std::unique_ptr<PaytableWindow> paytable_;
     std::vector<std::string> running_; // labels of the handlers on the stack, outermost first
     std::size_t step_ = 0;
+    // Inputs queued behind the input of a post step, until it is delivered.
+    std::map<std::size_t, std::vector<std::pair<Input, std::size_t>>> behind_;
+    std::set<std::size_t> reached_;
+    std::optional<std::size_t> lastPost_;
     std::string lastInput_;
     // What the previous check saw, to count what happened.
     std::int16_t seenFreespins_ = 0;
