@@ -71,8 +71,9 @@ std::optional<Input> inputLabelled(const std::string &text);
 
 // One step of a run: post an input for delivery `ms` after the clock's present reading; or move
 // the clock forward by `ms`, running every timer and posted input that falls due; or ("then")
-// queue an input right behind the input of the last post, as a second click made before the
-// first has been handled: it arrives at the first yield of the first one's handler.
+// queue an input right behind the input of the step before, as a second click made before the
+// first has been handled: it arrives at the first yield of the first one's handler (and a third
+// one queued behind it at the yield after that).
 struct Step {
     bool advance = false;
     std::int64_t ms = 0;

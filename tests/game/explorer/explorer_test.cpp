@@ -2,6 +2,7 @@
 // build; a tenth of it with MELVANE_QUICK=1). Every failure is shrunk and reported with the
 // reproduction to replay it: melvane-explore --replay FILE.
 #include <cstdlib>
+#include <fstream>
 #include <map>
 
 #include <gtest/gtest.h>
@@ -73,6 +74,35 @@ TEST_P(Explorer, HostileInputKeepsTheBooksAndTheMachineWhole)
 }
 
 INSTANTIATE_TEST_SUITE_P(Series, Explorer, ::testing::Range<std::uint64_t>(0, 8));
+
+// Each fault the explorer has found, written down at its smallest in findings/: it replays
+// without failing once the fault is mended.
+class Finding : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(Finding, NoLongerFails)
+{
+    const std::string path = std::string(MELVANE_EXPLORER_FINDINGS) + "/" + GetParam() + ".txt";
+    std::ifstream in(path);
+    ASSERT_TRUE(in) << path;
+    std::string error;
+    const auto r = readReproduction(in, &error);
+    ASSERT_TRUE(r.has_value()) << path << ": " << error;
+    const RunResult run = replay(r->settings, r->steps);
+    EXPECT_FALSE(run.failure.has_value()) << path << "\n" << reproduction(r->settings, r->steps);
+}
+
+INSTANTIATE_TEST_SUITE_P(Explorer, Finding,
+                         ::testing::Values("stake-into-full-wager", "loss-into-full-gamblelost",
+                                           "gamble-collect-into-full-credit", "gamble-gain-into-full-total",
+                                           "options-during-a-spin-switch", "options-during-a-spin-clear",
+                                           "charge-yields-when-games-full"),
+                         [](const ::testing::TestParamInfo<std::string> &finding) {
+                             std::string name;
+                             for (const char c : finding.param)
+                                 if (c != '-')
+                                     name += c;
+                             return name;
+                         });
 
 } // namespace
 } // namespace melvane::explorer

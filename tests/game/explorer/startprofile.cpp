@@ -75,7 +75,9 @@ struct Round {
     std::string stops;
 };
 
-Round runningRound(Dice &d)
+// A round as the game stores one: its last free spin is charged without a credit check, and
+// the credit always covered the stake when the round was won, so it still does.
+Round runningRound(Dice &d, std::int64_t bank)
 {
     Round r;
     // A round near the 16-bit limit is near its end too: a retrigger may pass the limit, and the
@@ -85,8 +87,10 @@ Round runningRound(Dice &d)
     r.done = nearLimit ? r.spins - d.upTo(20) : 1 + d.upTo(r.spins - 1);
     if (d.chance(0.2))
         r.done = r.spins; // complete: waiting for its collect
-    r.coinbet = d.pick(std::array<std::int64_t, 5>{1, 2, 5, 10, 20});
-    r.waysmult = d.pick(std::array<std::int64_t, 5>{1, 3, 7, 15, 25});
+    do {
+        r.coinbet = d.pick(std::array<std::int64_t, 5>{1, 2, 5, 10, 20});
+        r.waysmult = d.pick(std::array<std::int64_t, 5>{1, 3, 7, 15, 25});
+    } while (r.coinbet * r.waysmult > bank);
     r.tune = d.upTo(2);
     r.wildmult = d.pick(std::array<std::int64_t, 5>{0, 2, 3, 5, 10});
     if (d.chance(0.5)) {
@@ -129,8 +133,9 @@ std::string writePlayer(Dice &d, InMemorySettingsStore &store, int n, bool withR
     put(store, n, "gamblelost", std::to_string(b.lost));
 
     Round r;
+    withRound = withRound && b.bank >= 1;
     if (withRound)
-        r = runningRound(d);
+        r = runningRound(d, b.bank);
     const bool anyRound = withRound || b.waiting > 0;
     if (anyRound) {
         put(store, n, "roundspins", std::to_string(r.spins));

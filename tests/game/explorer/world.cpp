@@ -225,6 +225,7 @@ void Runner::execute(const Step &step, std::size_t index)
             note(index, "for " + seconds(host_.now()) + "; never delivered");
             host_.post([this, input = step.input, index] { deliver(input, index); });
         }
+        lastPost_ = index;
     } else {
         ++stats.posted;
         lastPost_ = index;
