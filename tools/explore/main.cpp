@@ -40,11 +40,13 @@ void usage()
 {
     std::cout << "usage: melvane-explore [--events N] [--seed S] [--threads T] [--run-length L]\n"
                  "                       [--filter NAME]... [--all-filters] [--out DIR] [--shrink-budget STEPS]\n"
+                 "                       [--shrink-per-kind K]\n"
                  "       melvane-explore --run-seed X [--run-length L]   (the one run of seed X)\n"
                  "       melvane-explore --replay FILE [--meters] [--trace]\n"
                  "       melvane-explore --list-filters\n"
                  "Runs N events in runs of L events, run i from seed S's i-th run seed, on T threads.\n"
-                 "Each finding is shrunk and written to DIR/explore-finding-<run seed>.txt.\n";
+                 "The first K findings of each kind (2 by default) are shrunk and written to\n"
+                 "DIR/explore-finding-<run seed>.txt.\n";
 }
 
 bool parse(int argc, char **argv, Options &o)
@@ -66,6 +68,8 @@ bool parse(int argc, char **argv, Options &o)
             o.threads = static_cast<unsigned>(std::stoul(value()));
         else if (a == "--run-length")
             o.runLength = std::stoull(value());
+        else if (a == "--shrink-per-kind")
+            o.shrinkPerKind = std::stoi(value());
         else if (a == "--shrink-budget")
             o.shrinkBudget = std::stoull(value());
         else if (a == "--out")
@@ -135,6 +139,7 @@ struct Shared {
     Stats stats;
     std::map<std::string, std::uint64_t> findings; // by kind
     std::map<std::string, int> shrunk;             // by kind
+    std::map<std::string, std::uint64_t> firstSeed; // by kind: the run seed it was first met in
     std::map<std::string, std::uint64_t> known;    // by filter
     std::uint64_t failures = 0;
 };
@@ -166,7 +171,8 @@ void work(const Options &o, Shared &s, std::uint64_t runs)
                 } else {
                     ++s.failures;
                     kind = findingKind(*result.failure);
-                    ++s.findings[kind];
+                    if (s.findings[kind]++ == 0)
+                        s.firstSeed[kind] = settings.seed;
                     doShrink = s.shrunk[kind]++ < o.shrinkPerKind;
                 }
             }
@@ -256,6 +262,7 @@ int main(int argc, char **argv)
     if (shared.findings.empty())
         std::cout << "  findings: none\n";
     for (const auto &[kind, count] : shared.findings)
-        std::cout << "  finding x" << count << ": " << kind << "\n";
+        std::cout << "  finding x" << count << ": " << kind << " (first in --run-seed " << shared.firstSeed[kind]
+                  << ")\n";
     return shared.findings.empty() ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <iomanip>
 #include <sstream>
+#include <type_traits>
 
 #include "rules/reelstrips.h"
 
@@ -47,7 +48,9 @@ const ScatterStops &scatterStopsFor(int waysmult)
 
 bool inGamblePanel(Control c) { return c >= Control::betred && c <= Control::cancelbet; }
 
-Button &buttonOf(Melvane &m, Control c)
+// The button a Press reaches, of a machine or of a machine read only.
+template <typename M>
+auto buttonOf(M &m, Control c) -> std::conditional_t<std::is_const_v<M>, const Button &, Button &>
 {
     const auto i = static_cast<int>(c);
     if (c <= Control::Play5)
@@ -92,11 +95,11 @@ bool usable(const Button &b) { return b.visible() && b.enabled(); }
 
 bool shown(const Melvane &m, Control c)
 {
-    const Button &b = buttonOf(const_cast<Melvane &>(m), c);
+    const Button &b = buttonOf(m, c);
     return b.visible() && (!inGamblePanel(c) || m.pandouble.visible());
 }
 
-bool clickable(const Melvane &m, Control c) { return shown(m, c) && buttonOf(const_cast<Melvane &>(m), c).enabled(); }
+bool clickable(const Melvane &m, Control c) { return shown(m, c) && buttonOf(m, c).enabled(); }
 
 bool canGetOn(const Melvane &m)
 {
