@@ -125,6 +125,8 @@ struct Settings {
     // A test's own fault put into the world after every delivered input, to show that the
     // checks catch it; never used outside the explorer's own tests.
     std::function<void(Melvane &, const Input &)> sabotage;
+    // Filters of a test's own, enabled beside the named ones; never written down either.
+    std::vector<KnownFinding> ownFindings;
     // When set, told of every handler that ended (inputs and timer ticks) with the meters after it.
     std::function<void(const std::string &)> trace;
 };

@@ -123,6 +123,15 @@ INSTANTIATE_TEST_SUITE_P(
                         m.Timerrespin.start();
                 },
                 "timer", 2},
+        // The close saves the profile, and then a win is counted that the next start will not have.
+        Planted{"a win counted after the close was saved",
+                [](Melvane &m, const Input &input) {
+                    if (input.kind == Kind::CloseMain && m.closed()) {
+                        m.g.bank += 5;
+                        m.g.total += 5;
+                    }
+                },
+                "restart", 3},
         // A collect of the gamble pushes a counter below zero.
         Planted{"a counter taken below zero",
                 [](Melvane &m, const Input &input) {

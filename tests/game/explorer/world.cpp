@@ -131,6 +131,12 @@ Runner::Runner(const Settings &settings)
     : settings_(settings), host_(splitmix(settings.seed ^ 0x4057C10C4057C10CULL))
 {
     host_.recordClips = false;
+    for (const std::string &name : settings_.filters)
+        for (const KnownFinding &k : knownFindings())
+            if (k.name == name)
+                filters_.push_back(&k);
+    for (const KnownFinding &k : settings_.ownFindings)
+        filters_.push_back(&k);
     host_.onRunaway = [this] { fail("runaway", "a handler yielded more than 20 million times within one step"); };
 }
 
@@ -257,13 +263,12 @@ void Runner::deliver(const Input &input, std::size_t postedBy)
         behind_.erase(it);
     }
     note(postedBy, "delivered at " + seconds(host_.now()) + " " + place);
-    for (const std::string &name : settings_.filters)
-        for (const KnownFinding &k : knownFindings())
-            if (k.name == name && k.keepsBack && k.keepsBack(*m_, input)) {
-                ++stats.keptBack;
-                note(postedBy, "kept back by filter " + name + " at " + seconds(host_.now()) + " " + place);
-                return;
-            }
+    for (const KnownFinding *k : filters_)
+        if (k->keepsBack && k->keepsBack(*m_, input)) {
+            ++stats.keptBack;
+            note(postedBy, "kept back by filter " + k->name + " at " + seconds(host_.now()) + " " + place);
+            return;
+        }
     running_.push_back(label(input));
     const bool delivered = perform(input);
     if (settings_.trace && delivered && m_ != nullptr)
@@ -633,10 +638,9 @@ Failure Runner::failure(const std::string &check, const std::string &detail) con
     f.at = host_.now();
     f.where = where();
     f.lastInput = lastInput_;
-    for (const std::string &name : settings_.filters)
-        for (const KnownFinding &k : knownFindings())
-            if (k.name == name && f.known.empty() && m_ != nullptr && k.matches && k.matches(f, *m_))
-                f.known = name;
+    for (const KnownFinding *k : filters_)
+        if (f.known.empty() && m_ != nullptr && k->matches && k->matches(f, *m_))
+            f.known = k->name;
     return f;
 }
 

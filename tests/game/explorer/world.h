@@ -146,6 +146,7 @@ private:
     std::string meters() const;
 
     Settings settings_;
+    std::vector<const KnownFinding *> filters_; // enabled
     ExplorerHost host_;
     std::unique_ptr<Melvane> m_;
     std::unique_ptr<OptionsWindow> options_;
