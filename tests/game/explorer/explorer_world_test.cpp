@@ -178,6 +178,40 @@ TEST(ExplorerFilters, AFilterSetsAsideTheFailureItNamesAndNoOther)
     EXPECT_EQ(run.failure->check, "timer");
 }
 
+TEST(ExplorerRestart, ACloseDuringTheAwardsWaitSavesTheRoundAndTheNextStartCarriesItOn)
+{
+    const RunResult run =
+        replay(plainStart(), {post(spin(ScriptedSpin::ThreeScatters)), post(press(Control::Play1)),
+                              post({Kind::CloseMain, 0}, 4'000), advance(20'000), advance(60'000)});
+    EXPECT_FALSE(run.failure.has_value()) << run.failure->detail;
+    EXPECT_EQ(run.stats.restarts, 1U);
+    EXPECT_EQ(run.stats.resumedRounds, 1U);
+    EXPECT_GT(run.stats.freeSpins, 1U) << "the round went on after the start";
+}
+
+TEST(ExplorerShrink, AListComesBackNoLongerAndFailingAlikeOrUnchanged)
+{
+    // A key typed inside a spin costs a coin; the list around it is padding.
+    Settings settings = plainStart();
+    settings.sabotage = [](Melvane &m, const Input &input) {
+        if (input.kind == Kind::Key && m.spinRunning())
+            m.g.bank -= 1;
+    };
+    const std::vector<Step> padded = {post(press(Control::COINSIN)), advance(700),  post(press(Control::Payline3)),
+                                      advance(50),                   post(press(Control::Play1)), post(key('a'), 120),
+                                      post(press(Control::cmdfastmoney), 40), advance(3'000), advance(9'000)};
+    const RunResult run = replay(settings, padded);
+    ASSERT_TRUE(run.failure.has_value());
+    const std::vector<Step> shortest = shrink(settings, padded, *run.failure);
+    EXPECT_LE(shortest.size(), 3U) << reproduction(settings, shortest);
+    const RunResult again = replay(settings, shortest);
+    ASSERT_TRUE(again.failure.has_value());
+    EXPECT_EQ(findingKind(*again.failure), findingKind(*run.failure));
+
+    settings.sabotage = {};
+    EXPECT_EQ(shrink(settings, padded, *run.failure), padded) << "nothing fails, so nothing is taken away";
+}
+
 TEST(ExplorerKinds, FailuresThatDifferInTheirNumbersOnlyAreOfOneKind)
 {
     const auto failure = [](const char *check, const char *detail, const char *where) {
