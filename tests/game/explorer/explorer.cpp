@@ -105,7 +105,7 @@ private:
                         now.push_back({Kind::Key, ' '});
             }
             if (!now.empty()) {
-                // A keyless press of anything a key reaches is as likely as the key itself.
+                // Now and then any other key: letters, digits, Enter, Backspace.
                 if (m.keyPreview && chance(0.2))
                     return pick(keys());
                 return pick(now);
