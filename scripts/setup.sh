@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins libqt6sql6-sqlite
   xvfb xauth fonts-dejavu-core
   g++-mingw-w64-x86-64
   clang libclang-rt-14-dev
