@@ -107,7 +107,6 @@ private:
     std::unique_ptr<JournalPruner> pruner_;
     std::map<int, Latest> latest_;
     std::int64_t gamesSincePrune_ = 0;
-    int commitsSinceCheckpoint_ = 0;
     bool opened_ = false;
     bool readOnly_ = false;
     bool writing_ = false;
