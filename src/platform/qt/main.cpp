@@ -1,11 +1,15 @@
 // The game: wires the core, the real host, the pictures, the sound and the window together.
 #include <csignal>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include "game/machine/melvane.h"
 #include "platform/qt/clipplayer.h"
@@ -14,6 +18,7 @@
 #include "platform/qt/qsettingsstore.h"
 #include "platform/qt/qthost.h"
 #include "platform/qt/sidewindows.h"
+#include "platform/sqlite/sqlitejournal.h"
 
 namespace {
 int signalPipe[2] = {-1, -1};
@@ -35,13 +40,34 @@ int main(int argc, char **argv)
     melvane::QtHost host(store);
     melvane::ClipPlayer player;
     host.setClipPlayer(&player);
+    // Every settled step goes to the player's journal; it outlives the machine that writes it.
+    melvane::SqliteJournal journal(melvane::SqliteJournal::defaultPath());
     melvane::Melvane machine(host);
     const melvane::Pictures pictures(app.devicePixelRatio());
     melvane::MainWindow window(machine, host, pictures);
-    // The options, pay-table and about windows; the exact returns start working out now.
+    // The options, pay-table, about and history windows; the exact returns start working out now.
     melvane::SideWindows sideWindows(machine, window, host, pictures);
     host.setRefresh([&window] { window.refresh(); });
     host.setRepaintReels([&window] { window.repaintReels(); });
+
+    // The journal's troubles are told once each, while the machine is idle: a message box in the
+    // middle of a handler would let the game's timers run inside it.
+    std::vector<std::string> troubles;
+    QTimer tellTroubles;
+    tellTroubles.setInterval(200);
+    QObject::connect(&tellTroubles, &QTimer::timeout, [&] {
+        if (machine.busy() || !window.isVisible())
+            return;
+        tellTroubles.stop();
+        for (const std::string &text : std::exchange(troubles, {}))
+            host.showMessage({"Slots Melvane", text});
+    });
+    journal.onTrouble = [&](const std::string &message) {
+        troubles.push_back(message);
+        tellTroubles.start();
+    };
+    journal.open();
+    machine.journal = &journal;
 
     if (!machine.load())
         return 0;
