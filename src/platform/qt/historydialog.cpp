@@ -19,8 +19,7 @@ namespace melvane {
 
 namespace {
 
-constexpr int kWindowWidth = 820;
-constexpr int kWindowHeight = 662;
+constexpr int kWindowWidth = 860;
 constexpr int kMargin = 8;
 constexpr int kBannerHeight = 44;
 constexpr int kGamesTop = kMargin + kBannerHeight + 6;
@@ -28,7 +27,8 @@ constexpr int kGamesHeight = 150;
 constexpr int kStepsTop = kGamesTop + kGamesHeight + 8;
 constexpr int kStepListWidth = kWindowWidth - 3 * kMargin - RecallView::kWidth;
 constexpr int kFactsTop = kStepsTop + RecallView::kHeight + 6;
-constexpr int kBadgeSize = 44;
+constexpr int kBadgeSize = 56;
+constexpr int kWindowHeight = kFactsTop + kBadgeSize + kMargin;
 
 // The Wild multiplier badges of ImageList3, at their last sparkle frame.
 int badgePicture(int wildmult)
@@ -45,6 +45,8 @@ int badgePicture(int wildmult)
 constexpr int kNoteFaceOn = 5;
 
 QString money(std::int64_t coins) { return QString::fromStdString(moneyCaption(coins)); }
+// A dollar caption that a line never breaks after its "$".
+QString unbroken(std::int64_t coins) { return money(coins).replace(' ', QChar(0x00A0)); }
 
 QString suitName(int card)
 {
@@ -107,9 +109,12 @@ QStringList gameColumns(const JournalGame &game)
     const JournalStep &first = game.steps.front();
     const QString time = QDateTime::fromMSecsSinceEpoch(game.startedMs()).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     const QString after = money(game.steps.back().creditAfter);
+    // Credit put on is no bet and no win: it says what it added where the bet stands.
     if (isEntry(first))
-        return {time, first.kind == StepKind::Credit ? QStringLiteral("credit") : QStringLiteral("$50"), QString(),
-                QStringLiteral("+") + money(first.creditAfter - first.creditBefore), after};
+        return {time,
+                (first.kind == StepKind::Credit ? QStringLiteral("credit +") : QStringLiteral("$50 +")) +
+                    money(first.creditAfter - first.creditBefore),
+                QString(), QString(), after};
     return {time, money(first.stake), QString::number(waysForWaysmult(first.waysmult)), money(gameWin(game)), after};
 }
 
@@ -117,63 +122,63 @@ QString stepTitle(const JournalStep &s)
 {
     switch (s.kind) {
     case StepKind::Spin:
-        return s.win > 0 ? QStringLiteral("Spin: win ") + money(s.win) : QStringLiteral("Spin: no win");
+        return s.win > 0 ? QStringLiteral("Spin: win ") + unbroken(s.win) : QStringLiteral("Spin: no win");
     case StepKind::FreeSpin:
         return QStringLiteral("Free spin") + (s.wildmult > 0 ? QStringLiteral(" x%1").arg(s.wildmult) : QString()) +
-               (s.win > 0 ? QStringLiteral(": win ") + money(s.win) : QStringLiteral(": no win"));
+               (s.win > 0 ? QStringLiteral(": win ") + unbroken(s.win) : QStringLiteral(": no win"));
     case StepKind::Collect:
-        return QStringLiteral("Collect ") + money(s.creditAfter - s.creditBefore);
+        return QStringLiteral("Collect ") + unbroken(s.creditAfter - s.creditBefore);
     case StepKind::GambleOpen:
-        return QStringLiteral("Gamble ") + money(s.amount);
+        return QStringLiteral("Gamble ") + unbroken(s.amount);
     case StepKind::GambleCard:
         return suitName(s.card) + QStringLiteral(" on ") + betName(s.bet) +
                (s.won ? QStringLiteral(": won") : QStringLiteral(": lost"));
     case StepKind::GambleCollect:
-        return QStringLiteral("Gamble collected ") + money(s.amount);
+        return QStringLiteral("Gamble collected ") + unbroken(s.amount);
     case StepKind::GambleLost:
-        return QStringLiteral("Gamble lost ") + money(s.amount);
+        return QStringLiteral("Gamble lost ") + unbroken(s.amount);
     case StepKind::Credit:
-        return QStringLiteral("Credit +") + money(s.creditAfter - s.creditBefore);
+        return QStringLiteral("Credit +") + unbroken(s.creditAfter - s.creditBefore);
     case StepKind::FastMoney:
-        return QStringLiteral("$50 +") + money(s.creditAfter - s.creditBefore);
+        return QStringLiteral("$50 +") + unbroken(s.creditAfter - s.creditBefore);
     }
     return {};
 }
 
 QString stepFacts(const JournalStep &s)
 {
-    const QString credit = QStringLiteral("credit ") + money(s.creditAfter);
+    const QString credit = QStringLiteral("credit ") + unbroken(s.creditAfter);
     switch (s.kind) {
     case StepKind::Spin: {
         QString text = QStringLiteral("Bet %1 at %2 ways, win %3")
-                           .arg(money(s.stake))
+                           .arg(unbroken(s.stake))
                            .arg(waysForWaysmult(s.waysmult))
-                           .arg(money(s.win));
+                           .arg(unbroken(s.win));
         if (s.freeSpinsAdded > 0)
-            text += QStringLiteral(", free spins won: ") + freeSpinsLeft(s);
+            text += QStringLiteral(", and a round of free spins: ") + freeSpinsLeft(s);
         return text + QStringLiteral("; ") + credit;
     }
     case StepKind::FreeSpin:
         return QStringLiteral("Free spin") +
                (s.wildmult > 0 ? QStringLiteral(", Wild multiplier x%1").arg(s.wildmult) : QString()) +
-               QStringLiteral(": win %1, round total %2; %3").arg(money(s.win), money(s.roundTotal), freeSpinsLeft(s));
+               QStringLiteral(": win %1, round total %2; %3").arg(unbroken(s.win), unbroken(s.roundTotal), freeSpinsLeft(s));
     case StepKind::Collect:
         return s.creditAfter > s.creditBefore
-                   ? QStringLiteral("Round total collected: %1; %2").arg(money(s.creditAfter - s.creditBefore), credit)
-                   : QStringLiteral("Round total kept: %1; %2").arg(money(s.roundTotal), credit);
+                   ? QStringLiteral("Round total collected: %1; %2").arg(unbroken(s.creditAfter - s.creditBefore), credit)
+                   : QStringLiteral("Round total kept: %1; %2").arg(unbroken(s.roundTotal), credit);
     case StepKind::GambleOpen:
-        return QStringLiteral("Gamble opened on %1; %2").arg(money(s.amount), credit);
+        return QStringLiteral("Gamble opened on %1; %2").arg(unbroken(s.amount), credit);
     case StepKind::GambleCard:
         return QStringLiteral("Bet on %1, the card was %2: %3")
             .arg(betName(s.bet), suitName(s.card),
-                 s.won ? QStringLiteral("won, %1 at risk").arg(money(s.amount)) : QStringLiteral("lost"));
+                 s.won ? QStringLiteral("won, %1 at risk").arg(unbroken(s.amount)) : QStringLiteral("lost"));
     case StepKind::GambleCollect:
-        return QStringLiteral("Gamble collected: %1; %2").arg(money(s.amount), credit);
+        return QStringLiteral("Gamble collected: %1; %2").arg(unbroken(s.amount), credit);
     case StepKind::GambleLost:
-        return QStringLiteral("Gamble lost: %1; %2").arg(money(s.amount), credit);
+        return QStringLiteral("Gamble lost: %1; %2").arg(unbroken(s.amount), credit);
     case StepKind::Credit:
     case StepKind::FastMoney:
-        return QStringLiteral("Credit put on: %1; %2").arg(money(s.creditAfter - s.creditBefore), credit);
+        return QStringLiteral("Credit put on: %1; %2").arg(unbroken(s.creditAfter - s.creditBefore), credit);
     }
     return {};
 }
@@ -260,9 +265,11 @@ void RecallView::paintGamble(QPainter &p, const JournalStep &s)
     const int cardLeft = 60;
     const QRect card(cardLeft, (height() - Pictures::kCardSize.height()) / 2, Pictures::kCardSize.width(),
                      Pictures::kCardSize.height());
-    // The joker stands for a card not yet turned.
-    const bool turned = s.kind == StepKind::GambleCard && s.card >= 1 && s.card <= 4;
-    p.drawPixmap(card, pictures_.cards(turned ? s.card : 5));
+    // The card turned, or the joker for the card still face down when the gamble opens.
+    if (s.kind == StepKind::GambleCard && s.card >= 1 && s.card <= 4)
+        p.drawPixmap(card, pictures_.cards(s.card));
+    else if (s.kind == StepKind::GambleOpen)
+        p.drawPixmap(card, pictures_.cards(5));
 
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(20);
@@ -309,8 +316,11 @@ HistoryDialog::HistoryDialog(HistoryWindow &model, const Pictures &pictures)
     games_->setAllColumnsShowFocus(true);
     games_->header()->setStretchLastSection(true);
     games_->header()->setSectionsMovable(false);
-    for (const auto &[column, width] : {std::pair{0, 240}, {1, 130}, {2, 90}, {3, 150}})
+    for (const auto &[column, width] : {std::pair{0, 190}, {1, 140}, {2, 100}, {3, 170}})
         games_->setColumnWidth(column, width);
+    // The money and the ways stand right-aligned under headings aligned with them.
+    for (int column = 1; column < 5; ++column)
+        games_->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     connect(games_, &QTreeWidget::currentItemChanged, this, [this] {
         if (!filling_)
             model_.choose(games_->indexOfTopLevelItem(games_->currentItem()));
@@ -320,6 +330,7 @@ HistoryDialog::HistoryDialog(HistoryWindow &model, const Pictures &pictures)
     steps_->setObjectName(QStringLiteral("steplist"));
     steps_->setGeometry(kMargin, kStepsTop, kStepListWidth, RecallView::kHeight);
     steps_->setWordWrap(true);
+    steps_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(steps_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!filling_)
             showStep(row);
