@@ -834,6 +834,7 @@ bool SqliteJournal::forEachGame(const std::function<void(JournalGame &&)> &visit
                         progress(done, total);
                 }
                 game = JournalGame{id, asInt(q.value(1)), {}};
+                game.steps.reserve(4);
             }
             JournalStep s;
             if (stepFrom(q, 2, game.player, s))
@@ -861,7 +862,14 @@ std::vector<JournalGame> SqliteJournal::allGames(const Progress &progress)
 {
     std::vector<JournalGame> games;
     readError_.clear();
-    forEachGame([&games](JournalGame &&g) { games.push_back(std::move(g)); }, readError_, progress);
+    forEachGame(
+        [&games](JournalGame &&g) { games.push_back(std::move(g)); }, readError_,
+        [&games, &progress](std::int64_t done, std::int64_t total) {
+            if (done == 0)
+                games.reserve(static_cast<std::size_t>(total));
+            if (progress)
+                progress(done, total);
+        });
     return games;
 }
 
