@@ -352,6 +352,8 @@ HistoryDialog::HistoryDialog(HistoryWindow &model, const Pictures &pictures)
     auto *close = new QPushButton(QStringLiteral("Close"), surface);
     close->setObjectName(QStringLiteral("cmdclose"));
     close->setGeometry(kMargin, kFactsTop + 9, 96, 26);
+    // Enter in a list chooses nothing more; it does not close the window.
+    close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, [this] { reject(); });
 
     model_.onChange = [this] { handled(); };

@@ -40,7 +40,10 @@ int main(int argc, char **argv)
     melvane::QtHost host(store);
     melvane::ClipPlayer player;
     host.setClipPlayer(&player);
-    // Every settled step goes to the player's journal; it outlives the machine that writes it.
+    // Every settled step goes to the player's journal; it outlives the machine that writes it,
+    // and what it has to tell outlives it.
+    std::vector<std::string> troubles;
+    QTimer tellTroubles;
     melvane::SqliteJournal journal(melvane::SqliteJournal::defaultPath());
     melvane::Melvane machine(host);
     const melvane::Pictures pictures(app.devicePixelRatio());
@@ -52,10 +55,8 @@ int main(int argc, char **argv)
 
     // The journal's troubles are told once each, while the machine is idle: a message box in the
     // middle of a handler would let the game's timers run inside it.
-    std::vector<std::string> troubles;
-    QTimer tellTroubles;
     tellTroubles.setInterval(200);
-    QObject::connect(&tellTroubles, &QTimer::timeout, [&] {
+    QObject::connect(&tellTroubles, &QTimer::timeout, &window, [&] {
         if (machine.busy() || !window.isVisible())
             return;
         tellTroubles.stop();
