@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "rules/celltables.h"
@@ -26,5 +27,11 @@ struct SpinEvaluation {
 };
 
 SpinEvaluation evaluateSpin(const Stops &stops, int waysmult, int coinbet, bool inBonus = false);
+
+// The cells a spin's win shows (1..15; 0 unused), as the machine's presentation picks them: the
+// cells of each paid symbol's run, the Wilds that stay lit after a win and the Scatters of a
+// paid run. None for a spin that won nothing.
+using CellMarks = std::array<bool, kCells + 1>;
+CellMarks winningCells(const SpinEvaluation &e);
 
 } // namespace melvane

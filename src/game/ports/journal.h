@@ -103,6 +103,12 @@ public:
     virtual std::optional<JournalStep> lastStep(int player) = 0;
 };
 
+// Whether a step is an entry of its own rather than a step of a game.
+constexpr bool isEntry(StepKind kind)
+{
+    return kind == StepKind::Credit || kind == StepKind::FastMoney || kind == StepKind::Adjustment;
+}
+
 // A journal in memory: tests and tools. Keeping `keep` games at most (0: all), it drops the
 // oldest in batches, as the real journal prunes.
 class InMemoryJournal : public Journal {
@@ -115,7 +121,7 @@ public:
         s.atMs = ++clock_;
         s.serial = clock_;
         last_[s.player] = s;
-        const bool entry = s.kind == StepKind::Credit || s.kind == StepKind::FastMoney || s.kind == StepKind::Adjustment;
+        const bool entry = isEntry(s.kind);
         JournalGame *game = entry || s.kind == StepKind::Spin ? nullptr : latestGame(s.player);
         if (game == nullptr) {
             games.push_back({static_cast<std::int64_t>(games.size()) + 1, s.player, {}});
@@ -146,7 +152,7 @@ private:
     JournalGame *latestGame(int player)
     {
         for (auto it = games.rbegin(); it != games.rend(); ++it)
-            if (it->player == player && !it->steps.empty() && it->steps.front().kind == StepKind::Spin)
+            if (it->player == player && !it->steps.empty() && !isEntry(it->steps.front().kind))
                 return &*it;
         return nullptr;
     }

@@ -1,6 +1,9 @@
 // The game: wires the core, the real host, the pictures, the sound and the window together.
 #include <csignal>
 #include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include <sys/socket.h>
 #include <unistd.h>
@@ -9,6 +12,7 @@
 #include <QIcon>
 #include <QSocketNotifier>
 #include <QStringList>
+#include <QTimer>
 
 #include "game/machine/melvane.h"
 #include "platform/qt/clipplayer.h"
@@ -18,6 +22,7 @@
 #include "platform/qt/qsettingsstore.h"
 #include "platform/qt/qthost.h"
 #include "platform/qt/sidewindows.h"
+#include "platform/sqlite/sqlitejournal.h"
 
 namespace {
 int signalPipe[2] = {-1, -1};
@@ -58,14 +63,36 @@ int main(int argc, char **argv)
     melvane::QtHost host(store);
     melvane::ClipPlayer player;
     host.setClipPlayer(&player);
+    // Every settled step goes to the player's journal; it outlives the machine that writes it,
+    // and what it has to tell outlives it.
+    std::vector<std::string> troubles;
+    QTimer tellTroubles;
+    melvane::SqliteJournal journal(melvane::SqliteJournal::defaultPath());
     melvane::Melvane machine(host);
     machine.startupPlayer = options.player;
     const melvane::Pictures pictures(app.devicePixelRatio());
     melvane::MainWindow window(machine, host, pictures);
-    // The options, pay-table and about windows; the exact returns start working out now.
+    // The options, pay-table, about and history windows; the exact returns start working out now.
     melvane::SideWindows sideWindows(machine, window, host, pictures);
     host.setRefresh([&window] { window.refresh(); });
     host.setRepaintReels([&window] { window.repaintReels(); });
+
+    // The journal's troubles are told once each, while the machine is idle: a message box in the
+    // middle of a handler would let the game's timers run inside it.
+    tellTroubles.setInterval(200);
+    QObject::connect(&tellTroubles, &QTimer::timeout, &window, [&] {
+        if (machine.busy() || !window.isVisible())
+            return;
+        tellTroubles.stop();
+        for (const std::string &text : std::exchange(troubles, {}))
+            host.showMessage({"Slots Melvane", text});
+    });
+    journal.onTrouble = [&](const std::string &message) {
+        troubles.push_back(message);
+        tellTroubles.start();
+    };
+    journal.open();
+    machine.journal = &journal;
 
     if (!machine.load())
         return 0;

@@ -189,6 +189,8 @@ void MainWindow::buildMenu()
         if (m_.mnuexit.enabled())
             close();
     });
+    // The last-game recall, beside the designed menu.
+    entry(m_.mnuhistory, [this] { m_.mnuhistory.press(); });
 }
 
 void MainWindow::buildGamblePanel()

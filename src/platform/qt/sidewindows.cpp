@@ -6,8 +6,9 @@
 namespace melvane {
 
 SideWindows::SideWindows(Melvane &machine, MainWindow &window, QtHost &host, const Pictures &pictures)
-    : options(machine), paytableWindow(machine), aboutWindow(machine), optionsDialog(options, window),
-      paytable(paytableWindow, machine, pictures, returns), about(aboutWindow, host, pictures), window_(window)
+    : options(machine), paytableWindow(machine), aboutWindow(machine), historyWindow(machine),
+      optionsDialog(options, window), paytable(paytableWindow, machine, pictures, returns),
+      about(aboutWindow, host, pictures), history(historyWindow, pictures), window_(window)
 {
     options.screenPixels = [&host] {
         const QSize size = host.screenSize();
@@ -17,11 +18,14 @@ SideWindows::SideWindows(Melvane &machine, MainWindow &window, QtHost &host, con
     optionsDialog.setAfterHandler(refreshAll);
     paytable.setAfterHandler(refreshAll);
     about.setAfterHandler(refreshAll);
+    history.setAfterHandler(refreshAll);
     paytable.setMainWindow(&window);
     about.setMainWindow(&window);
+    history.setMainWindow(&window);
     window.addSideWindow([this] { optionsDialog.refresh(); }, [this] { return optionsDialog.blocksMainWindow(); });
     window.addSideWindow([this] { paytable.refresh(); }, [this] { return paytable.blocksMainWindow(); });
     window.addSideWindow([this] { about.refresh(); }, [this] { return about.blocksMainWindow(); });
+    window.addSideWindow([this] { history.refresh(); }, [this] { return history.blocksMainWindow(); });
 }
 
 SideWindows::~SideWindows() { window_.removeSideWindows(); }

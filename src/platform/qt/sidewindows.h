@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/qt/aboutdialog.h"
+#include "platform/qt/historydialog.h"
 #include "platform/qt/optionsdialog.h"
 #include "platform/qt/paytabledialog.h"
 #include "game/profiles/optionswindow.h"
@@ -13,7 +14,7 @@ class Melvane;
 class Pictures;
 class QtHost;
 
-// The options, pay-table and about windows, hooked to the main window's menu entries. Each
+// The options, pay-table, about and history windows, hooked to the main window's menu entries. Each
 // keeps the main window disabled while it is open and shares its refresh.
 class SideWindows {
 public:
@@ -26,9 +27,11 @@ public:
     OptionsWindow options;
     PaytableWindow paytableWindow;
     AboutWindow aboutWindow;
+    HistoryWindow historyWindow;
     OptionsDialog optionsDialog;
     PaytableDialog paytable;
     AboutDialog about;
+    HistoryDialog history;
 
 private:
     MainWindow &window_;

@@ -1,0 +1,463 @@
+#include "platform/qt/historydialog.h"
+
+#include <QDateTime>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QWindow>
+
+#include "game/sidewindows/menuwindow.h"
+#include "platform/qt/look.h"
+#include "platform/qt/pictures/pictures.h"
+#include "rules/money.h"
+#include "rules/spinevaluation.h"
+
+namespace melvane {
+
+namespace {
+
+constexpr int kWindowWidth = 860;
+constexpr int kMargin = 8;
+constexpr int kBannerHeight = 44;
+constexpr int kGamesTop = kMargin + kBannerHeight + 6;
+constexpr int kGamesHeight = 150;
+constexpr int kStepsTop = kGamesTop + kGamesHeight + 8;
+constexpr int kStepListWidth = kWindowWidth - 3 * kMargin - RecallView::kWidth;
+constexpr int kFactsTop = kStepsTop + RecallView::kHeight + 6;
+constexpr int kBadgeSize = 56;
+constexpr int kWindowHeight = kFactsTop + kBadgeSize + kMargin;
+
+// The Wild multiplier badges of ImageList3, at their last sparkle frame.
+int badgePicture(int wildmult)
+{
+    switch (wildmult) {
+    case 2: return 14;
+    case 3: return 18;
+    case 5: return 22;
+    case 10: return 26;
+    default: return 0;
+    }
+}
+// The Wild note face-on, which the badge is laid over.
+constexpr int kNoteFaceOn = 5;
+
+QString money(std::int64_t coins) { return QString::fromStdString(moneyCaption(coins)); }
+// A dollar caption that a line never breaks after its "$".
+QString unbroken(std::int64_t coins) { return money(coins).replace(' ', QChar(0x00A0)); }
+
+QString suitName(int card)
+{
+    switch (card) {
+    case 1: return QStringLiteral("Hearts");
+    case 2: return QStringLiteral("Clubs");
+    case 3: return QStringLiteral("Diamonds");
+    case 4: return QStringLiteral("Spades");
+    default: return QString();
+    }
+}
+
+QString betName(GambleBet bet)
+{
+    switch (bet) {
+    case GambleBet::Red: return QStringLiteral("Red");
+    case GambleBet::Black: return QStringLiteral("Black");
+    case GambleBet::Hearts: return QStringLiteral("Hearts");
+    case GambleBet::Clubs: return QStringLiteral("Clubs");
+    case GambleBet::Diamonds: return QStringLiteral("Diamonds");
+    case GambleBet::Spades: return QStringLiteral("Spades");
+    case GambleBet::None: break;
+    }
+    return QStringLiteral("-");
+}
+
+bool isSpin(const JournalStep &s) { return s.kind == StepKind::Spin || s.kind == StepKind::FreeSpin; }
+bool isEntry(const JournalStep &s) { return s.kind == StepKind::Credit || s.kind == StepKind::FastMoney; }
+
+bool hasStops(const JournalStep &s)
+{
+    for (const int stop : s.stops)
+        if (!isValidStop(stop))
+            return false;
+    return true;
+}
+
+QString freeSpinsLeft(const JournalStep &s)
+{
+    return QStringLiteral("Freespins Remaining = %1").arg(s.freespins - s.freespinsdone);
+}
+
+} // namespace
+
+std::int64_t gameWin(const JournalGame &game)
+{
+    if (game.steps.empty() || isEntry(game.steps.front()))
+        return 0;
+    // Step by step, so that credit put on between two steps of a round is not counted.
+    std::int64_t win = game.steps.front().kind == StepKind::Spin ? game.steps.front().stake : 0;
+    for (const JournalStep &s : game.steps)
+        win += s.creditAfter - s.creditBefore;
+    return win + game.steps.back().roundTotal;
+}
+
+QStringList gameColumns(const JournalGame &game)
+{
+    if (game.steps.empty())
+        return {};
+    const JournalStep &first = game.steps.front();
+    const QString time = QDateTime::fromMSecsSinceEpoch(game.startedMs()).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    const QString after = money(game.steps.back().creditAfter);
+    // Credit put on is no bet and no win: it says what it added where the bet stands.
+    if (isEntry(first))
+        return {time,
+                (first.kind == StepKind::Credit ? QStringLiteral("credit +") : QStringLiteral("$50 +")) +
+                    money(first.creditAfter - first.creditBefore),
+                QString(), QString(), after};
+    return {time, money(first.stake), QString::number(waysForWaysmult(first.waysmult)), money(gameWin(game)), after};
+}
+
+QString stepTitle(const JournalStep &s)
+{
+    switch (s.kind) {
+    case StepKind::Spin:
+        return s.win > 0 ? QStringLiteral("Spin: win ") + unbroken(s.win) : QStringLiteral("Spin: no win");
+    case StepKind::FreeSpin:
+        return QStringLiteral("Free spin") + (s.wildmult > 0 ? QStringLiteral(" x%1").arg(s.wildmult) : QString()) +
+               (s.win > 0 ? QStringLiteral(": win ") + unbroken(s.win) : QStringLiteral(": no win"));
+    case StepKind::Collect:
+        return QStringLiteral("Collect ") + unbroken(s.creditAfter - s.creditBefore);
+    case StepKind::GambleOpen:
+        return QStringLiteral("Gamble ") + unbroken(s.amount);
+    case StepKind::GambleCard:
+        return suitName(s.card) + QStringLiteral(" on ") + betName(s.bet) +
+               (s.won ? QStringLiteral(": won") : QStringLiteral(": lost"));
+    case StepKind::GambleCollect:
+        return QStringLiteral("Gamble collected ") + unbroken(s.amount);
+    case StepKind::GambleLost:
+        return QStringLiteral("Gamble lost ") + unbroken(s.amount);
+    case StepKind::Credit:
+        return QStringLiteral("Credit +") + unbroken(s.creditAfter - s.creditBefore);
+    case StepKind::FastMoney:
+        return QStringLiteral("$50 +") + unbroken(s.creditAfter - s.creditBefore);
+    case StepKind::Adjustment:
+        return QStringLiteral("Credit set to ") + unbroken(s.creditAfter);
+    }
+    return {};
+}
+
+QString stepFacts(const JournalStep &s)
+{
+    const QString credit = QStringLiteral("credit ") + unbroken(s.creditAfter);
+    switch (s.kind) {
+    case StepKind::Spin: {
+        QString text = QStringLiteral("Bet %1 at %2 ways, win %3")
+                           .arg(unbroken(s.stake))
+                           .arg(waysForWaysmult(s.waysmult))
+                           .arg(unbroken(s.win));
+        if (s.freeSpinsAdded > 0)
+            text += QStringLiteral(", and a round of free spins: ") + freeSpinsLeft(s);
+        return text + QStringLiteral("; ") + credit;
+    }
+    case StepKind::FreeSpin:
+        return QStringLiteral("Free spin") +
+               (s.wildmult > 0 ? QStringLiteral(", Wild multiplier x%1").arg(s.wildmult) : QString()) +
+               QStringLiteral(": win %1, round total %2; %3").arg(unbroken(s.win), unbroken(s.roundTotal), freeSpinsLeft(s));
+    case StepKind::Collect:
+        return s.creditAfter > s.creditBefore
+                   ? QStringLiteral("Round total collected: %1; %2").arg(unbroken(s.creditAfter - s.creditBefore), credit)
+                   : QStringLiteral("Round total kept: %1; %2").arg(unbroken(s.roundTotal), credit);
+    case StepKind::GambleOpen:
+        return QStringLiteral("Gamble opened on %1; %2").arg(unbroken(s.amount), credit);
+    case StepKind::GambleCard:
+        return QStringLiteral("Bet on %1, the card was %2: %3")
+            .arg(betName(s.bet), suitName(s.card),
+                 s.won ? QStringLiteral("won, %1 at risk").arg(unbroken(s.amount)) : QStringLiteral("lost"));
+    case StepKind::GambleCollect:
+        return QStringLiteral("Gamble collected: %1; %2").arg(unbroken(s.amount), credit);
+    case StepKind::GambleLost:
+        return QStringLiteral("Gamble lost: %1; %2").arg(unbroken(s.amount), credit);
+    case StepKind::Credit:
+    case StepKind::FastMoney:
+        return QStringLiteral("Credit put on: %1; %2").arg(unbroken(s.creditAfter - s.creditBefore), credit);
+    case StepKind::Adjustment:
+        return QStringLiteral("The credit changed outside play (a cleared player, or a start after a crash): from "
+                              "%1; %2")
+            .arg(unbroken(s.creditBefore), credit);
+    }
+    return {};
+}
+
+RecallView::RecallView(QWidget *parent, const Pictures &pictures) : QWidget(parent), pictures_(pictures)
+{
+    setObjectName(QStringLiteral("recallview"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(kWidth, kHeight);
+}
+
+void RecallView::setStep(const JournalStep *step)
+{
+    step_ = step;
+    update();
+}
+
+QRect RecallView::cellRect(int reel, Row row)
+{
+    return {(reel - 1) * (kCell + kReelGap), static_cast<int>(row) * kCell, kCell, kCell};
+}
+
+void RecallView::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), QColor(22, 6, 10));
+    if (step_ != nullptr && isSpin(*step_) && hasStops(*step_)) {
+        paintReels(p, *step_);
+        return;
+    }
+    if (step_ != nullptr && step_->kind >= StepKind::GambleOpen && step_->kind <= StepKind::GambleLost) {
+        paintGamble(p, *step_);
+        return;
+    }
+    p.setPen(QColor(243, 230, 196));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(22);
+    font.setBold(true);
+    p.setFont(font);
+    p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
+               step_ == nullptr ? QStringLiteral("No game to recall") : stepTitle(*step_));
+}
+
+void RecallView::paintReels(QPainter &p, const JournalStep &s)
+{
+    // Each reel is drawn as the machine draws a reel at rest: its strip picture with the top at
+    // the stop's position, so the three cells in view are those of the strip at the stop.
+    for (int reel = 1; reel <= kReels; ++reel) {
+        const QRect window = cellRect(reel, Row::Top).united(cellRect(reel, Row::Bottom));
+        p.save();
+        p.setClipRect(window);
+        p.drawPixmap(window.left(), px(reeltopFor(s.stops[static_cast<std::size_t>(reel - 1)])),
+                     pictures_.reelStrip(reel));
+        p.restore();
+    }
+    const SpinEvaluation e = evaluateSpin(s.stops, s.waysmult, s.coinbet, s.kind == StepKind::FreeSpin);
+    const CellMarks wins = winningCells(e);
+    for (int reel = 1; reel <= kReels; ++reel)
+        for (const Row row : kRows) {
+            const int cell = cellOf(reel, row);
+            const QRect box = cellRect(reel, row);
+            if (!cellInPlay(cell, s.waysmult)) {
+                // Covered as the machine covers a cell out of play.
+                p.fillRect(box, QColor(20, 6, 10, 200));
+                p.setPen(QPen(QColor(184, 137, 44, 160), 1));
+                for (int y = box.top() + 12; y < box.bottom(); y += 12)
+                    p.drawLine(box.left() + 8, y, box.right() - 8, y);
+            }
+            if (wins[static_cast<std::size_t>(cell)]) {
+                // A frame only: the picture inside stays as the reel showed it.
+                p.setPen(QPen(QColor(255, 213, 74), 4));
+                p.setBrush(Qt::NoBrush);
+                p.drawRect(box.adjusted(2, 2, -2, -2));
+            }
+        }
+}
+
+void RecallView::paintGamble(QPainter &p, const JournalStep &s)
+{
+    QLinearGradient green(0, 0, 0, height());
+    green.setColorAt(0, QColor(0x0d, 0x51, 0x32));
+    green.setColorAt(1, QColor(0x06, 0x30, 0x1d));
+    p.fillRect(rect(), green);
+    const int cardLeft = 60;
+    const QRect card(cardLeft, (height() - Pictures::kCardSize.height()) / 2, Pictures::kCardSize.width(),
+                     Pictures::kCardSize.height());
+    // The card turned, or the joker for the card still face down when the gamble opens.
+    if (s.kind == StepKind::GambleCard && s.card >= 1 && s.card <= 4)
+        p.drawPixmap(card, pictures_.cards(s.card));
+    else if (s.kind == StepKind::GambleOpen)
+        p.drawPixmap(card, pictures_.cards(5));
+
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(20);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(255, 243, 208));
+    const QRect text(card.right() + 40, card.top(), width() - card.right() - 60, 90);
+    p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, stepTitle(s));
+    const bool won = (s.kind == StepKind::GambleCard && s.won) || s.kind == StepKind::GambleCollect;
+    const bool lost = (s.kind == StepKind::GambleCard && !s.won) || s.kind == StepKind::GambleLost;
+    if (won || lost)
+        p.drawPixmap(QRect(text.left(), text.bottom() + 20, Pictures::kBannerSize.width(), Pictures::kBannerSize.height()),
+                     won ? pictures_.winBanner() : pictures_.loseBanner());
+}
+
+HistoryDialog::HistoryDialog(HistoryWindow &model, const Pictures &pictures)
+    : QDialog(nullptr), model_(model), pictures_(pictures)
+{
+    // A window of its own, not a child of the main window, which is disabled while this is open.
+    setObjectName(QStringLiteral("melvanehistory"));
+    setWindowTitle(QStringLiteral("History"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFixedSize(kWindowWidth, kWindowHeight);
+    auto *surface = new QWidget(this);
+    surface->setObjectName(QStringLiteral("historysurface"));
+    surface->setAttribute(Qt::WA_StyledBackground);
+    surface->setGeometry(0, 0, kWindowWidth, kWindowHeight);
+    surface->setStyleSheet(machineStyleSheet());
+
+    auto *banner = new QLabel(QStringLiteral("RECALL"), surface);
+    banner->setObjectName(QStringLiteral("lblrecall"));
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setGeometry(kMargin, kMargin, kWindowWidth - 2 * kMargin, kBannerHeight);
+
+    games_ = new QTreeWidget(surface);
+    games_->setObjectName(QStringLiteral("gamelist"));
+    games_->setGeometry(kMargin, kGamesTop, kWindowWidth - 2 * kMargin, kGamesHeight);
+    games_->setColumnCount(5);
+    games_->setHeaderLabels({QStringLiteral("Time"), QStringLiteral("Bet"), QStringLiteral("Ways"),
+                             QStringLiteral("Win"), QStringLiteral("Credit after")});
+    games_->setRootIsDecorated(false);
+    games_->setAlternatingRowColors(true);
+    games_->setUniformRowHeights(true);
+    games_->setAllColumnsShowFocus(true);
+    games_->header()->setStretchLastSection(true);
+    games_->header()->setSectionsMovable(false);
+    for (const auto &[column, width] : {std::pair{0, 190}, {1, 140}, {2, 100}, {3, 170}})
+        games_->setColumnWidth(column, width);
+    // The money and the ways stand right-aligned under headings aligned with them.
+    for (int column = 1; column < 5; ++column)
+        games_->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    connect(games_, &QTreeWidget::currentItemChanged, this, [this] {
+        if (!filling_)
+            model_.choose(games_->indexOfTopLevelItem(games_->currentItem()));
+    });
+
+    steps_ = new QListWidget(surface);
+    steps_->setObjectName(QStringLiteral("steplist"));
+    steps_->setGeometry(kMargin, kStepsTop, kStepListWidth, RecallView::kHeight);
+    steps_->setWordWrap(true);
+    steps_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(steps_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!filling_)
+            showStep(row);
+    });
+
+    view_ = new RecallView(surface, pictures_);
+    view_->move(kMargin * 2 + kStepListWidth, kStepsTop);
+
+    facts_ = new QLabel(surface);
+    facts_->setObjectName(QStringLiteral("lblstep"));
+    facts_->setGeometry(view_->x(), kFactsTop, RecallView::kWidth - kBadgeSize - 6, kBadgeSize);
+    facts_->setWordWrap(true);
+    badge_ = new QLabel(surface);
+    badge_->setObjectName(QStringLiteral("picbadge"));
+    badge_->setGeometry(view_->x() + RecallView::kWidth - kBadgeSize, kFactsTop, kBadgeSize, kBadgeSize);
+    badge_->setScaledContents(true);
+    badge_->hide();
+
+    auto *close = new QPushButton(QStringLiteral("Close"), surface);
+    close->setObjectName(QStringLiteral("cmdclose"));
+    close->setGeometry(kMargin, kFactsTop + 9, 96, 26);
+    // Enter in a list chooses nothing more; it does not close the window.
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, [this] { reject(); });
+
+    model_.onChange = [this] { handled(); };
+}
+
+HistoryDialog::~HistoryDialog() { model_.onChange = nullptr; }
+
+bool HistoryDialog::blocksMainWindow() const { return model_.isOpen(); }
+
+void HistoryDialog::refresh()
+{
+    if (model_.isOpen() && !isVisible()) {
+        fillGames();
+        fillSteps();
+        // Over the middle of the machine, never past the top-left corner of the screen.
+        if (mainWindow_ != nullptr) {
+            const QRect machine = mainWindow_->frameGeometry();
+            move(std::max(0, machine.center().x() - width() / 2), std::max(0, machine.center().y() - height() / 2));
+        }
+        show();
+        if (windowHandle() != nullptr && mainWindow_ != nullptr && mainWindow_->windowHandle() != nullptr)
+            windowHandle()->setTransientParent(mainWindow_->windowHandle());
+        games_->setFocus();
+    } else if (model_.isOpen() && listedGame_ != model_.chosen) {
+        fillSteps();
+    } else if (!model_.isOpen() && isVisible()) {
+        hide();
+        // The model's games are read afresh at the next opening.
+        view_->setStep(nullptr);
+        listedGame_ = -2;
+    }
+}
+
+void HistoryDialog::fillGames()
+{
+    filling_ = true;
+    games_->clear();
+    QList<QTreeWidgetItem *> items;
+    items.reserve(static_cast<qsizetype>(model_.games.size()));
+    for (const JournalGame &g : model_.games) {
+        auto *item = new QTreeWidgetItem(gameColumns(g));
+        for (int column = 1; column < 5; ++column)
+            item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        items.push_back(item);
+    }
+    games_->addTopLevelItems(items);
+    if (model_.chosen >= 0)
+        games_->setCurrentItem(games_->topLevelItem(model_.chosen));
+    filling_ = false;
+}
+
+void HistoryDialog::fillSteps()
+{
+    filling_ = true;
+    listedGame_ = model_.chosen;
+    steps_->clear();
+    if (model_.chosen >= 0) {
+        const JournalGame &g = model_.games[static_cast<std::size_t>(model_.chosen)];
+        int n = 0;
+        for (const JournalStep &s : g.steps)
+            steps_->addItem(QStringLiteral("%1. ").arg(++n) + stepTitle(s));
+        if (games_->currentItem() != games_->topLevelItem(model_.chosen))
+            games_->setCurrentItem(games_->topLevelItem(model_.chosen));
+    }
+    filling_ = false;
+    showStep(steps_->count() > 0 ? 0 : -1);
+}
+
+void HistoryDialog::showStep(int index)
+{
+    const JournalStep *step = nullptr;
+    if (model_.chosen >= 0) {
+        const JournalGame &g = model_.games[static_cast<std::size_t>(model_.chosen)];
+        if (index >= 0 && index < static_cast<int>(g.steps.size()))
+            step = &g.steps[static_cast<std::size_t>(index)];
+    }
+    shownStep_ = step != nullptr ? index : -1;
+    if (steps_->currentRow() != shownStep_) {
+        filling_ = true;
+        steps_->setCurrentRow(shownStep_);
+        filling_ = false;
+    }
+    view_->setStep(step);
+    facts_->setText(step != nullptr ? stepFacts(*step) : QString());
+    const int badge = step != nullptr && step->kind == StepKind::FreeSpin ? badgePicture(step->wildmult) : 0;
+    if (badge > 0)
+        badge_->setPixmap(pictures_.overlay3(badge, kNoteFaceOn));
+    badge_->setVisible(badge > 0);
+}
+
+void HistoryDialog::reject() { model_.close(); }
+
+void HistoryDialog::handled()
+{
+    if (afterHandler_)
+        afterHandler_();
+    else
+        refresh();
+}
+
+} // namespace melvane

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include <QDialog>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include "game/ports/journal.h"
+#include "rules/grid.h"
+
+class QLabel;
+class QListWidget;
+class QTreeWidget;
+
+namespace melvane {
+
+class HistoryWindow;
+class Pictures;
+
+// What a recalled game returned: the credit its steps brought, the stake of its paid spin back
+// and a round total still waiting. 0 for an entry of credit.
+std::int64_t gameWin(const JournalGame &game);
+// A game's row in the list: time, bet, ways, win and the credit after it.
+QStringList gameColumns(const JournalGame &game);
+// A step in the list of the game's steps, in a few words.
+QString stepTitle(const JournalStep &step);
+// Everything the step shows, in one line under its picture.
+QString stepFacts(const JournalStep &step);
+
+// One step of a recalled game drawn: a spin's five reels at its stops with the game's strip
+// pictures, the cells out of play covered and the winning cells framed; a gamble step's card
+// and result; the money of a collect or of credit put on.
+class RecallView : public QWidget {
+public:
+    static constexpr int kCell = 125;
+    static constexpr int kReelGap = 4;
+    static constexpr int kWidth = kReels * kCell + (kReels - 1) * kReelGap;
+    static constexpr int kHeight = 3 * kCell;
+
+    RecallView(QWidget *parent, const Pictures &pictures);
+
+    // The step drawn; null: none.
+    void setStep(const JournalStep *step);
+    // Where the cell of a reel (1..5) and row is drawn, in this widget.
+    static QRect cellRect(int reel, Row row);
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    void paintReels(QPainter &p, const JournalStep &s);
+    void paintGamble(QPainter &p, const JournalStep &s);
+
+    const Pictures &pictures_;
+    const JournalStep *step_ = nullptr;
+};
+
+// The last-game recall: the current player's latest games, newest first, and the chosen one
+// step by step under a large "RECALL" banner. It binds the HistoryWindow model: the model
+// decides when it opens and which game is chosen; choosing a step only changes what is drawn.
+class HistoryDialog : public QDialog {
+public:
+    // Shown over a disabled main window while the model is open.
+    HistoryDialog(HistoryWindow &model, const Pictures &pictures);
+    ~HistoryDialog() override;
+
+    bool blocksMainWindow() const;
+    void refresh();
+    void setAfterHandler(std::function<void()> after) { afterHandler_ = std::move(after); }
+    void setMainWindow(QWidget *mainWindow) { mainWindow_ = mainWindow; }
+
+    // The step of the chosen game shown (-1: none), and showing another.
+    int shownStep() const { return shownStep_; }
+    void showStep(int index);
+
+protected:
+    // "Close", Escape and the close box: never refused.
+    void reject() override;
+
+private:
+    void fillGames();
+    void fillSteps();
+    void handled();
+
+    HistoryWindow &model_;
+    QTreeWidget *games_ = nullptr;
+    QListWidget *steps_ = nullptr;
+    RecallView *view_ = nullptr;
+    QLabel *facts_ = nullptr;
+    QLabel *badge_ = nullptr;
+    const Pictures &pictures_;
+    QWidget *mainWindow_ = nullptr;
+    int listedGame_ = -2; // the game whose steps are listed; -2: none yet
+    int shownStep_ = -1;
+    bool filling_ = false;
+    std::function<void()> afterHandler_;
+};
+
+} // namespace melvane
