@@ -56,7 +56,7 @@ public:
         const JournalStep &s = *at.step;
         if (s.kind == StepKind::Adjustment) {
             ++report_.adjustments;
-            books = {true, s.creditAfter, s.roundTotal, 0, 0, 0, 0, false};
+            books = {true, s.creditAfter, s.roundTotal, s.freespins, s.freespinsdone, 0, 0, false};
             return;
         }
         if (books.known && s.creditBefore != books.credit)
@@ -150,20 +150,23 @@ private:
             expect(books.freespins == 0 && !books.gambleOpen, "a paid spin inside a round or a gamble");
             books.freespins = books.freespinsdone = 0;
         }
+        // A win no meter could take is recorded as such; it then moves neither books.
+        const std::int64_t win = s.uncredited ? 0 : s.win;
+        const std::int64_t stake = s.stakeCharged ? s.stake : 0;
+        if (s.uncredited)
+            ++report_.uncredited;
         const int spins = books.freespins + s.freeSpinsAdded;
         const int done = books.freespinsdone + (spins > 0 ? 1 : 0);
         expect(s.freespins == spins && s.freespinsdone == done, "the round's count of spins does not follow");
         books.freespins = s.freespins;
         books.freespinsdone = s.freespinsdone;
         if (spins > 0) {
-            round += s.win;
+            round += win;
             // Every spin of a round is refunded but its last.
             if (done == spins)
-                credit -= s.stake;
+                credit -= stake;
         } else {
-            credit -= s.stake;
-            if (credit + s.win <= kCreditLimit)
-                credit += s.win;
+            credit += win - stake;
         }
     }
 

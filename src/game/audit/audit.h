@@ -20,6 +20,7 @@ struct AuditReport {
     std::int64_t games = 0;
     std::int64_t steps = 0;
     std::int64_t adjustments = 0; // credit changed outside play: a clear, a crash, an edited store
+    std::int64_t uncredited = 0;  // wins no meter could take, at the 32-bit limits
     std::vector<AuditMismatch> mismatches;
 };
 

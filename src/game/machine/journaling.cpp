@@ -33,6 +33,8 @@ JournalStep Melvane::spinStep(StepKind kind) const
     s.scatterPay = scatterwin;
     s.wildmult = kind == StepKind::FreeSpin ? wildmult : 0;
     s.win = spinwin;
+    s.uncredited = !winCredited_;
+    s.stakeCharged = charged_.bank;
     s.freeSpinsAdded = freeSpinsAdded(spin.scattercode);
     s.creditBefore = creditBefore_;
     return s;

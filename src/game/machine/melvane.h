@@ -246,6 +246,7 @@ private:
     // What the journal keeps of the spin being resolved.
     std::int64_t creditBefore_ = 0;
     int discards_ = 0;
+    bool winCredited_ = true;
     bool paidSpin_ = false;
     WaysPays lastWays_{};
     Charge charged_;

@@ -29,6 +29,10 @@ void Melvane::setCovers()
 
 void Melvane::paylineClick(int index)
 {
+    // The ways of a spin stay those it was charged at (switching autoplay off unlocks the buttons
+    // while its last spin still runs).
+    if (spinRunning())
+        return;
     if (index >= 1 && index <= 5) {
         waysmult = static_cast<std::int16_t>(kWaysmultOfPayline[static_cast<std::size_t>(index)]);
         setCovers();

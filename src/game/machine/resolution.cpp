@@ -92,7 +92,8 @@ bool Melvane::creditWin(std::int32_t &to, std::int32_t win)
 {
     std::int32_t credited = to;
     std::int32_t counted = g.total;
-    if (!addChecked(credited, win) || !addChecked(counted, win))
+    winCredited_ = addChecked(credited, win) && addChecked(counted, win);
+    if (!winCredited_)
         return false;
     to = credited;
     g.total = counted;
@@ -193,6 +194,7 @@ void Melvane::resolvespin()
 {
     std::array<bool, kReels + 1> chimes{};
     creditBefore_ = g.bank;
+    winCredited_ = true;
     paidSpin_ = freespins == 0;
     discards_ = 0;
     // A discarded outcome is replaced at once by a new spin of all five reels. The machine

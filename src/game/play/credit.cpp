@@ -30,6 +30,10 @@ void Melvane::putCredit(std::int32_t coins)
 // Puts 10 coins on the machine and hands the keyboard back to the window.
 void Melvane::coinsinClick()
 {
+    // Credit goes on between spins, never into one that is charged and not yet paid (switching
+    // autoplay off unlocks the button while its last spin still runs).
+    if (spinRunning())
+        return;
     COINSIN.setEnabled(true);
     pannomoney.hide();
     putCredit(kCreditCoins);
@@ -45,7 +49,7 @@ void Melvane::fastmoneyClick()
 {
     // Not while a gamble holds an amount out of the credit: the credit must keep room to take it
     // back.
-    if (freespins >= 1 || pandouble.visible())
+    if (freespins >= 1 || pandouble.visible() || spinRunning())
         return;
     putCredit(kFastMoneyCoins);
     pannomoney.hide();

@@ -61,6 +61,11 @@ struct JournalStep {
     std::int64_t scatterPay = 0;
     int wildmult = 0;
     std::int64_t win = 0;
+    // The win reached neither the credit nor the round total: a meter could not take it.
+    bool uncredited = false;
+    // The stake left the credit (or would have, for a refunded free spin); not when `wager`
+    // could not count it.
+    bool stakeCharged = true;
     int freeSpinsAdded = 0;
     int freespins = 0;     // of the round after the step
     int freespinsdone = 0; // of the round after the step

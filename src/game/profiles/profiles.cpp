@@ -342,6 +342,7 @@ void selectProfile(Melvane &m, OptionsWindow &w, int n)
     // Any unusable value sends the reels back to their fastest pace, even one read before it.
     readRecord(m, n, [&g] { g.reelspeed = 1; });
     takeWaitingTotal(m, n);
+    m.journalAdjustment();
     m.host().processEvents();
 
     const std::string capitals = inCapitals(g.currentplayer);

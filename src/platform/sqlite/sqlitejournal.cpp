@@ -101,7 +101,7 @@ std::string describe(const QSqlError &error) { return error.text().toStdString()
 // The tags of the detail text: "c5 w25 s2,10,3,2,2 p6:3:2:10/7:3:1:5 m10 b6 k4 v1 a250".
 constexpr char kCoinbet = 'c', kWaysmult = 'w', kStops = 's', kDiscarded = 'd', kParts = 'p', kScatterPay = 'x',
                kWildmult = 'm', kFreeSpinsAdded = 'f', kFreespins = 'n', kFreespinsDone = 'o', kBet = 'b',
-               kCard = 'k', kWon = 'v', kAmount = 'a', kRoundTotal = 'r';
+               kCard = 'k', kWon = 'v', kAmount = 'a', kRoundTotal = 'r', kUncredited = 'u', kUncharged = 'q';
 
 // The fields of a step that have no column, those that are not 0, as tagged numbers.
 QString encodeDetail(const JournalStep &s)
@@ -122,6 +122,8 @@ QString encodeDetail(const JournalStep &s)
             text += (r == 0 ? QString() : QStringLiteral(",")) + QString::number(s.stops[r]);
     }
     put(kDiscarded, s.discarded);
+    put(kUncredited, s.uncredited ? 1 : 0);
+    put(kUncharged, s.stakeCharged ? 0 : 1);
     if (!s.parts.empty()) {
         text += text.isEmpty() ? QStringLiteral("p") : QStringLiteral(" p");
         for (std::size_t i = 0; i < s.parts.size(); ++i) {
@@ -203,6 +205,8 @@ void decodeDetail(QStringView text, JournalStep &s)
         case kAmount: readNumber(p, end, s.amount); break;
         case kRoundTotal: readNumber(p, end, s.roundTotal); break;
         case kWon: s.won = readNumber(p, end, n) && n != 0; break;
+        case kUncredited: s.uncredited = readNumber(p, end, n) && n != 0; break;
+        case kUncharged: s.stakeCharged = !(readNumber(p, end, n) && n != 0); break;
         case kBet:
             if (readNumber(p, end, n) && n >= 0 && n <= static_cast<int>(GambleBet::Spades))
                 s.bet = static_cast<GambleBet>(n);

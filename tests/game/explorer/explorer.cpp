@@ -274,6 +274,7 @@ RunResult explore(const Settings &settings, std::uint64_t events)
             result.steps.push_back(generator.next(r));
             r.execute(result.steps.back(), static_cast<std::size_t>(i));
         }
+        r.auditTheJournal();
     } catch (const Stop &stop) {
         result.failure = stop.failure;
     }
@@ -290,6 +291,7 @@ RunResult replay(const Settings &settings, const std::vector<Step> &steps)
             result.steps.push_back(steps[i]);
             r.execute(steps[i], i);
         }
+        r.auditTheJournal();
     } catch (const Stop &stop) {
         result.failure = stop.failure;
     }
@@ -307,6 +309,7 @@ Journal journalOf(const Settings &settings, const std::vector<Step> &steps, bool
         r.begin();
         for (std::size_t i = 0; i < steps.size(); ++i)
             r.execute(steps[i], i);
+        r.auditTheJournal();
     } catch (const Stop &stop) {
         journal.failure = stop.failure;
     }

@@ -8,6 +8,8 @@
 #include <sstream>
 #include <type_traits>
 
+#include "game/audit/audit.h"
+#include "game/profiles/profiles.h"
 #include "rules/reelstrips.h"
 
 namespace melvane::explorer {
@@ -154,6 +156,7 @@ void Runner::begin()
 void Runner::startProgram()
 {
     m_ = std::make_unique<Melvane>(host_);
+    m_->journal = &journal_;
     // The side windows the real program creates; each hooks itself to its menu entry.
     options_ = std::make_unique<OptionsWindow>(*m_);
     about_ = std::make_unique<AboutWindow>(*m_);
@@ -583,11 +586,30 @@ void Runner::checkAnytime()
     seenCardcount_ = m.cardcount;
 }
 
+void Runner::auditTheJournal()
+{
+    const AuditReport report = auditJournal(journal_.games);
+    if (!report.mismatches.empty()) {
+        const AuditMismatch &first = report.mismatches.front();
+        fail("journal", "the audit of the journal: game " + std::to_string(first.game) + ", step " +
+                            std::to_string(first.step) + ": " + first.what);
+    }
+}
+
 void Runner::checkTopLevel()
 {
     const Melvane &m = *m_;
     if (m.closing() || m.closed())
         return; // the program is ending; the next start is checked on its own
+    // Every settled step is in the journal: with nothing running, the player's last step there
+    // leaves the credit and the round total where the books have them.
+    const int player = profileNumber(m.g.playernumber);
+    if (const std::optional<JournalStep> last = player != 0 ? journal_.lastStep(player) : std::nullopt;
+        last && (last->creditAfter != m.g.bank || last->roundTotal != m.freespinwin))
+        fail("journal", "the journal's last step of player " + m.g.playernumber + " leaves credit " +
+                            std::to_string(last->creditAfter) + " and round total " +
+                            std::to_string(last->roundTotal) + ", the books have " + std::to_string(m.g.bank) +
+                            " and " + std::to_string(m.freespinwin));
     if (m.keycount != 0)
         fail("counter", "keycount is " + std::to_string(m.keycount) +
                             " with no handler running: the space bar stays dead until a spin ends");

@@ -149,6 +149,14 @@ private:
     std::vector<const KnownFinding *> filters_; // enabled
     ExplorerHost host_;
     std::unique_ptr<Melvane> m_;
+    // The game journal, kept across closes and restarts as the real file is.
+    InMemoryJournal journal_;
+
+public:
+    // Replays the journal of the run through the rules; fails on the first step they do not explain.
+    void auditTheJournal();
+
+private:
     std::unique_ptr<OptionsWindow> options_;
     std::unique_ptr<AboutWindow> about_;
     std::unique_ptr<PaytableWindow> paytable_;
