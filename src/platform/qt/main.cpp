@@ -36,7 +36,9 @@ int main(int argc, char **argv)
     melvane::ClipPlayer player;
     host.setClipPlayer(&player);
     melvane::Melvane machine(host);
-    const melvane::Pictures pictures(app.devicePixelRatio());
+    // The design set for the window; the reel strips of a full set are not needed.
+    const melvane::Pictures pictures(
+        melvane::Pictures::draw(app.devicePixelRatio(), melvane::Pictures::Contents::Window));
     melvane::MainWindow window(machine, host, pictures);
     // The options, pay-table and about windows; the exact returns start working out now.
     melvane::SideWindows sideWindows(machine, window, host, pictures);
@@ -45,8 +47,8 @@ int main(int argc, char **argv)
 
     if (!machine.load())
         return 0;
-    window.move(0, 0);
-    window.show();
+    // Where the player left it, or centred at a size the screen can show.
+    window.showAtRememberedPlace();
     window.refresh();
 
     // SIGINT, SIGTERM and the end of the desktop session close the window like its close box,

@@ -19,11 +19,24 @@ SideWindows::SideWindows(Melvane &machine, MainWindow &window, QtHost &host, con
     about.setAfterHandler(refreshAll);
     paytable.setMainWindow(&window);
     about.setMainWindow(&window);
+    // The side windows share the main window's scale and pictures.
+    const auto look = [this, &window] {
+        const Pictures &current = window.pictures().current();
+        optionsDialog.setScale(window.scale());
+        paytable.setLook(window.scale(), current);
+        about.setLook(window.scale(), current);
+    };
+    look();
+    window.setOnScaleChange(look);
     window.addSideWindow([this] { optionsDialog.refresh(); }, [this] { return optionsDialog.blocksMainWindow(); });
     window.addSideWindow([this] { paytable.refresh(); }, [this] { return paytable.blocksMainWindow(); });
     window.addSideWindow([this] { about.refresh(); }, [this] { return about.blocksMainWindow(); });
 }
 
-SideWindows::~SideWindows() { window_.removeSideWindows(); }
+SideWindows::~SideWindows()
+{
+    window_.setOnScaleChange(nullptr);
+    window_.removeSideWindows();
+}
 
 } // namespace melvane

@@ -142,7 +142,10 @@ std::unique_ptr<Pictures::Images> Pictures::draw(qreal devicePixelRatio, Content
         p.drawImage(QPointF(0, 0), badge);
         p.end();
         out.keyed3[static_cast<std::size_t>(i)] = keyedBadge(badge, picture);
-        out.list3[static_cast<std::size_t>(i)] = std::move(picture);
+        // The game lays the badges over notes only: a set for the window keeps them on
+        // transparency alone and puts one on white when asked.
+        if (contents == Contents::Everything)
+            out.list3[static_cast<std::size_t>(i)] = std::move(picture);
     }
     out.list3[27] = std::move(second.cover);
 
@@ -223,7 +226,20 @@ QPixmap Pictures::imageList3(int i) const
 {
     if (i < 1 || i > kImageList3Count)
         return {};
-    return list3_[static_cast<std::size_t>(i)];
+    const QPixmap &kept = list3_[static_cast<std::size_t>(i)];
+    const QImage &badge = keyed3_[static_cast<std::size_t>(i)];
+    if (!kept.isNull() || badge.isNull())
+        return kept;
+    // The badge over white, pixel on pixel: white wherever it was made transparent.
+    QImage picture(badge.size(), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QImage over = badge;
+    over.setDevicePixelRatio(1.0);
+    QPainter p(&picture);
+    p.drawImage(QPointF(0, 0), over);
+    p.end();
+    picture.setDevicePixelRatio(dpr_);
+    return QPixmap::fromImage(std::move(picture));
 }
 
 QPixmap Pictures::overlay3(int badge, int note) const

@@ -40,6 +40,8 @@ public:
 
     // What a set of pictures holds: everything, or what the main window shows (without the
     // reel strips and the empty cell cards, which are large and only the design set needs).
+    // A set for the window keeps the badges of ImageList3 only on transparency and puts one on
+    // white when asked for it alone.
     enum class Contents { Everything, Window };
     // Every picture as an image, drawn without a QGuiApplication's pixmaps: any thread may
     // draw them, and the thread of the windows makes them pictures.

@@ -1,5 +1,6 @@
 // The window tests need a QApplication; without a display they run on the offscreen platform.
-// `--shots=DIR` plays a scripted session in the real window and saves screenshots of it.
+// `--shots=DIR` plays a scripted session in the real window and saves screenshots of it;
+// `--size=WxH` shows the window at that size first, `--fullscreen` fills the screen with it.
 #include <cstdlib>
 #include <cstdio>
 #include <string>
@@ -25,10 +26,17 @@ void pump(int ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
-int playSession(const QString &dir)
+int playSession(const QString &dir, const QSize &size, bool fullScreen)
 {
     QDir().mkpath(dir);
     WindowSession s;
+    if (fullScreen)
+        s.window.setFullScreen(true);
+    else if (size.isValid())
+        s.window.resize(size);
+    pump(100);
+    // The shots show the pictures drawn at the window's size, not the stand-ins of the moment.
+    s.window.pictures().waitUntilSharp();
     const auto shot = [&](const char *name) {
         const QString file = dir + '/' + name + ".png";
         s.window.grab().save(file);
@@ -79,11 +87,22 @@ int main(int argc, char **argv)
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
+    QString shots;
+    QSize size;
+    bool fullScreen = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg.rfind("--shots=", 0) == 0)
-            return playSession(QString::fromStdString(arg.substr(8)));
+            shots = QString::fromStdString(arg.substr(8));
+        else if (arg.rfind("--size=", 0) == 0) {
+            const QStringList sides = QString::fromStdString(arg.substr(7)).split(QLatin1Char('x'));
+            if (sides.size() == 2)
+                size = QSize(sides[0].toInt(), sides[1].toInt());
+        } else if (arg == "--fullscreen")
+            fullScreen = true;
     }
+    if (!shots.isEmpty())
+        return playSession(shots, size, fullScreen);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
