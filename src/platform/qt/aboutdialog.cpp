@@ -87,8 +87,11 @@ AboutDialog::AboutDialog(AboutWindow &model, QtHost &host, const Pictures &pictu
     cmdOK->setDefault(true);
 
     setFixedSize(kWindowWidth, px(kWindowHeightTwips));
-    // Everything stands at the design size now: the design every scale starts from.
+    // Everything stands at the design size now: the design every scale starts from. Polished
+    // now, a sheet set for another scale takes at once: one set on a widget not yet polished
+    // is not read again.
     layout_.capture(*this);
+    surface->ensurePolished();
     model_.onChange = [this] { handled(); };
 }
 

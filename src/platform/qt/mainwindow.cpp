@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 #include "game/machine/melvane.h"
 #include "game/machine/timing.h"
@@ -649,8 +650,9 @@ void MainWindow::setFullScreen(bool on)
     if (on) {
         showFullScreen();
         // A window manager makes the window fill its screen; without one, the window does.
-        if (const QScreen *s = screen(); s != nullptr && geometry() != s->geometry())
-            setGeometry(s->geometry());
+        // Through its platform window: a widget given a geometry leaves full screen.
+        if (const QScreen *s = screen(); s != nullptr && windowHandle() != nullptr && geometry() != s->geometry())
+            windowHandle()->setGeometry(s->geometry());
     } else {
         showNormal();
         if (geometry() != normalGeometry_)

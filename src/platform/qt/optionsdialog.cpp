@@ -205,8 +205,11 @@ OptionsDialog::OptionsDialog(OptionsWindow &model, QWidget &mainWindow)
     }});
 
     movesSeen_ = model_.mainWindowMovesToTopLeft;
-    // Everything stands at the design size now: the design every scale starts from.
+    // Everything stands at the design size now: the design every scale starts from. Polished
+    // now, a sheet set for another scale takes at once: one set on a widget not yet polished
+    // is not read again.
     layout_.capture(*this);
+    surface_->ensurePolished();
     refresh();
 }
 

@@ -285,8 +285,11 @@ PaytableDialog::PaytableDialog(PaytableWindow &model, const Melvane &machine, co
     command1_->setAutoDefault(false);
     command1_->setStyleSheet(machineStyleSheet());
     connect(command1_, &QPushButton::clicked, this, [this] { reject(); });
-    // Everything stands at the design size now: the design every scale starts from.
+    // Everything stands at the design size now: the design every scale starts from. Polished
+    // now, a sheet set for another scale takes at once: one set on a widget not yet polished
+    // is not read again.
     layout_.capture(*this);
+    command1_->ensurePolished();
     model_.onChange = [this] { handled(); };
 }
 
@@ -316,10 +319,10 @@ void PaytableDialog::refresh()
         QPixmap picture = shown_.picture;
         picture.setDevicePixelRatio(screenRatio);
         background_->setPixmap(picture);
-        // Over the middle of the machine, kept on its screen.
+        show();
+        // Over the middle of the machine, kept on its screen; once shown, with its frame.
         if (mainWindow_ != nullptr)
             centreOver(*this, *mainWindow_);
-        show();
         if (windowHandle() != nullptr && mainWindow_ != nullptr && mainWindow_->windowHandle() != nullptr)
             windowHandle()->setTransientParent(mainWindow_->windowHandle());
         command1_->setFocus();

@@ -12,10 +12,13 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/qt/sidewindows.h"
 #include "windowsession.h"
 
 namespace {
 
+using melvane::MenuItem;
+using melvane::SideWindows;
 using melvane::window_testing::WindowSession;
 
 void pump(int ms)
@@ -30,6 +33,7 @@ int playSession(const QString &dir, const QSize &size, bool fullScreen)
 {
     QDir().mkpath(dir);
     WindowSession s;
+    SideWindows sides(s.m, s.window, s.host, s.pictures);
     if (fullScreen)
         s.window.setFullScreen(true);
     else if (size.isValid())
@@ -44,6 +48,22 @@ int playSession(const QString &dir, const QSize &size, bool fullScreen)
     };
     pump(300);
     shot("01-start");
+    // The side windows at the window's scale, each over the machine.
+    const auto sideShot = [&](MenuItem &entry, QWidget &side, const char *name) {
+        entry.press();
+        s.window.refresh();
+        pump(200);
+        const QString file = dir + '/' + name + ".png";
+        side.grab().save(file);
+        std::printf("saved %s (%d x %d at %d, %d)\n", file.toLocal8Bit().constData(), side.width(), side.height(),
+                    side.x(), side.y());
+        side.close();
+        s.window.refresh();
+        pump(100);
+    };
+    sideShot(s.m.mnuplayer, sides.optionsDialog, "01a-options");
+    sideShot(s.m.mnuptble, sides.paytable, "01b-paytable");
+    sideShot(s.m.mnuabout, sides.about, "01c-about");
     s.click("cmdfastmoney");
     s.queueSpin({12, 2, 9, 1, 5}); // a K win with a Wild on reel 2
     s.click("play(3)");
