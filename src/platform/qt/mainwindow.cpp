@@ -271,7 +271,8 @@ MainWindow::MainWindow(Melvane &machine, QtHost &host, const Pictures &pictures)
 
     // The meters across the top: credit, the last bet (or this free spin's win), the win.
     // The title plate stands in the middle of the top; the meters keep to its sides.
-    addText(QStringLiteral("CREDIT"), surface_, {62, 3, 180, 12}, "heading");
+    const Qt::Alignment heading = Qt::AlignLeft | Qt::AlignVCenter;
+    addText(QStringLiteral("CREDIT"), surface_, {62, 3, 180, 12}, "heading", nullptr, heading);
     addLabel(m_.PANELBANK, surface_, {58, 15, 186, 28}, "meter");
     addLabel(m_.Lblcredit, surface_, {58, 43, 186, 14}, "money");
     addPicture(m_.piclastbet, surface_, {556, 3, 92, 12});
@@ -279,7 +280,7 @@ MainWindow::MainWindow(Melvane &machine, QtHost &host, const Pictures &pictures)
     addLabel(m_.LABLAST, surface_, {556, 15, 92, 28}, "meter");
     addLabel(m_.lbllast, surface_, {556, 43, 92, 14}, "money");
     addLabel(m_.lblcurrentwin, surface_, {556, 15, 92, 28}, "meter");
-    addText(QStringLiteral("WIN"), surface_, {660, 3, 130, 12}, "heading");
+    addText(QStringLiteral("WIN"), surface_, {660, 3, 130, 12}, "heading", nullptr, heading);
     addLabel(m_.LABWIN, surface_, {654, 15, 136, 28}, "meter");
     addLabel(m_.lblwin, surface_, {654, 43, 136, 14}, "money");
 
@@ -449,13 +450,13 @@ QLabel *MainWindow::addLabel(Control &label, QWidget *parent, const QRectF &desi
 }
 
 QLabel *MainWindow::addText(const QString &text, QWidget *parent, const QRectF &design, const char *role,
-                            const char *name)
+                            const char *name, Qt::Alignment alignment)
 {
     auto *widget = new QLabel(text, parent);
     if (name != nullptr)
         widget->setObjectName(QString::fromLatin1(name));
     widget->setProperty("role", role);
-    widget->setAlignment(Qt::AlignCenter);
+    widget->setAlignment(alignment);
     layout_.place(widget, design);
     return widget;
 }

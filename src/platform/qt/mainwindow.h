@@ -92,7 +92,7 @@ private:
                      Qt::Alignment alignment = Qt::AlignCenter);
     QLabel *addPicture(PictureBox &box, QWidget *parent, const QRectF &design);
     QLabel *addText(const QString &text, QWidget *parent, const QRectF &design, const char *role,
-                    const char *name = nullptr);
+                    const char *name = nullptr, Qt::Alignment alignment = Qt::AlignCenter);
     void buildMenu();
     void buildGamblePanel();
     void buildStake();
