@@ -697,8 +697,13 @@ void MainWindow::showAtRememberedPlace()
 void MainWindow::noteNormalGeometry()
 {
     // Only the normal state's geometry is worth keeping: the others come back by themselves.
-    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
-        normalGeometry_ = geometry();
+    // A platform may report full screen after the window has been made as large as the
+    // screen, so that size is never taken for the normal one.
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    if (screen() != nullptr && geometry() == screen()->geometry())
+        return;
+    normalGeometry_ = geometry();
 }
 
 void MainWindow::moveEvent(QMoveEvent *event)
