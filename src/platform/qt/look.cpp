@@ -50,15 +50,19 @@ qreal fittingScale(QSize area, QSize design, qreal deviceRatio)
 
 QString scaledStyleSheet(const QString &sheet, qreal scale)
 {
-    static const QRegularExpression length(QStringLiteral("(\\d+(?:\\.\\d+)?)px\\b"));
+    static const QRegularExpression length(QStringLiteral("(font-size\\s*:\\s*)?(\\d+(?:\\.\\d+)?)px\\b"));
     QString out;
     out.reserve(sheet.size());
     qsizetype from = 0;
     for (QRegularExpressionMatchIterator it = length.globalMatch(sheet); it.hasNext();) {
         const QRegularExpressionMatch match = it.next();
-        const qreal design = match.captured(1).toDouble();
-        const long pixels = design > 0 ? std::max(1L, std::lround(design * scale)) : 0L;
-        out += QStringView(sheet).mid(from, match.capturedStart() - from);
+        const qreal design = match.captured(2).toDouble() * scale;
+        // Type is rounded down, so a text that fits its control in the design fits it at any
+        // size; every other length goes to the nearest pixel.
+        const bool type = match.capturedLength(1) > 0;
+        const long rounded = type ? static_cast<long>(std::floor(design + 1e-6)) : std::lround(design);
+        const long pixels = design > 0 ? std::max(1L, rounded) : 0L;
+        out += QStringView(sheet).mid(from, match.capturedStart(2) - from);
         out += QString::number(pixels) + QStringLiteral("px");
         from = match.capturedEnd();
     }

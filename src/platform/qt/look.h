@@ -29,8 +29,9 @@ int scaled(qreal design, qreal scale);
 qreal fittingScale(QSize area, QSize design, qreal deviceRatio = 1.0);
 
 // `sheet` with every length in pixels (fonts, borders, corners, padding) `scale` times as
-// large, so the text and the frames grow with the controls; a length that was not 0 stays at
-// least 1 pixel.
+// large, so the text and the frames grow with the controls: type rounded down, so it never
+// outgrows its control, the rest to the nearest pixel; a length that was not 0 stays at least
+// 1 pixel.
 QString scaledStyleSheet(const QString &sheet, qreal scale);
 
 // The one style sheet of the machine's windows (resource ":/melvane.qss"), read once.

@@ -91,6 +91,9 @@ TEST(Look, TheScaledStyleSheetScalesEveryLengthInPixelsAndNothingElse)
         {"#machine1 { color: #160808; } stop:0.45 #f2c14e", 3.0, "#machine1 { color: #160808; } stop:0.45 #f2c14e"},
         {"QGroupBox { margin-top: 7px; }", 1.0, "QGroupBox { margin-top: 7px; }"},
         {"QLabel { padding: 2.5px; }", 2.0, "QLabel { padding: 5px; }"},
+        // Type is rounded down, so a caption that fits in the design still fits.
+        {"QPushButton { font-size: 12px; border: 12px; }", 0.968, "QPushButton { font-size: 11px; border: 12px; }"},
+        {"QLabel { font-size : 12px; }", 3.592, "QLabel { font-size : 43px; }"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.sheet);

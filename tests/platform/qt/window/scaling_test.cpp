@@ -242,6 +242,22 @@ TEST(FullScreenWindow, F11AndTheMenuSwitchFullScreenAndEscapeLeavesIt)
     EXPECT_EQ(s.window.geometry(), normal);
 }
 
+TEST(ScaledWindow, TheSmallestWindowFitsAn800By600ScreenWithItsFrameAndMenu)
+{
+    WindowSession s;
+    s.window.resize(100, 100);
+    settle(s.window, s.window.minimumSizeHint());
+
+    const QSize smallest = s.window.size();
+    EXPECT_EQ(smallest, s.window.minimumSizeHint());
+    // A frame as desktops draw it: borders of a few pixels and a title bar.
+    EXPECT_LE(smallest.width() + 2 * 8, 800);
+    EXPECT_LE(smallest.height() + 40 + 8, 600);
+    EXPECT_GE(s.window.scale(), 0.45) << "still a machine one can play";
+    EXPECT_TRUE(s.window.rect().contains(
+        QRect(surfaceOf(s.window)->mapTo(&s.window, QPoint(0, 0)), surfaceOf(s.window)->size())));
+}
+
 TEST(FullScreenWindow, TheGamesMenuEntriesKeepTheirCaptionsAndOrderBeforeTheWindowsOwn)
 {
     WindowSession s;
