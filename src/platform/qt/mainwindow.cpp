@@ -649,11 +649,14 @@ void MainWindow::setFullScreen(bool on)
     if (on == isFullScreen())
         return;
     if (on) {
+        maximizedBeforeFullScreen_ = isMaximized();
         showFullScreen();
         // A window manager makes the window fill its screen; without one, the window does.
         // Through its platform window: a widget given a geometry leaves full screen.
         if (const QScreen *s = screen(); s != nullptr && windowHandle() != nullptr && geometry() != s->geometry())
             windowHandle()->setGeometry(s->geometry());
+    } else if (maximizedBeforeFullScreen_) {
+        showMaximized();
     } else {
         showNormal();
         if (geometry() != normalGeometry_)
@@ -663,6 +666,7 @@ void MainWindow::setFullScreen(bool on)
 
 void MainWindow::showDesignSize()
 {
+    maximizedBeforeFullScreen_ = false;
     if (isFullScreen() || isMaximized())
         showNormal();
     const QRect free = screen() != nullptr ? screen()->availableGeometry() : QRect(QPoint(0, 0), designSize());

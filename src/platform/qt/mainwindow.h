@@ -61,7 +61,8 @@ public:
     // The window at the design scale, menu bar included.
     QSize designSize() const;
     // Full screen on or off: F11, the menu entry, Escape and the screen-size buttons of the
-    // options window where the display mode cannot be switched.
+    // options window where the display mode cannot be switched. Off, the window is back in
+    // the state it left, normal or maximised.
     void setFullScreen(bool on);
     // Back to the normal state at the design size, or the largest size the screen can show.
     void showDesignSize();
@@ -133,6 +134,7 @@ private:
     bool closing_ = false;
     bool laidOut_ = false;
     QRect normalGeometry_;
+    bool maximizedBeforeFullScreen_ = false;
     // The sharp pictures are drawn once the size has settled, not at every step of a drag.
     QTimer pictureRequest_;
     std::function<void()> onScaleChange_;

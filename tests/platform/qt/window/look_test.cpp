@@ -31,18 +31,6 @@ TEST(Look, AScaledRectangleRoundsItsEdgesSoNeighboursStillMeet)
     }
 }
 
-TEST(Look, TheDesignPositionsInTwipsBecomeDesignPixelsUnrounded)
-{
-    EXPECT_EQ(designRect({970, 1025, 1875, 5625}), QRectF(970 / 15.0, 1025 / 15.0, 125, 375));
-    // At the design scale the edges land where px() puts them.
-    for (const Geometry g : {Geometry{570, 7080, 1530, 630}, Geometry{5160, 7695, 1575, 630},
-                             Geometry{3600, 975, 3840, 5655}, Geometry{1320, 3000, 7005, 495}}) {
-        const QRect shown = scaled(designRect(g), 1.0);
-        EXPECT_EQ(shown.topLeft(), toPixels(g).topLeft());
-        EXPECT_EQ(shown.right() + 1, px(g.left + g.width));
-    }
-}
-
 TEST(Look, TheFittingScaleIsTheLargestAtWhichTheCabinetFitsInWholeCellPixels)
 {
     const QSize cabinet(820, 595);

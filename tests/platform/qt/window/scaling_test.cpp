@@ -240,6 +240,15 @@ TEST(FullScreenWindow, F11AndTheMenuSwitchFullScreenAndEscapeLeavesIt)
     press(s.window, Qt::Key_Escape);
     EXPECT_FALSE(s.window.isFullScreen());
     EXPECT_EQ(s.window.geometry(), normal);
+
+    // A maximised window goes back to being maximised.
+    s.window.showMaximized();
+    settleState(s.window);
+    press(s.window, Qt::Key_F11);
+    EXPECT_TRUE(s.window.isFullScreen());
+    press(s.window, Qt::Key_Escape);
+    EXPECT_TRUE(s.window.isMaximized());
+    EXPECT_EQ(s.window.placement().geometry, normal);
 }
 
 TEST(ScaledWindow, TheSmallestWindowFitsAn800By600ScreenWithItsFrameAndMenu)
