@@ -333,7 +333,7 @@ TEST(RememberedWindow, TheWindowOpensWhereItWasLeftOrCentredWhenThatIsOffEverySc
     }
 }
 
-TEST(BetInForce, TheCoinsAndWaysInForceAreLitAndTheStakeStandsBesideThemCaptionsUnchanged)
+TEST(BetInForceOnTheWindow, TheCoinsAndWaysInForceAreLitAndTheStakeStandsBesideThemCaptionsUnchanged)
 {
     WindowSession s;
     const auto lit = [&s](const char *prefix) {
