@@ -1,13 +1,20 @@
-// Prints how fast the real window starts and animates: run it under Xvfb (or any display)
-// for the real platform, or with QT_QPA_PLATFORM=offscreen. Never fails on a slow machine.
+// Prints how fast the real window starts, animates and changes size: run it under Xvfb (or any
+// display) for the real platform, or with QT_QPA_PLATFORM=offscreen. Never fails on a slow machine.
+//
+//   bench_window                 the window at its design size
+//   bench_window --fullscreen    the window filling the screen, e.g. under
+//                                xvfb-run -s "-screen 0 3840x2160x24"
+// Either way it ends by timing a change from the design size to the whole screen.
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <deque>
 
 #include <sys/resource.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QScreen>
 #include <QTimer>
 
 #include "game/machine/melvane.h"
@@ -25,19 +32,53 @@ long peakResidentMb()
     return usage.ru_maxrss / 1024;
 }
 
-// Paints once the window has been shown: the time to the first frame.
-class FirstFrame : public QObject {
+long residentMb()
+{
+    long pages = 0;
+    long resident = 0;
+    if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return resident * 4096 / (1024 * 1024);
+}
+
+// Notes the paints of the window: the first frame, and the size of its middle when it was
+// painted last. Any widget of it counts: at the design size the cabinet covers the middle and
+// only the cabinet's widgets are painted.
+class Paints : public QObject {
 public:
-    bool eventFilter(QObject *, QEvent *event) override
+    explicit Paints(QWidget *watched) : watched_(watched) { qApp->installEventFilter(this); }
+    ~Paints() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject *object, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && !painted) {
+        if (event->type() != QEvent::Paint)
+            return false;
+        const auto *widget = qobject_cast<QWidget *>(object);
+        if (widget != nullptr && widget->window() == watched_->window()) {
             painted = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            paintedSize = watched_->size();
         }
         return false;
     }
     bool painted = false;
+    QSize paintedSize;
+
+private:
+    QWidget *watched_;
 };
+
+// Runs events until the window's middle has been painted at `size` (or a second has passed);
+// a paint before the call does not count.
+void untilPaintedAt(Paints &paints, QSize size)
+{
+    paints.paintedSize = QSize();
+    QElapsedTimer waited;
+    waited.start();
+    while (paints.paintedSize != size && waited.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
 
 } // namespace
 
@@ -45,6 +86,9 @@ int main(int argc, char **argv)
 {
     QElapsedTimer sinceStart;
     sinceStart.start();
+    bool fullScreen = false;
+    for (int i = 1; i < argc; ++i)
+        fullScreen = fullScreen || std::strcmp(argv[i], "--fullscreen") == 0;
     QApplication app(argc, argv);
     melvane::InMemorySettingsStore store;
     std::deque<double> draws;
@@ -56,7 +100,9 @@ int main(int argc, char **argv)
         return r;
     });
     melvane::Melvane machine(host);
-    const melvane::Pictures pictures(app.devicePixelRatio());
+    // The design set for the window; the reel strips of a full set are not needed.
+    const melvane::Pictures pictures(
+        melvane::Pictures::draw(app.devicePixelRatio(), melvane::Pictures::Contents::Window));
     const qint64 picturesReady = sinceStart.elapsed();
     melvane::MainWindow window(machine, host, pictures);
     std::uint64_t repaints = 0;
@@ -66,13 +112,30 @@ int main(int argc, char **argv)
         ++repaints;
     });
     machine.load();
-    FirstFrame first;
-    window.installEventFilter(&first);
+    Paints paints(window.centralWidget());
     window.move(0, 0);
-    window.show();
+    if (fullScreen)
+        window.setFullScreen(true);
+    else
+        window.show();
+    QElapsedTimer waited;
+    waited.start();
+    while (!paints.painted && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    const qint64 firstFrame = sinceStart.elapsed();
+    std::printf("start-up: pictures ready after %lld ms, first frame painted after %lld ms (%d x %d), "
+                "peak resident %ld MB\n",
+                static_cast<long long>(picturesReady), static_cast<long long>(firstFrame), window.width(),
+                window.height(), peakResidentMb());
+    // The sharp pictures are drawn once the size has settled; the spins are timed with them.
+    QElapsedTimer sharp;
+    sharp.start();
+    QTimer::singleShot(300, &app, &QCoreApplication::quit);
     app.exec();
-    std::printf("start-up: pictures ready after %lld ms, first frame painted after %lld ms, peak resident %ld MB\n",
-                static_cast<long long>(picturesReady), static_cast<long long>(sinceStart.elapsed()), peakResidentMb());
+    window.pictures().waitUntilSharp();
+    QCoreApplication::processEvents();
+    std::printf("pictures drawn at scale %.3f after a further %lld ms; resident %ld MB\n", window.scale(),
+                static_cast<long long>(sharp.elapsed()), residentMb());
 
     machine.g.bank = 1'000'000;
     machine.g.soundonoff = 0;
@@ -96,5 +159,29 @@ int main(int argc, char **argv)
                     repaints > 0 ? (elapsed - pauses) / static_cast<double>(repaints) : 0.0);
     }
     std::printf("peak resident after the spins: %ld MB\n", peakResidentMb());
+
+    // From the design size to the whole screen: the time until the window is painted anew.
+    window.setFullScreen(false);
+    window.resize(window.designSize());
+    untilPaintedAt(paints, window.centralWidget()->size());
+    QTimer::singleShot(300, &app, &QCoreApplication::quit);
+    app.exec();
+    window.pictures().waitUntilSharp();
+    QCoreApplication::processEvents();
+    const QSize from = window.size();
+    const QRect screen = window.screen()->geometry();
+    const QSize middle = screen.size() - QSize(0, window.size().height() - window.centralWidget()->height());
+    QElapsedTimer resize;
+    resize.start();
+    window.setFullScreen(true);
+    untilPaintedAt(paints, middle);
+    const qint64 repainted = resize.elapsed();
+    std::printf("resize from %d x %d to %d x %d: repainted after %lld ms%s\n", from.width(), from.height(),
+                screen.width(), screen.height(), static_cast<long long>(repainted),
+                paints.paintedSize == middle ? "" : " (not painted at the new size within a second)");
+    QTimer::singleShot(300, &app, &QCoreApplication::quit);
+    app.exec();
+    window.pictures().waitUntilSharp();
+    std::printf("peak resident at the end: %ld MB\n", peakResidentMb());
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "platform/qt/aboutdialog.h"
 
+#include <algorithm>
+
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -39,13 +41,15 @@ AboutDialog::AboutDialog(AboutWindow &model, QtHost &host, const Pictures &pictu
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("About ") + QString::fromUtf8(kProgramTitle));
     // The look belongs to the window's own widgets, not to the message a refused link brings up.
-    auto *surface = new QWidget(this);
+    surface_ = new QWidget(this);
+    auto *surface = surface_;
     surface->setObjectName(QStringLiteral("aboutsurface"));
     surface->setAttribute(Qt::WA_StyledBackground);
     surface->setGeometry(0, 0, kWindowWidth, px(kWindowHeightTwips));
     surface->setStyleSheet(machineStyleSheet());
 
-    auto *picIcon = new QLabel(surface);
+    picIcon_ = new QLabel(surface);
+    auto *picIcon = picIcon_;
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(8, 6, 44, 44);
     picIcon->setScaledContents(true);
@@ -83,7 +87,30 @@ AboutDialog::AboutDialog(AboutWindow &model, QtHost &host, const Pictures &pictu
     cmdOK->setDefault(true);
 
     setFixedSize(kWindowWidth, px(kWindowHeightTwips));
+    // Everything stands at the design size now: the design every scale starts from. Polished
+    // now, a sheet set for another scale takes at once: one set on a widget not yet polished
+    // is not read again.
+    layout_.capture(*this);
+    surface->ensurePolished();
     model_.onChange = [this] { handled(); };
+}
+
+void AboutDialog::setLook(qreal scale, const Pictures &pictures)
+{
+    picIcon_->setPixmap(pictures.symbol(Symbol::Scatter));
+    if (scale == layout_.scale())
+        return;
+    surface_->setStyleSheet(scaledStyleSheet(machineStyleSheet(), scale));
+    layout_.setScale(scale);
+    fitHeight();
+}
+
+void AboutDialog::fitHeight()
+{
+    // The height is the window's outer height; the title bar and borders come out of it.
+    const int outer = scaled(px(kWindowHeightTwips), layout_.scale());
+    const int frame = isVisible() ? frameGeometry().height() - geometry().height() : 0;
+    setFixedSize(scaled(kWindowWidth, layout_.scale()), outer - std::max(frame, 0));
 }
 
 AboutDialog::~AboutDialog() { model_.onChange = nullptr; }
@@ -97,9 +124,7 @@ void AboutDialog::refresh()
         if (windowHandle() != nullptr && mainWindow_ != nullptr && mainWindow_->windowHandle() != nullptr)
             windowHandle()->setTransientParent(mainWindow_->windowHandle());
         lblTitle_->show();
-        // The height is the window's outer height; the title bar and borders come out of it.
-        if (const int frame = frameGeometry().height() - geometry().height(); frame > 0)
-            setFixedSize(kWindowWidth, px(kWindowHeightTwips) - frame);
+        fitHeight();
         if (!placed_) {
             placed_ = true;
             centreform();
@@ -112,9 +137,10 @@ void AboutDialog::refresh()
 
 void AboutDialog::centreform()
 {
-    // Only a main window in its normal state: minimised or maximised, the placement stays.
-    if (mainWindow_ != nullptr && (mainWindow_->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
+    if (mainWindow_ != nullptr) {
+        centreOver(*this, *mainWindow_);
         return;
+    }
     const QSize screen = host_.screenSize();
     const QRect outer = frameGeometry();
     move((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include "platform/qt/scaledlayout.h"
+
 class QLabel;
 class QPushButton;
 
@@ -22,28 +24,34 @@ std::string makerPage();
 // The about window `aboutmelvane`: title and version, and a button to the maker's web page.
 class AboutDialog : public QDialog {
 public:
-    // Shown over a disabled main window, centred, while the model is open.
+    // Shown over a disabled main window, centred on it, while the model is open.
     AboutDialog(AboutWindow &model, QtHost &host, const Pictures &pictures);
     ~AboutDialog() override;
 
     bool blocksMainWindow() const;
     void refresh();
     void setAfterHandler(std::function<void()> after) { afterHandler_ = std::move(after); }
-    // The main window: this window is centred only while that one is in its normal state.
+    // The main window, which this window opens centred over.
     void setMainWindow(QWidget *mainWindow) { mainWindow_ = mainWindow; }
+    // Shows the window `scale` times its design size, with the icon from `pictures`.
+    void setLook(qreal scale, const Pictures &pictures);
 
 protected:
     // "OK", Escape and the close box: never refused.
     void reject() override;
 
 private:
-    // Places the window in the middle of the screen.
+    // Places the window over the middle of the main window (of the screen without one).
     void centreform();
+    void fitHeight();
     void handled();
 
     AboutWindow &model_;
     QtHost &host_;
+    QWidget *surface_ = nullptr;
+    QLabel *picIcon_ = nullptr;
     QLabel *lblTitle_ = nullptr;
+    ScaledLayout layout_;
     QWidget *mainWindow_ = nullptr;
     bool placed_ = false;
     std::function<void()> afterHandler_;

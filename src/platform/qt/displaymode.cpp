@@ -6,5 +6,6 @@ namespace melvane {
 // the windows are still moved to the top-left corner by the caller.
 bool setdisplaymode(int, int) { return false; }
 void restoredisplaymode() {}
+bool displayModeSwitches() { return false; }
 
 } // namespace melvane

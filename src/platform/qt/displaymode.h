@@ -10,5 +10,8 @@ namespace melvane {
 bool setdisplaymode(int width, int height);
 // Returns the display to its stored mode, changed or not.
 void restoredisplaymode();
+// Whether this platform lets a game switch the display mode; where it does not, the game's
+// window fills the screen instead.
+bool displayModeSwitches();
 
 } // namespace melvane

@@ -45,4 +45,6 @@ bool setdisplaymode(int width, int height)
 // A size of 0 x 0 sends the display back to the mode stored in the system's settings.
 void restoredisplaymode() { changeDisplayTo(0, 0); }
 
+bool displayModeSwitches() { return true; }
+
 } // namespace melvane

@@ -70,7 +70,9 @@ int main(int argc, char **argv)
     melvane::SqliteJournal journal(melvane::SqliteJournal::defaultPath());
     melvane::Melvane machine(host);
     machine.startupPlayer = options.player;
-    const melvane::Pictures pictures(app.devicePixelRatio());
+    // The design set for the window; the reel strips of a full set are not needed.
+    const melvane::Pictures pictures(
+        melvane::Pictures::draw(app.devicePixelRatio(), melvane::Pictures::Contents::Window));
     melvane::MainWindow window(machine, host, pictures);
     // The options, pay-table, about and history windows; the exact returns start working out now.
     melvane::SideWindows sideWindows(machine, window, host, pictures);
@@ -96,11 +98,10 @@ int main(int argc, char **argv)
 
     if (!machine.load())
         return 0;
-    window.move(0, 0);
+    // Where the player left it, or centred at a size the screen can show; full screen when asked.
+    window.showAtRememberedPlace();
     if (options.fullScreen)
-        window.showFullScreen();
-    else
-        window.show();
+        window.setFullScreen(true);
     window.refresh();
 
     // SIGINT, SIGTERM and the end of the desktop session close the window like its close box,

@@ -1,5 +1,6 @@
 #include "platform/qt/mainwindow.h"
 
+#include <cmath>
 #include <cstdlib>
 
 #include <QAction>
@@ -7,32 +8,47 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QStyle>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QWindow>
 
 #include "game/machine/melvane.h"
 #include "game/machine/timing.h"
+#include "game/ports/settingsstore.h"
+#include "platform/qt/displaymode.h"
 #include "platform/qt/look.h"
 #include "platform/qt/pictures/pictures.h"
 #include "platform/qt/qthost.h"
+#include "rules/grid.h"
+#include "rules/money.h"
+#include "rules/reelstrips.h"
 
 namespace melvane {
 
 namespace {
 
-constexpr int kSurfaceWidth = 820;
-constexpr int kSurfaceHeight = 595;
-constexpr int kCellPixels = 125;
+constexpr QSize kCabinetSize{820, 595};
+constexpr qreal kCellPixels = 125;
+constexpr qreal kTwips = timing::kTwipsPerPixel;
+// The smallest cabinet: half the design, so the window with its frame and menu fits a screen
+// of 800 x 600 with room to spare.
+constexpr QSize kSmallestCabinet{410, 298};
+// A window frame as desktops draw it, for a window that must fit before it has a frame.
+constexpr QMargins kFrameAllowance{4, 32, 4, 4};
+// The pictures are drawn afresh once the window has kept its size this long.
+constexpr int kPictureSettleMs = 150;
 
 // A caption that does not fit its button on one line goes on two, broken at the blank
-// nearest the middle.
-QString fitted(const QString &caption, const QFont &font, int width)
+// nearest the middle. The margin grows with the scale, so a caption breaks alike at any size.
+QString fitted(const QString &caption, const QFont &font, int width, qreal scale)
 {
     const QFontMetrics metrics(font);
     const QString trimmed = caption.trimmed();
-    if (metrics.horizontalAdvance(trimmed) <= width - 10)
+    if (metrics.horizontalAdvance(trimmed) <= width - 10 * scale)
         return caption;
     int best = -1;
     for (int i = 0; i < trimmed.size(); ++i)
@@ -43,106 +59,220 @@ QString fitted(const QString &caption, const QFont &font, int width)
     return trimmed.left(best) + '\n' + trimmed.mid(best + 1);
 }
 
+// The ways button of a stake multiplier, 1..5; 0 for none.
+int paylineIndexFor(int waysmult)
+{
+    for (std::size_t i = 0; i < kWaysMults.size(); ++i)
+        if (kWaysMults[i] == waysmult)
+            return static_cast<int>(i) + 1;
+    return 0;
+}
+
+// Sets a property the style sheet selects on, and has the widget drawn by it again.
+void setStyleProperty(QWidget *widget, const char *name, bool value)
+{
+    if (widget->property(name).toBool() == value)
+        return;
+    widget->setProperty(name, value);
+    widget->style()->unpolish(widget);
+    widget->style()->polish(widget);
+    widget->update();
+}
+
+// `picture` to cover `size` on a screen of `ratio`: an icon never grows past its picture's
+// own size, so the picture is given the size it is shown at. One drawn at that size is only
+// retagged; another is scaled.
+QPixmap atSize(QPixmap picture, QSize size, qreal ratio)
+{
+    const QSize device = (QSizeF(size) * ratio).toSize();
+    if (picture.isNull() || device.isEmpty())
+        return picture;
+    if (picture.size() != device)
+        picture = picture.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(ratio);
+    return picture;
+}
+
+int floorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
 } // namespace
+
+// The window's middle: the cabinet at its scale in the centre, the ground colour around it.
+class Cabinet : public QWidget {
+public:
+    Cabinet(QWidget *parent, MainWindow &window) : QWidget(parent), window_(window)
+    {
+        setObjectName(QStringLiteral("letterbox"));
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setMinimumSize(kSmallestCabinet);
+    }
+    QSize sizeHint() const override { return kCabinetSize; }
+    QSize minimumSizeHint() const override { return kSmallestCabinet; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPainter p(this);
+        p.fillRect(event->rect(), QColor::fromRgb(Pictures::kCabinetGround));
+    }
+    void resizeEvent(QResizeEvent *) override { window_.layoutCabinet(); }
+
+private:
+    MainWindow &window_;
+};
 
 // The cabinet behind everything. Painted by hand: a disabled label would grey the picture
 // while a side window holds the machine.
 class Backdrop : public QWidget {
 public:
-    Backdrop(QWidget *parent, QPixmap picture) : QWidget(parent), picture_(std::move(picture)) {}
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.drawPixmap(0, 0, picture_);
-    }
-
-private:
-    QPixmap picture_;
-};
-
-// One reel window: the strip picture at the reel's position, the cell boxes laid over it and
-// the covers of the cells out of play.
-class ReelWindow : public QWidget {
-public:
-    ReelWindow(QWidget *parent, Melvane &m, const MainWindow &window, const Pictures &pictures, int reel)
-        : QWidget(parent), m_(m), window_(window), pictures_(pictures), reel_(reel)
+    Backdrop(QWidget *parent, const ScaledPictures &pictures) : QWidget(parent), pictures_(pictures)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
 protected:
-    void paintEvent(QPaintEvent *) override
+    void paintEvent(QPaintEvent *event) override
     {
         QPainter p(this);
-        const int top = px(m_.reelPosition[static_cast<std::size_t>(reel_)]);
-        p.drawPixmap(0, top, pictures_.reelStrip(reel_));
+        const QPixmap picture = pictures_.current().background();
+        // Until the picture is drawn at this size, the one at hand stands in, scaled where it
+        // is painted: a scaled copy of it would hold as much memory again.
+        if (picture.size() != size() * devicePixelRatio())
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+        const qreal across = picture.width() / static_cast<qreal>(width());
+        const qreal down = picture.height() / static_cast<qreal>(height());
+        const QRect area = event->rect();
+        p.drawPixmap(area, picture, QRectF(area.x() * across, area.y() * down, area.width() * across,
+                                           area.height() * down));
+    }
+
+private:
+    const ScaledPictures &pictures_;
+};
+
+// One reel window: the cells of the strip at the reel's position, the cell boxes laid over them
+// and the covers of the cells out of play.
+class ReelWindow : public QWidget {
+public:
+    ReelWindow(QWidget *parent, Melvane &m, MainWindow &window, int reel)
+        : QWidget(parent), m_(m), window_(window), reel_(reel)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+    // What the reel shows differs from what it showed when it was painted last.
+    bool changed() const { return !(shown() == painted_); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        painted_ = shown();
+        QPainter p(this);
+        const qreal scale = window_.scale();
+        const ScaledPictures &pictures = window_.pictures();
+        if (!pictures.sharp())
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+        const int cell = width();
+        const int top = scaled(m_.reelPosition[static_cast<std::size_t>(reel_)] / kTwips, scale);
+        // Cell k of the strip stands at top + k cells; only the ones in view are drawn.
+        for (int k = floorDiv(-top, cell); k <= floorDiv(height() - 1 - top, cell); ++k) {
+            const QRect box(0, top + cell * k, cell, cell);
+            if (k >= 0 && k < kStripCells)
+                p.drawPixmap(box, pictures.current().symbol(stripSymbol(reel_, k)));
+            else
+                p.fillRect(box, Qt::black);
+        }
         for (Row row : kRows) {
-            const int cell = cellOf(reel_, row);
-            const QRect box(0, kCellPixels * static_cast<int>(row), kCellPixels, kCellPixels);
-            const PictureBox &flasher = m_.flasher[static_cast<std::size_t>(cell)];
+            const int c = cellOf(reel_, row);
+            const QRect box(0, cell * static_cast<int>(row), cell, cell);
+            const PictureBox &flasher = m_.flasher[static_cast<std::size_t>(c)];
             if (flasher.visible())
                 p.drawPixmap(box, window_.pixmapFor(flasher.picture()));
-            if (m_.Shape[static_cast<std::size_t>(cell)].visible()) {
+            if (m_.Shape[static_cast<std::size_t>(c)].visible()) {
                 p.fillRect(box, QColor(20, 6, 10, 200));
-                p.setPen(QPen(QColor(184, 137, 44, 160), 1));
-                for (int y = box.top() + 12; y < box.bottom(); y += 12)
-                    p.drawLine(box.left() + 8, y, box.right() - 8, y);
+                p.setPen(QPen(QColor(184, 137, 44, 160), std::max<qreal>(1.0, std::round(scale))));
+                for (qreal y = box.top() + 12 * scale; y < box.bottom(); y += 12 * scale)
+                    p.drawLine(QLineF(box.left() + 8 * scale, y, box.right() - 8 * scale, y));
             }
         }
-        // A thin frame and a shade at the top and bottom make the reel look curved.
+        // A shade at the top and bottom makes the reel look curved; the middle stays clear.
         QLinearGradient shade(0, 0, 0, height());
         shade.setColorAt(0.0, QColor(0, 0, 0, 110));
         shade.setColorAt(0.12, QColor(0, 0, 0, 0));
         shade.setColorAt(0.88, QColor(0, 0, 0, 0));
         shade.setColorAt(1.0, QColor(0, 0, 0, 110));
-        p.fillRect(rect(), shade);
+        const int band = static_cast<int>(std::ceil(height() * 0.12));
+        p.fillRect(QRect(0, 0, width(), band), shade);
+        p.fillRect(QRect(0, height() - band, width(), band), shade);
     }
 
 private:
+    struct Shown {
+        int position = 0;
+        std::array<unsigned, 3> flashers{};
+        std::array<unsigned, 3> covers{};
+        const Pictures *pictures = nullptr;
+        QSize size;
+        bool operator==(const Shown &) const = default;
+    };
+    static Shown notPainted()
+    {
+        Shown s;
+        s.position = -1;
+        return s;
+    }
+    Shown shown() const
+    {
+        Shown s;
+        s.position = m_.reelPosition[static_cast<std::size_t>(reel_)];
+        for (Row row : kRows) {
+            const auto c = static_cast<std::size_t>(cellOf(reel_, row));
+            s.flashers[static_cast<std::size_t>(row)] = m_.flasher[c].revision();
+            s.covers[static_cast<std::size_t>(row)] = m_.Shape[c].revision();
+        }
+        s.pictures = &window_.pictures().current();
+        s.size = size();
+        return s;
+    }
+
     Melvane &m_;
-    const MainWindow &window_;
-    const Pictures &pictures_;
+    MainWindow &window_;
     int reel_;
+    Shown painted_ = notPainted();
 };
 
 MainWindow::MainWindow(Melvane &machine, QtHost &host, const Pictures &pictures)
     : m_(machine), host_(host), pictures_(pictures)
 {
     setObjectName(QStringLiteral("melvane"));
-    surface_ = new QWidget(this);
+    cabinet_ = new Cabinet(this, *this);
+    surface_ = new QWidget(cabinet_);
     surface_->setObjectName(QStringLiteral("cabinet"));
     surface_->setStyleSheet(machineStyleSheet());
-    surface_->setFixedSize(kSurfaceWidth, kSurfaceHeight);
-    auto *background = new Backdrop(surface_, pictures_.background());
-    background->setGeometry(0, 0, kSurfaceWidth, kSurfaceHeight);
-    setCentralWidget(surface_);
+    surface_->setGeometry(QRect(QPoint(0, 0), kCabinetSize));
+    backdrop_ = new Backdrop(surface_, pictures_);
+    layout_.place(backdrop_, QRectF(QPointF(0, 0), kCabinetSize));
+    setCentralWidget(cabinet_);
 
-    for (int r = 1; r <= kReels; ++r) {
-        const PictureBox &top = m_.flasher[static_cast<std::size_t>(cellOf(r, Row::Top))];
-        auto *reel = new ReelWindow(surface_, m_, *this, pictures_, r);
-        reel->setGeometry(px(top.geometry().left), px(top.geometry().top), kCellPixels, 3 * kCellPixels);
-        reels_[static_cast<std::size_t>(r)] = reel;
-    }
+    for (int r = 1; r <= kReels; ++r)
+        reels_[static_cast<std::size_t>(r)] = new ReelWindow(surface_, m_, *this, r);
 
     for (int i = 1; i <= 5; ++i) {
-        addButton(m_.payline[static_cast<std::size_t>(i)], surface_);
-        addButton(m_.play[static_cast<std::size_t>(i)], surface_);
+        const auto k = static_cast<std::size_t>(i);
+        paylineButtons_[k] = addButton(m_.payline[k], surface_);
+        playButtons_[k] = addButton(m_.play[k], surface_);
     }
     addButton(m_.COINSIN, surface_);
     addButton(m_.doublebutton, surface_);
-    addButton(m_.cmdfastmoney, surface_, pictures_.fastMoneyButton());
-    addButton(m_.autoplayon, surface_, pictures_.autoplayOnButton());
-    addButton(m_.autoplayoff, surface_, pictures_.autoplayOffButton());
-    addButton(m_.takewin, surface_, pictures_.collectButton());
+    addButton(m_.cmdfastmoney, surface_, [this] { return pictures_.current().fastMoneyButton(); });
+    addButton(m_.autoplayon, surface_, [this] { return pictures_.current().autoplayOnButton(); });
+    addButton(m_.autoplayoff, surface_, [this] { return pictures_.current().autoplayOffButton(); });
+    addButton(m_.takewin, surface_, [this] { return pictures_.current().collectButton(); });
 
     // The meters across the top: credit, the last bet (or this free spin's win), the win.
     // The title plate stands in the middle of the top; the meters keep to its sides.
-    auto *creditHeading = new QLabel(QStringLiteral("CREDIT"), surface_);
-    creditHeading->setProperty("role", "heading");
-    creditHeading->setGeometry(62, 3, 180, 12);
+    const Qt::Alignment heading = Qt::AlignLeft | Qt::AlignVCenter;
+    addText(QStringLiteral("CREDIT"), surface_, {62, 3, 180, 12}, "heading", nullptr, heading);
     addLabel(m_.PANELBANK, surface_, {58, 15, 186, 28}, "meter");
     addLabel(m_.Lblcredit, surface_, {58, 43, 186, 14}, "money");
     addPicture(m_.piclastbet, surface_, {556, 3, 92, 12});
@@ -150,23 +280,61 @@ MainWindow::MainWindow(Melvane &machine, QtHost &host, const Pictures &pictures)
     addLabel(m_.LABLAST, surface_, {556, 15, 92, 28}, "meter");
     addLabel(m_.lbllast, surface_, {556, 43, 92, 14}, "money");
     addLabel(m_.lblcurrentwin, surface_, {556, 15, 92, 28}, "meter");
-    auto *winHeading = new QLabel(QStringLiteral("WIN"), surface_);
-    winHeading->setProperty("role", "heading");
-    winHeading->setGeometry(660, 3, 130, 12);
+    addText(QStringLiteral("WIN"), surface_, {660, 3, 130, 12}, "heading", nullptr, heading);
     addLabel(m_.LABWIN, surface_, {654, 15, 136, 28}, "meter");
     addLabel(m_.lblwin, surface_, {654, 43, 136, 14}, "money");
 
-    addLabel(m_.pannomoney, surface_, toPixels(m_.pannomoney.geometry()), "panel");
-    addLabel(m_.spinsleft, surface_, toPixels(m_.spinsleft.geometry()), "panel");
+    addLabel(m_.pannomoney, surface_, designRect(m_.pannomoney.geometry()), "panel");
+    addLabel(m_.spinsleft, surface_, designRect(m_.spinsleft.geometry()), "panel");
 
+    buildStake();
     buildGamblePanel();
     buildMenu();
-    setFixedSize(sizeHint());
+
+    // Where the display mode cannot be switched, the options window's screen sizes are the
+    // window's: full screen, and back to the design size.
+    if (!displayModeSwitches())
+        host_.setDisplayModeRoutines(
+            [this](int, int) {
+                setFullScreen(true);
+                return true;
+            },
+            [this] {
+                // Shutdown restores the display too; the window is going then.
+                if (!closing_)
+                    showDesignSize();
+            });
+
+    host_.setMainWindow(this, [this] { return scale(); });
+    pictureRequest_.setSingleShot(true);
+    pictureRequest_.setInterval(kPictureSettleMs);
+    connect(&pictureRequest_, &QTimer::timeout, this,
+            [this] { pictures_.request(scale() * devicePixelRatio()); });
+    pictures_.setOnChange([this] { picturesChanged(); });
+
+    // Captions are fitted in the sheet's type, which a widget takes when it is polished.
+    surface_->ensurePolished();
+    // Everything stands at the design scale until the window is shown at another size.
+    placeReels();
+    laidOut_ = true;
+    resize(designSize());
+    normalGeometry_ = geometry();
     qApp->installEventFilter(this);
     refresh();
 }
 
-MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+MainWindow::~MainWindow()
+{
+    qApp->removeEventFilter(this);
+    host_.setMainWindow(nullptr, {});
+    if (!displayModeSwitches())
+        host_.setDisplayModeRoutines(setdisplaymode, [] { restoredisplaymode(); });
+}
+
+QSize MainWindow::designSize() const
+{
+    return {kCabinetSize.width(), kCabinetSize.height() + menuBar()->sizeHint().height()};
+}
 
 void MainWindow::buildMenu()
 {
@@ -191,6 +359,24 @@ void MainWindow::buildMenu()
     });
     // The last-game recall, beside the designed menu.
     entry(m_.mnuhistory, [this] { m_.mnuhistory.press(); });
+    // The window's own entries come after the game's. F11 is handled with the other window
+    // keys, so the text only names it.
+    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnuview"));
+    fullScreenAction_ = view->addAction(QStringLiteral("&Full Screen\tF11"));
+    fullScreenAction_->setObjectName(QStringLiteral("mnufullscreen"));
+    fullScreenAction_->setCheckable(true);
+    connect(fullScreenAction_, &QAction::triggered, this, [this](bool on) { setFullScreen(on); });
+}
+
+void MainWindow::buildStake()
+{
+    // The stake in force beside the buttons that set it, before a spin takes it.
+    stake_[0] = addText(QStringLiteral("STAKE"), surface_, {753, 476, 37, 11}, "stakeheading");
+    stakeCoins_ = addText(QString(), surface_, {755, 489, 33, 24}, "stake", "stakeinforce");
+    stakeMoney_ = addText(QString(), surface_, {753, 515, 37, 12}, "stakemoney", "stakemoney");
+    stake_[1] = stakeCoins_;
+    stake_[2] = stakeMoney_;
 }
 
 void MainWindow::buildGamblePanel()
@@ -198,66 +384,63 @@ void MainWindow::buildGamblePanel()
     GamblePanel &g = m_.gamble;
     gamblePanel_ = new QWidget(surface_);
     gamblePanel_->setObjectName(QStringLiteral("pandouble"));
-    gamblePanel_->setGeometry(toPixels(m_.pandouble.geometry()));
+    layout_.place(gamblePanel_, designRect(m_.pandouble.geometry()));
     gamblePanel_->setAttribute(Qt::WA_StyledBackground);
     bindings_.push_back({&m_.pandouble, gamblePanel_, ~0u, [this] {
+                             layout_.place(gamblePanel_, designRect(m_.pandouble.geometry()));
                              gamblePanel_->setVisible(m_.pandouble.visible());
                              if (m_.pandouble.visible())
                                  gamblePanel_->raise();
                          }});
-    addPicture(g.piccardholder, gamblePanel_, toPixels(g.piccardholder.geometry()));
+    addPicture(g.piccardholder, gamblePanel_, designRect(g.piccardholder.geometry()));
     addButton(g.betred, gamblePanel_);
     addButton(g.betblack, gamblePanel_);
     for (int i = 1; i <= 4; ++i) {
         PictureButton &suit = g.suitbet[static_cast<std::size_t>(i)];
-        addButton(suit, gamblePanel_, pixmapFor(suit.picture()), &suit);
+        addButton(suit, gamblePanel_, [this, &suit] { return pixmapFor(suit.picture()); });
     }
     addButton(g.cancelbet, gamblePanel_);
     const char *small = "gamble";
-    addLabel(g.risklab, gamblePanel_, toPixels(g.risklab.geometry()), small, Qt::AlignLeft | Qt::AlignVCenter);
-    addLabel(g.lblblackred, gamblePanel_, toPixels(g.lblblackred.geometry()), small, Qt::AlignLeft | Qt::AlignVCenter);
-    addLabel(g.lblsuit, gamblePanel_, toPixels(g.lblsuit.geometry()), small, Qt::AlignLeft | Qt::AlignVCenter);
-    addLabel(g.Label1, gamblePanel_, toPixels(g.Label1.geometry()), small, Qt::AlignLeft | Qt::AlignVCenter);
+    for (Label *label : {&g.risklab, &g.lblblackred, &g.lblsuit, &g.Label1})
+        addLabel(*label, gamblePanel_, designRect(label->geometry()), small, Qt::AlignLeft | Qt::AlignVCenter);
     for (int k = 1; k <= 5; ++k) {
         PictureBox &place = g.historypic[static_cast<std::size_t>(k)];
-        addPicture(place, gamblePanel_, toPixels(place.geometry()));
+        addPicture(place, gamblePanel_, designRect(place.geometry()));
     }
-    addPicture(g.gamblewin, gamblePanel_, toPixels(g.gamblewin.geometry()));
-    addPicture(g.gamblelose, gamblePanel_, toPixels(g.gamblelose.geometry()));
+    addPicture(g.gamblewin, gamblePanel_, designRect(g.gamblewin.geometry()));
+    addPicture(g.gamblelose, gamblePanel_, designRect(g.gamblelose.geometry()));
 }
 
-QAbstractButton *MainWindow::addButton(Button &button, QWidget *parent, const QPixmap &face,
-                                       const PictureButton *pictured)
+QPushButton *MainWindow::addButton(Button &button, QWidget *parent, std::function<QPixmap()> face)
 {
     auto *widget = new QPushButton(parent);
     widget->setObjectName(QString::fromStdString(button.name()));
-    widget->setGeometry(toPixels(button.geometry()));
+    layout_.place(widget, designRect(button.geometry()));
     widget->setFocusPolicy(Qt::StrongFocus);
-    if (!face.isNull()) {
-        widget->setIcon(QIcon(face));
-        widget->setIconSize(widget->size());
+    if (face)
         widget->setProperty("role", "picture");
-    }
     connect(widget, &QPushButton::clicked, this, [this, &button] { onClick(button); });
-    bindings_.push_back({&button, widget, ~0u, [this, widget, &button, face, pictured] {
-                             widget->setGeometry(toPixels(button.geometry()));
-                             if (face.isNull())
+    bindings_.push_back({&button, widget, ~0u, [this, widget, &button, face = std::move(face)] {
+                             layout_.place(widget, designRect(button.geometry()));
+                             if (face) {
+                                 widget->setIcon(QIcon(atSize(face(), widget->size(), widget->devicePixelRatio())));
+                                 widget->setIconSize(widget->size());
+                             } else {
                                  widget->setText(fitted(QString::fromStdString(button.caption()), widget->font(),
-                                                        widget->width()));
-                             if (pictured != nullptr)
-                                 widget->setIcon(QIcon(pixmapFor(pictured->picture())));
+                                                        widget->width(), scale()));
+                             }
                              widget->setEnabled(button.enabled());
                              widget->setVisible(button.visible());
                          }});
     return widget;
 }
 
-QLabel *MainWindow::addLabel(Control &label, QWidget *parent, const QRect &pixels, const char *role,
+QLabel *MainWindow::addLabel(Control &label, QWidget *parent, const QRectF &design, const char *role,
                              Qt::Alignment alignment)
 {
     auto *widget = new QLabel(parent);
     widget->setObjectName(QString::fromStdString(label.name()));
-    widget->setGeometry(pixels);
+    layout_.place(widget, design);
     widget->setProperty("role", role);
     widget->setAlignment(alignment);
     bindings_.push_back({&label, widget, ~0u, [widget, &label] {
@@ -268,20 +451,33 @@ QLabel *MainWindow::addLabel(Control &label, QWidget *parent, const QRect &pixel
     return widget;
 }
 
-QLabel *MainWindow::addPicture(PictureBox &box, QWidget *parent, const QRect &pixels)
+QLabel *MainWindow::addText(const QString &text, QWidget *parent, const QRectF &design, const char *role,
+                            const char *name, Qt::Alignment alignment)
+{
+    auto *widget = new QLabel(text, parent);
+    if (name != nullptr)
+        widget->setObjectName(QString::fromLatin1(name));
+    widget->setProperty("role", role);
+    widget->setAlignment(alignment);
+    layout_.place(widget, design);
+    return widget;
+}
+
+QLabel *MainWindow::addPicture(PictureBox &box, QWidget *parent, const QRectF &design)
 {
     auto *widget = new QLabel(parent);
     widget->setObjectName(QString::fromStdString(box.name()));
-    widget->setGeometry(pixels);
+    layout_.place(widget, design);
     widget->setScaledContents(true);
     bindings_.push_back({&box, widget, ~0u, [this, widget, &box] {
                              if (box.geometry().width > 0)
-                                 widget->setGeometry(toPixels(box.geometry()));
+                                 layout_.place(widget, designRect(box.geometry()));
                              // The banners of the gamble are pictures of their own; a picture box
                              // without a picture is a heading drawn as text.
+                             const Pictures &pictures = pictures_.current();
                              if (&box == &m_.gamble.gamblewin || &box == &m_.gamble.gamblelose) {
-                                 widget->setPixmap(&box == &m_.gamble.gamblewin ? pictures_.winBanner()
-                                                                                 : pictures_.loseBanner());
+                                 widget->setPixmap(&box == &m_.gamble.gamblewin ? pictures.winBanner()
+                                                                                 : pictures.loseBanner());
                              } else if (box.picture().list == ImageList::None) {
                                  if (widget->property("role").toString() != QStringLiteral("heading")) {
                                      widget->setProperty("role", "heading");
@@ -300,15 +496,16 @@ QLabel *MainWindow::addPicture(PictureBox &box, QWidget *parent, const QRect &pi
 
 QPixmap MainWindow::pixmapFor(const Picture &picture) const
 {
+    const Pictures &pictures = pictures_.current();
     switch (picture.list) {
     case ImageList::ImageList3:
         if (picture.overlay > 0)
-            return pictures_.overlay3(picture.overlay, picture.index);
-        return pictures_.imageList3(picture.index);
+            return pictures.overlay3(picture.overlay, picture.index);
+        return pictures.imageList3(picture.index);
     case ImageList::ImageList1:
-        return pictures_.imageList1(picture.index);
+        return pictures.imageList1(picture.index);
     case ImageList::Cards:
-        return pictures_.cards(picture.index);
+        return pictures.cards(picture.index);
     case ImageList::None:
         break;
     }
@@ -353,12 +550,13 @@ void MainWindow::refresh()
         b.seen = b.control->revision();
         b.apply();
     }
+    showBetInForce();
     if (m_.caption != shownCaption_) {
         shownCaption_ = m_.caption;
         setWindowTitle(QString::fromStdString(m_.caption));
     }
     for (ReelWindow *reel : reels_)
-        if (reel != nullptr)
+        if (reel != nullptr && reel->changed())
             reel->update();
     // The game names the control that should have the focus.
     for (const Binding &b : bindings_)
@@ -367,11 +565,170 @@ void MainWindow::refresh()
             b.widget->setFocus();
 }
 
+void MainWindow::showBetInForce()
+{
+    // Shown only: the buttons of the coins and the ways in force are lit, and the stake they
+    // make stands beside them. Nothing of the game changes.
+    const int play = Melvane::playIndexFor(m_.coinbet);
+    const int payline = paylineIndexFor(m_.waysmult);
+    if (play != shownPlay_ || payline != shownPayline_) {
+        shownPlay_ = play;
+        shownPayline_ = payline;
+        for (int i = 1; i <= 5; ++i) {
+            setStyleProperty(playButtons_[static_cast<std::size_t>(i)], "inForce", i == play);
+            setStyleProperty(paylineButtons_[static_cast<std::size_t>(i)], "inForce", i == payline);
+        }
+    }
+    // The stake goes with the buttons that set it: a bonus hides them, and it.
+    const bool betShown = m_.play[1].visible();
+    for (QWidget *stake : stake_)
+        if (stake->isVisible() != betShown)
+            stake->setVisible(betShown);
+    if (m_.stake() != shownStake_) {
+        shownStake_ = m_.stake();
+        stakeCoins_->setText(QString::number(shownStake_));
+        stakeMoney_->setText(QString::fromStdString(moneyCaption(shownStake_)));
+    }
+}
+
 void MainWindow::repaintReels()
 {
+    // Only the reels that moved or changed a cell: the others show the same picture.
+    for (ReelWindow *reel : reels_)
+        if (reel != nullptr && reel->changed())
+            reel->repaint();
+}
+
+void MainWindow::layoutCabinet()
+{
+    const QSize area = cabinet_->size();
+    const qreal scale = fittingScale(area, kCabinetSize, devicePixelRatio());
+    const QSize shown(melvane::scaled(kCabinetSize.width(), scale), melvane::scaled(kCabinetSize.height(), scale));
+    surface_->setGeometry(QRect(QPoint((area.width() - shown.width()) / 2, (area.height() - shown.height()) / 2), shown));
+    if (laidOut_ && scale == layout_.scale())
+        return;
+    laidOut_ = true;
+    surface_->setStyleSheet(scaledStyleSheet(machineStyleSheet(), scale));
+    surface_->ensurePolished();
+    layout_.setScale(scale);
+    placeReels();
+    // Captions are fitted and pictures chosen again at the new size.
+    for (Binding &b : bindings_)
+        b.seen = ~0u;
+    refresh();
+    pictureRequest_.start();
+    if (onScaleChange_)
+        onScaleChange_();
+}
+
+void MainWindow::placeReels()
+{
+    // A reel is whole cells high, so the cells of the strip meet exactly.
+    const qreal scale = layout_.scale();
+    const int cell = melvane::scaled(kCellPixels, scale);
+    for (int r = 1; r <= kReels; ++r) {
+        const QRectF top = designRect(m_.flasher[static_cast<std::size_t>(cellOf(r, Row::Top))].geometry());
+        reels_[static_cast<std::size_t>(r)]->setGeometry(melvane::scaled(top.left(), scale),
+                                                         melvane::scaled(top.top(), scale), cell, 3 * cell);
+    }
+}
+
+void MainWindow::picturesChanged()
+{
+    for (Binding &b : bindings_)
+        b.seen = ~0u;
+    refresh();
+    backdrop_->update();
     for (ReelWindow *reel : reels_)
         if (reel != nullptr)
-            reel->repaint();
+            reel->update();
+    if (onScaleChange_)
+        onScaleChange_();
+}
+
+void MainWindow::setFullScreen(bool on)
+{
+    if (on == isFullScreen())
+        return;
+    if (on) {
+        maximizedBeforeFullScreen_ = isMaximized();
+        showFullScreen();
+        // A window manager makes the window fill its screen; without one, the window does.
+        // Through its platform window: a widget given a geometry leaves full screen.
+        if (const QScreen *s = screen(); s != nullptr && windowHandle() != nullptr && geometry() != s->geometry())
+            windowHandle()->setGeometry(s->geometry());
+    } else if (maximizedBeforeFullScreen_) {
+        showMaximized();
+    } else {
+        showNormal();
+        if (geometry() != normalGeometry_)
+            setGeometry(normalGeometry_);
+    }
+}
+
+void MainWindow::showDesignSize()
+{
+    maximizedBeforeFullScreen_ = false;
+    if (isFullScreen() || isMaximized())
+        showNormal();
+    const QRect free = screen() != nullptr ? screen()->availableGeometry() : QRect(QPoint(0, 0), designSize());
+    const QSize size =
+        fittingWindowSize(designSize(), minimumSizeHint(), free.marginsRemoved(kFrameAllowance).size());
+    setGeometry(QRect(normalGeometry_.topLeft(), size));
+}
+
+WindowPlacement MainWindow::placement() const { return {normalGeometry_, isFullScreen(), isMaximized()}; }
+
+void MainWindow::showAtRememberedPlace()
+{
+    std::vector<QRect> screens;
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    if (primary != nullptr)
+        screens.push_back(primary->availableGeometry());
+    for (const QScreen *s : QGuiApplication::screens())
+        if (s != primary)
+            screens.push_back(s->availableGeometry());
+    const WindowPlacement at = restoredPlacement(readPlacement(host_.settings()), screens, designSize(),
+                                                 minimumSizeHint(), kFrameAllowance);
+    setGeometry(at.geometry);
+    normalGeometry_ = at.geometry;
+    if (at.fullScreen)
+        setFullScreen(true);
+    else if (at.maximized)
+        showMaximized();
+    else
+        show();
+}
+
+void MainWindow::noteNormalGeometry()
+{
+    // Only the normal state's geometry is worth keeping: the others come back by themselves.
+    // A platform may report full screen after the window has been made as large as the
+    // screen, so that size is never taken for the normal one.
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    if (screen() != nullptr && geometry() == screen()->geometry())
+        return;
+    normalGeometry_ = geometry();
+}
+
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    noteNormalGeometry();
+    QMainWindow::moveEvent(event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    noteNormalGeometry();
+    QMainWindow::resizeEvent(event);
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::WindowStateChange && fullScreenAction_ != nullptr)
+        fullScreenAction_->setChecked(isFullScreen());
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -379,13 +736,35 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // The close box, "&Exit", a signal or the end of the session all end here, once.
     if (!closing_) {
         closing_ = true;
+        writePlacement(host_.settings(), placement());
         m_.shutdown();
+        host_.settings().flush();
     }
     event->accept();
 }
 
+bool MainWindow::windowKey(QObject *watched, QKeyEvent *key)
+{
+    // F11 switches full screen and Escape leaves it; they are the window's, never the game's.
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (widget == nullptr || widget->window() != this || !isEnabled())
+        return false;
+    if (key->key() == Qt::Key_F11) {
+        if (!key->isAutoRepeat())
+            setFullScreen(!isFullScreen());
+        return true;
+    }
+    if (key->key() == Qt::Key_Escape && isFullScreen()) {
+        setFullScreen(false);
+        return true;
+    }
+    return false;
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && windowKey(watched, static_cast<QKeyEvent *>(event)))
+        return true;
     // While a side window holds this window disabled, its keys are the side window's.
     if (event->type() != QEvent::KeyPress || !m_.keyPreview || !isEnabled())
         return QMainWindow::eventFilter(watched, event);

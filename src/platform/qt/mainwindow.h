@@ -5,16 +5,24 @@
 #include <vector>
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include "game/machine/gamblepanel.h"
 #include "game/machine/controls.h"
+#include "platform/qt/pictures/scaledpictures.h"
+#include "platform/qt/scaledlayout.h"
+#include "platform/qt/windowplacement.h"
 
 class QAbstractButton;
+class QAction;
+class QKeyEvent;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace melvane {
 
+class Backdrop;
 class Melvane;
 class Pictures;
 class QtHost;
@@ -22,6 +30,10 @@ class ReelWindow;
 
 // The machine on screen: every widget is bound to its control in the game's model and shows
 // what the model says; clicks, keys and the close box go back to the game. No game rules here.
+//
+// The cabinet keeps the design's proportions at any window size: every control, text and
+// picture is its design place times one scale, the largest at which the cabinet fits, and the
+// rest of the window shows the cabinet's own ground colour.
 class MainWindow : public QMainWindow {
 public:
     MainWindow(Melvane &machine, QtHost &host, const Pictures &pictures);
@@ -29,7 +41,7 @@ public:
 
     // Brings every widget up to date with its control (only those that changed).
     void refresh();
-    // Paints the five reel windows now, for the frames of the landing animation.
+    // Paints the reel windows that changed now, for the frames of the landing animation.
     void repaintReels();
     // A side window shares this window's refresh and, while `blocksInput` holds, keeps this
     // window disabled: the side windows are modal by disabling the main window.
@@ -39,11 +51,36 @@ public:
 
     QPixmap pixmapFor(const Picture &picture) const;
 
+    // Window pixels to a design pixel: the one scale of the cabinet.
+    qreal scale() const { return layout_.scale(); }
+    // The cabinet's pictures at that scale; the side windows draw from them too.
+    ScaledPictures &pictures() { return pictures_; }
+    // Called after the scale or the pictures have changed.
+    void setOnScaleChange(std::function<void()> onChange) { onScaleChange_ = std::move(onChange); }
+
+    // The window at the design scale, menu bar included.
+    QSize designSize() const;
+    // Full screen on or off: F11, the menu entry, Escape and the screen-size buttons of the
+    // options window where the display mode cannot be switched. Off, the window is back in
+    // the state it left, normal or maximised.
+    void setFullScreen(bool on);
+    // Back to the normal state at the design size, or the largest size the screen can show.
+    void showDesignSize();
+    // Where the window stands now; its normal geometry is kept while full screen or maximised.
+    WindowPlacement placement() const;
+    // Shows the window where the settings store remembers it, or centred at a size that fits.
+    void showAtRememberedPlace();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    friend class Cabinet;
+
     struct Binding {
         const Control *control;
         QWidget *widget;
@@ -51,21 +88,38 @@ private:
         std::function<void()> apply;
     };
 
-    QAbstractButton *addButton(Button &button, QWidget *parent, const QPixmap &face = {},
-                               const PictureButton *pictured = nullptr);
-    QLabel *addLabel(Control &label, QWidget *parent, const QRect &pixels, const char *role,
+    QPushButton *addButton(Button &button, QWidget *parent, std::function<QPixmap()> face = {});
+    QLabel *addLabel(Control &label, QWidget *parent, const QRectF &design, const char *role,
                      Qt::Alignment alignment = Qt::AlignCenter);
-    QLabel *addPicture(PictureBox &box, QWidget *parent, const QRect &pixels);
+    QLabel *addPicture(PictureBox &box, QWidget *parent, const QRectF &design);
+    QLabel *addText(const QString &text, QWidget *parent, const QRectF &design, const char *role,
+                    const char *name = nullptr, Qt::Alignment alignment = Qt::AlignCenter);
     void buildMenu();
     void buildGamblePanel();
+    void buildStake();
     void onClick(Button &button);
+    void layoutCabinet();
+    void placeReels();
+    void picturesChanged();
+    void showBetInForce();
+    bool windowKey(QObject *watched, QKeyEvent *key);
+    void noteNormalGeometry();
 
     Melvane &m_;
     QtHost &host_;
-    const Pictures &pictures_;
+    ScaledPictures pictures_;
+    ScaledLayout layout_;
+    QWidget *cabinet_ = nullptr;
     QWidget *surface_ = nullptr;
+    Backdrop *backdrop_ = nullptr;
     QWidget *gamblePanel_ = nullptr;
     std::array<ReelWindow *, 6> reels_{};
+    std::array<QPushButton *, 6> playButtons_{};
+    std::array<QPushButton *, 6> paylineButtons_{};
+    QLabel *stakeCoins_ = nullptr;
+    QLabel *stakeMoney_ = nullptr;
+    std::array<QWidget *, 3> stake_{};
+    QAction *fullScreenAction_ = nullptr;
     std::vector<Binding> bindings_;
     struct SideWindow {
         std::function<void()> refresh;
@@ -74,7 +128,16 @@ private:
     std::vector<SideWindow> sideWindows_;
     bool refreshingSideWindows_ = false;
     std::string shownCaption_;
+    std::int64_t shownStake_ = -1;
+    int shownPlay_ = -1;
+    int shownPayline_ = -1;
     bool closing_ = false;
+    bool laidOut_ = false;
+    QRect normalGeometry_;
+    bool maximizedBeforeFullScreen_ = false;
+    // The sharp pictures are drawn once the size has settled, not at every step of a drag.
+    QTimer pictureRequest_;
+    std::function<void()> onScaleChange_;
 };
 
 } // namespace melvane

@@ -120,7 +120,8 @@ OptionsDialog::OptionsDialog(OptionsWindow &model, QWidget &mainWindow)
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(kWindowWidth, kWindowHeight);
     // The look belongs to the window's own widgets, not to the message boxes it brings up.
-    auto *surface = new QWidget(this);
+    surface_ = new QWidget(this);
+    auto *surface = surface_;
     surface->setObjectName(QStringLiteral("optionssurface"));
     surface->setAttribute(Qt::WA_StyledBackground);
     surface->setGeometry(0, 0, kWindowWidth, kWindowHeight);
@@ -204,6 +205,11 @@ OptionsDialog::OptionsDialog(OptionsWindow &model, QWidget &mainWindow)
     }});
 
     movesSeen_ = model_.mainWindowMovesToTopLeft;
+    // Everything stands at the design size now: the design every scale starts from. Polished
+    // now, a sheet set for another scale takes at once: one set on a widget not yet polished
+    // is not read again.
+    layout_.capture(*this);
+    surface_->ensurePolished();
     refresh();
 }
 
@@ -246,6 +252,7 @@ QAbstractButton *OptionsDialog::addOption(Group &group, std::size_t index, QWidg
     widget->setGeometry(pixels);
     widget->setAutoExclusive(false);
     widget->setCheckable(true);
+    options_.push_back(widget);
     connect(widget, &QRadioButton::clicked, this, [this, &group, index] {
         group.select(index);
         handled();
@@ -286,19 +293,32 @@ void OptionsDialog::refresh()
         b.apply();
     if (model_.mainWindowMovesToTopLeft != movesSeen_) {
         movesSeen_ = model_.mainWindowMovesToTopLeft;
-        mainWindow_.move(0, 0);
+        // A window filling its screen is in that corner already.
+        if (!mainWindow_.isFullScreen())
+            mainWindow_.move(0, 0);
     }
     if (model_.isOpen() && !isVisible())
-        showAtDesignPosition();
+        showCentred();
     else if (!model_.isOpen() && isVisible())
         hide();
 }
 
-void OptionsDialog::showAtDesignPosition()
+void OptionsDialog::setScale(qreal scale)
 {
-    const Geometry &at = model_.window.geometry();
-    move(px(at.left), px(at.top));
+    if (scale == layout_.scale())
+        return;
+    setFixedSize(melvane::scaled(kWindowWidth, scale), melvane::scaled(kWindowHeight, scale));
+    surface_->setStyleSheet(scaledStyleSheet(machineStyleSheet(), scale));
+    layout_.setScale(scale);
+    // The type of a long name is chosen again for the new width.
+    for (QRadioButton *option : options_)
+        fitCaption(*option);
+}
+
+void OptionsDialog::showCentred()
+{
     show();
+    centreOver(*this, mainWindow_);
     // Stays above the main window, as a window it owns.
     if (windowHandle() != nullptr && mainWindow_.windowHandle() != nullptr)
         windowHandle()->setTransientParent(mainWindow_.windowHandle());

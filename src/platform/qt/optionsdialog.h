@@ -6,9 +6,12 @@
 #include <QDialog>
 #include <QLabel>
 
+#include "platform/qt/scaledlayout.h"
+
 class QAbstractButton;
 class QGroupBox;
 class QLineEdit;
+class QRadioButton;
 class QWidget;
 
 namespace melvane {
@@ -40,7 +43,8 @@ protected:
 // including when the window opens and closes and when the main window takes input again.
 class OptionsDialog : public QDialog {
 public:
-    // `mainWindow` is the window the model moves to the top-left corner of the screen.
+    // `mainWindow` is the window the model moves to the top-left corner of the screen; this
+    // window opens centred over it.
     OptionsDialog(OptionsWindow &model, QWidget &mainWindow);
     ~OptionsDialog() override;
 
@@ -48,6 +52,8 @@ public:
     void refresh();
     // While the options are open the main window takes no input.
     bool blocksMainWindow() const;
+    // Shows the window `scale` times its design size, type and frames included.
+    void setScale(qreal scale);
 
     // Called after every handler this window runs, so the main window shows what changed too.
     void setAfterHandler(std::function<void()> after) { afterHandler_ = std::move(after); }
@@ -68,11 +74,14 @@ private:
     QAbstractButton *addOption(Group &group, std::size_t index, QWidget *parent, const QRect &pixels);
     QLabel *addLabel(const Control &label, QLabel *widget, QWidget *parent, const QRect &pixels);
     void handled();
-    void showAtDesignPosition();
+    void showCentred();
 
     OptionsWindow &model_;
     QWidget &mainWindow_;
+    QWidget *surface_ = nullptr;
     QLineEdit *nameBox_ = nullptr;
+    std::vector<QRadioButton *> options_;
+    ScaledLayout layout_;
     std::vector<Binding> bindings_;
     std::function<void()> afterHandler_;
     int movesSeen_ = 0;

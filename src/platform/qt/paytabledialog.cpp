@@ -270,8 +270,12 @@ QString percentLabel(double share) { return QString::number(share * 100.0, 'f', 
 
 PaytablePicture drawPaytable(const PaytableFacts &facts, const Pictures &pictures)
 {
+    return drawPaytable(facts, pictures, pictures.devicePixelRatio());
+}
+
+PaytablePicture drawPaytable(const PaytableFacts &facts, const Pictures &pictures, qreal dpr)
+{
     PaytablePicture out;
-    const qreal dpr = pictures.devicePixelRatio();
     out.picture = QPixmap(QSize(kPictureWidth, kPictureHeight) * dpr);
     out.picture.setDevicePixelRatio(dpr);
     QPainter p(&out.picture);
@@ -304,7 +308,7 @@ PaytablePicture drawPaytable(const PaytableFacts &facts, const Pictures &picture
 
 PaytableDialog::PaytableDialog(PaytableWindow &model, const Melvane &machine, const Pictures &pictures,
                                const ReturnToPlayerCache &returns)
-    : QDialog(nullptr), model_(model), m_(machine), pictures_(pictures), returns_(returns)
+    : QDialog(nullptr), model_(model), m_(machine), pictures_(&pictures), returns_(returns)
 {
     // A window of its own, not a child of the main window, which is disabled while this is open.
     setObjectName(QStringLiteral("melvanepays"));
@@ -313,13 +317,29 @@ PaytableDialog::PaytableDialog(PaytableWindow &model, const Melvane &machine, co
     setFixedSize(kPictureWidth, kPictureHeight);
     background_ = new QLabel(this);
     background_->setGeometry(0, 0, kPictureWidth, kPictureHeight);
+    background_->setScaledContents(true);
     command1_ = new WrappingButton(QStringLiteral("close  paytable"), this);
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setGeometry(418, 7, 73, 33); // 6270, 105, 1095 x 495 twips
     command1_->setAutoDefault(false);
     command1_->setStyleSheet(machineStyleSheet());
     connect(command1_, &QPushButton::clicked, this, [this] { reject(); });
+    // Everything stands at the design size now: the design every scale starts from. Polished
+    // now, a sheet set for another scale takes at once: one set on a widget not yet polished
+    // is not read again.
+    layout_.capture(*this);
+    command1_->ensurePolished();
     model_.onChange = [this] { handled(); };
+}
+
+void PaytableDialog::setLook(qreal scale, const Pictures &pictures)
+{
+    pictures_ = &pictures;
+    if (scale == layout_.scale())
+        return;
+    setFixedSize(scaled(kPictureWidth, scale), scaled(kPictureHeight, scale));
+    command1_->setStyleSheet(scaledStyleSheet(machineStyleSheet(), scale));
+    layout_.setScale(scale);
 }
 
 PaytableDialog::~PaytableDialog() { model_.onChange = nullptr; }
@@ -329,17 +349,20 @@ bool PaytableDialog::blocksMainWindow() const { return model_.isOpen(); }
 void PaytableDialog::refresh()
 {
     if (model_.isOpen() && !isVisible()) {
-        // Drawn afresh each time: the ways setting and the payout setting may have changed.
+        // Drawn afresh each time: the ways setting and the payout setting may have changed. It is
+        // drawn at the window's scale and shown at the screen's ratio, so it fills the window.
+        // A painter takes no ratio below 1: a smaller window shows the picture made smaller.
+        const qreal screenRatio = devicePixelRatio();
         shown_ = drawPaytable({m_.waysmult, m_.g.machinepay, returns_.figures(m_.waysmult),
                                returns_.volatility(m_.waysmult, m_.g.machinepay)},
-                              pictures_);
-        background_->setPixmap(shown_.picture);
-        // Over the middle of the machine, never past the top-left corner of the screen.
-        if (mainWindow_ != nullptr) {
-            const QRect machine = mainWindow_->frameGeometry();
-            move(std::max(0, machine.center().x() - width() / 2), std::max(0, machine.center().y() - height() / 2));
-        }
+                              *pictures_, std::max<qreal>(layout_.scale(), 1.0) * screenRatio);
+        QPixmap picture = shown_.picture;
+        picture.setDevicePixelRatio(screenRatio);
+        background_->setPixmap(picture);
         show();
+        // Over the middle of the machine, kept on its screen; once shown, with its frame.
+        if (mainWindow_ != nullptr)
+            centreOver(*this, *mainWindow_);
         if (windowHandle() != nullptr && mainWindow_ != nullptr && mainWindow_->windowHandle() != nullptr)
             windowHandle()->setTransientParent(mainWindow_->windowHandle());
         command1_->setFocus();

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include "rules/parsheet.h"
+#include "platform/qt/scaledlayout.h"
 #include "rules/returntoplayer.h"
 #include "rules/symbols.h"
 
@@ -83,6 +84,8 @@ QString sessionsLabel(const Volatility &v);
 // Draws the pay table: the ways pays of every symbol from the pay table, the Scatter and
 // Wild rules, and the exact return of the current ways setting under each payout setting.
 PaytablePicture drawPaytable(const PaytableFacts &facts, const Pictures &pictures);
+// The same picture drawn at `dpr` device pixels to a pixel.
+PaytablePicture drawPaytable(const PaytableFacts &facts, const Pictures &pictures, qreal dpr);
 
 // The pay-table window `melvanepays`: the picture, and one button that closes it.
 class PaytableDialog : public QDialog {
@@ -98,6 +101,8 @@ public:
     // Called after every open and close, so the main window shows what changed.
     void setAfterHandler(std::function<void()> after) { afterHandler_ = std::move(after); }
     void setMainWindow(QWidget *mainWindow) { mainWindow_ = mainWindow; }
+    // Shows the window `scale` times its design size, drawn with `pictures` from its next opening.
+    void setLook(qreal scale, const Pictures &pictures);
 
     // What the picture shown last holds, texts and all.
     const PaytablePicture &shown() const { return shown_; }
@@ -111,12 +116,13 @@ private:
 
     PaytableWindow &model_;
     const Melvane &m_;
-    const Pictures &pictures_;
+    const Pictures *pictures_;
     const ReturnToPlayerCache &returns_;
     QLabel *background_ = nullptr;
     QPushButton *command1_ = nullptr;
     QWidget *mainWindow_ = nullptr;
     PaytablePicture shown_;
+    ScaledLayout layout_;
     std::function<void()> afterHandler_;
 };
 

@@ -1,5 +1,6 @@
 #include "platform/qt/qthost.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -90,10 +91,22 @@ void QtHost::stopClips()
 MessageAnswer QtHost::showMessage(const MessageBoxRequest &request)
 {
     refresh();
+    // Over the window the player is using, else over the machine while it takes input.
+    QWidget *parent = QApplication::activeWindow();
+    if (parent == nullptr && mainWindow_ != nullptr && mainWindow_->isVisible() && mainWindow_->isEnabled())
+        parent = mainWindow_;
     QMessageBox box(request.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
                     QString::fromStdString(request.title), withLineFeeds(request.text),
                     request.buttons == MessageButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    parent);
+    if (const qreal scale = windowScale_ ? windowScale_() : 1.0; scale != 1.0) {
+        QFont type = box.font();
+        if (type.pixelSize() > 0)
+            type.setPixelSize(std::max(1, qRound(type.pixelSize() * scale)));
+        else
+            type.setPointSizeF(type.pointSizeF() * scale);
+        box.setFont(type);
+    }
     // The game's texts are plain: a link or a name with "<" in it stays as it is.
     box.setTextFormat(Qt::PlainText);
     if (request.buttons == MessageButtons::YesNo)

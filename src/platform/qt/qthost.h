@@ -13,6 +13,7 @@
 #include "platform/qt/linkopener.h"
 
 class QTimer;
+class QWidget;
 
 namespace melvane {
 
@@ -32,6 +33,14 @@ public:
     void setRefresh(std::function<void()> refresh) { refresh_ = std::move(refresh); }
     // Called at every frame pause of the landing animation to repaint the reels at once.
     void setRepaintReels(std::function<void()> repaint) { repaintReels_ = std::move(repaint); }
+
+    // The main window and its scale: a message box with no other window to stand on stands on
+    // it, and its type grows with the window's.
+    void setMainWindow(QWidget *window, std::function<qreal()> scale)
+    {
+        mainWindow_ = window;
+        windowScale_ = std::move(scale);
+    }
 
     // The size of the screen in pixels. `size` replaces the measurement (tests play on
     // screens they cannot have); an empty function measures the primary screen again.
@@ -86,6 +95,8 @@ private:
     LinkHandler linkHandler_;
     std::function<bool(int, int)> changeDisplay_;
     std::function<void()> restoreDisplay_;
+    QWidget *mainWindow_ = nullptr;
+    std::function<qreal()> windowScale_;
 };
 
 } // namespace melvane

@@ -22,12 +22,25 @@ SideWindows::SideWindows(Melvane &machine, MainWindow &window, QtHost &host, con
     paytable.setMainWindow(&window);
     about.setMainWindow(&window);
     history.setMainWindow(&window);
+    // The side windows share the main window's scale and pictures.
+    const auto look = [this, &window] {
+        const Pictures &current = window.pictures().current();
+        optionsDialog.setScale(window.scale());
+        paytable.setLook(window.scale(), current);
+        about.setLook(window.scale(), current);
+    };
+    look();
+    window.setOnScaleChange(look);
     window.addSideWindow([this] { optionsDialog.refresh(); }, [this] { return optionsDialog.blocksMainWindow(); });
     window.addSideWindow([this] { paytable.refresh(); }, [this] { return paytable.blocksMainWindow(); });
     window.addSideWindow([this] { about.refresh(); }, [this] { return about.blocksMainWindow(); });
     window.addSideWindow([this] { history.refresh(); }, [this] { return history.blocksMainWindow(); });
 }
 
-SideWindows::~SideWindows() { window_.removeSideWindows(); }
+SideWindows::~SideWindows()
+{
+    window_.setOnScaleChange(nullptr);
+    window_.removeSideWindows();
+}
 
 } // namespace melvane

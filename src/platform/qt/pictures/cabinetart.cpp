@@ -1,6 +1,7 @@
 // The machine's cabinet and the faces of its picture buttons.
 
 #include "platform/qt/pictures/art.h"
+#include "platform/qt/pictures/pictures.h"
 
 #include <QRadialGradient>
 
@@ -48,7 +49,7 @@ void paintVelvet(QPainter &p, const QRectF &r)
     QRadialGradient velvet(QPointF(400, 250), 600);
     velvet.setColorAt(0.0, QColor(120, 16, 30));
     velvet.setColorAt(0.5, QColor(70, 6, 16));
-    velvet.setColorAt(1.0, QColor(22, 2, 5));
+    velvet.setColorAt(1.0, QColor::fromRgb(Pictures::kCabinetGround));
     p.fillRect(r, velvet);
     // a faint lattice of gold thread
     p.save();

@@ -73,83 +73,143 @@ SecondHalf drawSecondHalf(qreal dpr)
 
 } // namespace
 
-Pictures::Pictures(qreal devicePixelRatio)
-    : dpr_(devicePixelRatio > 0 ? devicePixelRatio : 1.0),
-      list3_(kImageList3Count + 1),
-      keyed3_(kImageList3Count + 1),
-      list1_(kImageList1Count + 1),
-      cards_(kCardCount + 1)
+
+std::unique_ptr<Pictures::Images> Pictures::draw(qreal devicePixelRatio, Contents contents)
 {
+    // A painter takes no ratio below 1 into account: smaller pictures are drawn at full size
+    // and made smaller afterwards.
+    if (devicePixelRatio > 0 && devicePixelRatio < 1)
+        return shrunk(draw(1.0, contents), devicePixelRatio);
+    auto made = std::make_unique<Images>();
+    Images &out = *made;
+    out.dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    const qreal dpr = out.dpr;
     // Painting on QImage is safe on any thread: half of the pictures are drawn on a second
-    // thread while this one draws the rest; only the pixmaps are made here.
+    // thread while this one draws the rest.
     std::future<SecondHalf> secondHalf;
     try {
-        secondHalf = std::async(std::launch::async, drawSecondHalf, dpr_);
+        secondHalf = std::async(std::launch::async, drawSecondHalf, dpr);
     } catch (const std::system_error &) {
-        secondHalf = std::async(std::launch::deferred, drawSecondHalf, dpr_);
+        secondHalf = std::async(std::launch::deferred, drawSecondHalf, dpr);
     }
 
     const art::SvgBook svg;
-    std::array<QImage, kSymbolCount> symbolImages;
     for (int i = 0; i < kSymbolCount; ++i) {
         const auto s = static_cast<Symbol>(i);
-        QImage card = art::cellBackground(s, dpr_);
+        QImage card = art::cellBackground(s, dpr);
         if (isPaying(s))
-            symbolImages[static_cast<std::size_t>(i)] = art::symbolPicture(s, card, svg);
+            out.symbols[static_cast<std::size_t>(i)] = art::symbolPicture(s, card, svg);
         else if (s == Symbol::Wild) {
             art::WildPictures wild = art::wildPictures(card);
-            symbolImages[static_cast<std::size_t>(i)] = wild.symbol;
-            for (int frame = 1; frame <= 10; ++frame) {
-                QImage &picture = wild.frames[static_cast<std::size_t>(frame - 1)];
-                keyed3_[static_cast<std::size_t>(frame)] = keyedOutWhite(picture);
-                list3_[static_cast<std::size_t>(frame)] = QPixmap::fromImage(std::move(picture));
-            }
+            out.symbols[static_cast<std::size_t>(i)] = wild.symbol;
+            for (int frame = 1; frame <= 10; ++frame)
+                out.list3[static_cast<std::size_t>(frame)] = std::move(wild.frames[static_cast<std::size_t>(frame - 1)]);
         }
-        cellBackgrounds_[static_cast<std::size_t>(i)] = QPixmap::fromImage(std::move(card));
+        if (contents == Contents::Everything)
+            out.cellBackgrounds[static_cast<std::size_t>(i)] = std::move(card);
     }
     for (int i = 1; i <= kCardCount; ++i)
-        cards_[static_cast<std::size_t>(i)] = QPixmap::fromImage(art::cardPicture(i, dpr_, svg));
-    winBanner_ = QPixmap::fromImage(art::banner(true, dpr_));
-    loseBanner_ = QPixmap::fromImage(art::banner(false, dpr_));
-    fastMoney_ = QPixmap::fromImage(art::buttonFace(art::ButtonFace::FastMoney, dpr_));
-    collect_ = QPixmap::fromImage(art::buttonFace(art::ButtonFace::Collect, dpr_));
-    autoplayOn_ = QPixmap::fromImage(art::buttonFace(art::ButtonFace::AutoplayOn, dpr_));
-    autoplayOff_ = QPixmap::fromImage(art::buttonFace(art::ButtonFace::AutoplayOff, dpr_));
+        out.cards[static_cast<std::size_t>(i)] = art::cardPicture(i, dpr, svg);
+    out.winBanner = art::banner(true, dpr);
+    out.loseBanner = art::banner(false, dpr);
+    out.fastMoney = art::buttonFace(art::ButtonFace::FastMoney, dpr);
+    out.collect = art::buttonFace(art::ButtonFace::Collect, dpr);
+    out.autoplayOn = art::buttonFace(art::ButtonFace::AutoplayOn, dpr);
+    out.autoplayOff = art::buttonFace(art::ButtonFace::AutoplayOff, dpr);
 
     SecondHalf second = secondHalf.get();
-    symbolImages[static_cast<std::size_t>(index(Symbol::Scatter))] = second.scatter.symbol;
+    out.symbols[static_cast<std::size_t>(index(Symbol::Scatter))] = second.scatter.symbol;
 
     // the strips, cell for cell from the strip table
-    for (int reel = 1; reel <= 5; ++reel) {
-        QImage strip = art::canvas(kStripSize.width(), kStripSize.height(), dpr_, Qt::black);
-        QPainter p(&strip);
-        p.setCompositionMode(QPainter::CompositionMode_Source); // the cells are opaque: copy them
-        for (int position = 0; position < kStripCells; ++position)
-            p.drawImage(QPointF(0, kCellSize * position),
-                        symbolImages[static_cast<std::size_t>(index(stripSymbol(reel, position)))]);
-        p.end();
-        strips_[static_cast<std::size_t>(reel - 1)] = QPixmap::fromImage(std::move(strip));
+    if (contents == Contents::Everything) {
+        for (int reel = 1; reel <= 5; ++reel) {
+            QImage strip = art::canvas(kStripSize.width(), kStripSize.height(), dpr, Qt::black);
+            QPainter p(&strip);
+            p.setCompositionMode(QPainter::CompositionMode_Source); // the cells are opaque: copy them
+            for (int position = 0; position < kStripCells; ++position)
+                p.drawImage(QPointF(0, kCellSize * position),
+                            out.symbols[static_cast<std::size_t>(index(stripSymbol(reel, position)))]);
+            p.end();
+            out.strips[static_cast<std::size_t>(reel - 1)] = std::move(strip);
+        }
     }
-    for (int i = 0; i < kSymbolCount; ++i)
-        symbols_[static_cast<std::size_t>(i)] = QPixmap::fromImage(std::move(symbolImages[static_cast<std::size_t>(i)]));
 
     // ImageList3 after the Wild's frames: the badges on white (11-26), the cover (27)
     for (int i = 11; i <= 26; ++i) {
         const QImage &badge = second.badges[static_cast<std::size_t>((i - 11) / 4)][static_cast<std::size_t>((i - 11) % 4)];
-        QImage picture = art::canvas(kCellSize, kCellSize, dpr_, Qt::white);
+        QImage picture = art::canvas(kCellSize, kCellSize, dpr, Qt::white);
         QPainter p(&picture);
         p.drawImage(QPointF(0, 0), badge);
         p.end();
-        keyed3_[static_cast<std::size_t>(i)] = keyedBadge(badge, picture);
-        list3_[static_cast<std::size_t>(i)] = QPixmap::fromImage(std::move(picture));
+        out.keyed3[static_cast<std::size_t>(i)] = keyedBadge(badge, picture);
+        // The game lays the badges over notes only: a set for the window keeps them on
+        // transparency alone and puts one on white when asked.
+        if (contents == Contents::Everything)
+            out.list3[static_cast<std::size_t>(i)] = std::move(picture);
     }
-    keyed3_[27] = keyedOutWhite(second.cover);
-    list3_[27] = QPixmap::fromImage(std::move(second.cover));
+    out.list3[27] = std::move(second.cover);
 
     for (int i = 1; i <= kImageList1Count; ++i)
-        list1_[static_cast<std::size_t>(i)] = QPixmap::fromImage(std::move(second.scatter.frames[static_cast<std::size_t>(i - 1)]));
-    background_ = QPixmap::fromImage(std::move(second.background));
+        out.list1[static_cast<std::size_t>(i)] = std::move(second.scatter.frames[static_cast<std::size_t>(i - 1)]);
+    out.background = std::move(second.background);
+    return made;
 }
+
+std::unique_ptr<Pictures::Images> Pictures::shrunk(std::unique_ptr<Images> images, qreal ratio)
+{
+    const auto shrink = [ratio](QImage &image) {
+        if (image.isNull())
+            return;
+        image = image.scaled(qRound(image.width() * ratio), qRound(image.height() * ratio), Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
+        image.setDevicePixelRatio(ratio);
+    };
+    for (auto *list : {&images->list3, &images->keyed3, &images->list1, &images->cards})
+        for (QImage &image : *list)
+            shrink(image);
+    for (QImage &image : images->symbols)
+        shrink(image);
+    for (QImage &image : images->cellBackgrounds)
+        shrink(image);
+    for (QImage &image : images->strips)
+        shrink(image);
+    for (QImage *image : {&images->winBanner, &images->loseBanner, &images->fastMoney, &images->collect,
+                          &images->autoplayOn, &images->autoplayOff, &images->background})
+        shrink(*image);
+    images->dpr = ratio;
+    return images;
+}
+
+Pictures::Pictures(qreal devicePixelRatio) : Pictures(draw(devicePixelRatio)) {}
+
+Pictures::Pictures(std::unique_ptr<Images> images)
+    : dpr_(images->dpr), list3_(kImageList3Count + 1), keyed3_(std::move(images->keyed3)),
+      list1_(kImageList1Count + 1), cards_(kCardCount + 1)
+{
+    // An image becomes a pixmap without a copy when it is moved in.
+    const auto pixmap = [](QImage &image) { return image.isNull() ? QPixmap() : QPixmap::fromImage(std::move(image)); };
+    for (std::size_t i = 0; i < symbols_.size(); ++i) {
+        symbols_[i] = pixmap(images->symbols[i]);
+        cellBackgrounds_[i] = pixmap(images->cellBackgrounds[i]);
+    }
+    for (std::size_t i = 0; i < strips_.size(); ++i)
+        strips_[i] = pixmap(images->strips[i]);
+    for (std::size_t i = 1; i < list3_.size(); ++i)
+        list3_[i] = pixmap(images->list3[i]);
+    for (std::size_t i = 1; i < list1_.size(); ++i)
+        list1_[i] = pixmap(images->list1[i]);
+    for (std::size_t i = 1; i < cards_.size(); ++i)
+        cards_[i] = pixmap(images->cards[i]);
+    winBanner_ = pixmap(images->winBanner);
+    loseBanner_ = pixmap(images->loseBanner);
+    fastMoney_ = pixmap(images->fastMoney);
+    collect_ = pixmap(images->collect);
+    autoplayOn_ = pixmap(images->autoplayOn);
+    autoplayOff_ = pixmap(images->autoplayOff);
+    background_ = pixmap(images->background);
+}
+
+Pictures::~Pictures() = default;
 
 QPixmap Pictures::symbol(Symbol s) const { return symbols_[static_cast<std::size_t>(index(s))]; }
 
@@ -166,7 +226,20 @@ QPixmap Pictures::imageList3(int i) const
 {
     if (i < 1 || i > kImageList3Count)
         return {};
-    return list3_[static_cast<std::size_t>(i)];
+    const QPixmap &kept = list3_[static_cast<std::size_t>(i)];
+    const QImage &badge = keyed3_[static_cast<std::size_t>(i)];
+    if (!kept.isNull() || badge.isNull())
+        return kept;
+    // The badge over white, pixel on pixel: white wherever it was made transparent.
+    QImage picture(badge.size(), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QImage over = badge;
+    over.setDevicePixelRatio(1.0);
+    QPainter p(&picture);
+    p.drawImage(QPointF(0, 0), over);
+    p.end();
+    picture.setDevicePixelRatio(dpr_);
+    return QPixmap::fromImage(std::move(picture));
 }
 
 QPixmap Pictures::overlay3(int badge, int note) const
@@ -175,9 +248,17 @@ QPixmap Pictures::overlay3(int badge, int note) const
         return {};
     QImage picture = list3_[static_cast<std::size_t>(note)].toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     picture.setDevicePixelRatio(dpr_);
+    // Only the badges are kept on transparency; another picture laid over a note (a Wild
+    // without a multiplier asks for one) loses its white here.
+    const QImage &kept = keyed3_[static_cast<std::size_t>(badge)];
+    QImage keyed = kept.isNull() ? keyedOutWhite(list3_[static_cast<std::size_t>(badge)].toImage()) : kept;
+    // Laid pixel on pixel: both pictures have the same size in pixels.
+    keyed.setDevicePixelRatio(1.0);
+    picture.setDevicePixelRatio(1.0);
     QPainter p(&picture);
-    p.drawImage(QPointF(0, 0), keyed3_[static_cast<std::size_t>(badge)]);
+    p.drawImage(QPointF(0, 0), keyed);
     p.end();
+    picture.setDevicePixelRatio(dpr_);
     return QPixmap::fromImage(std::move(picture));
 }
 

@@ -5,6 +5,7 @@
 #include <QSize>
 
 #include <array>
+#include <memory>
 #include <vector>
 
 #include "rules/symbols.h"
@@ -33,18 +34,37 @@ public:
     static constexpr QSize kButtonSize{102, 42};
     static constexpr QSize kCollectSize{162, 42};
     static constexpr QSize kBackgroundSize{820, 595};
+    // The colour at the edge of the cabinet: what shows around it when the window's shape
+    // differs from the cabinet's.
+    static constexpr QRgb kCabinetGround = 0xFF160205;
+
+    // What a set of pictures holds: everything, or what the main window shows (without the
+    // reel strips and the empty cell cards, which are large and only the design set needs).
+    // A set for the window keeps the badges of ImageList3 only on transparency and puts one on
+    // white when asked for it alone.
+    enum class Contents { Everything, Window };
+    // Every picture as an image, drawn without a QGuiApplication's pixmaps: any thread may
+    // draw them, and the thread of the windows makes them pictures.
+    struct Images;
+    static std::unique_ptr<Images> draw(qreal devicePixelRatio, Contents contents = Contents::Everything);
 
     explicit Pictures(qreal devicePixelRatio = 1.0);
+    // The pictures of `images`, made on the thread of the windows.
+    explicit Pictures(std::unique_ptr<Images> images);
+    ~Pictures();
+    Pictures(const Pictures &) = delete;
+    Pictures &operator=(const Pictures &) = delete;
 
     qreal devicePixelRatio() const { return dpr_; }
 
     // A symbol on its cell card, 125 x 125.
     QPixmap symbol(Symbol s) const;
-    // The empty cell card of a symbol, the ground its picture is drawn on.
+    // The empty cell card of a symbol, the ground its picture is drawn on; null in a set drawn
+    // for the window.
     QPixmap cellBackground(Symbol s) const;
 
     // The strip of reel 1..5: picture cells 0..28 of the strip table, top to bottom,
-    // 125 x 3625. Null for another reel.
+    // 125 x 3625. Null for another reel, and in a set drawn for the window.
     QPixmap reelStrip(int reel) const;
 
     // The cell pictures of the Wild and the winning-cell flashing, 1..27, 125 x 125:
@@ -82,17 +102,34 @@ public:
     QPixmap background() const { return background_; }
 
 private:
+    static std::unique_ptr<Images> shrunk(std::unique_ptr<Images> images, qreal ratio);
+
     qreal dpr_;
     std::array<QPixmap, kSymbolCount> symbols_;
     std::array<QPixmap, kSymbolCount> cellBackgrounds_;
     std::array<QPixmap, 5> strips_;
     std::vector<QPixmap> list3_;   // index 0 unused
-    std::vector<QImage> keyed3_;   // list 3 with white made transparent, index 0 unused
+    std::vector<QImage> keyed3_;   // the badges of list 3 on transparency, 11..26; others null
     std::vector<QPixmap> list1_;   // index 0 unused
     std::vector<QPixmap> cards_;   // index 0 unused
     QPixmap winBanner_, loseBanner_;
     QPixmap fastMoney_, collect_, autoplayOn_, autoplayOff_;
     QPixmap background_;
+};
+
+// Every picture of a set as an image, drawn at one ratio.
+struct Pictures::Images {
+    qreal dpr = 1.0;
+    std::array<QImage, kSymbolCount> symbols;
+    std::array<QImage, kSymbolCount> cellBackgrounds;
+    std::array<QImage, 5> strips;
+    std::vector<QImage> list3 = std::vector<QImage>(kImageList3Count + 1);
+    std::vector<QImage> keyed3 = std::vector<QImage>(kImageList3Count + 1);
+    std::vector<QImage> list1 = std::vector<QImage>(kImageList1Count + 1);
+    std::vector<QImage> cards = std::vector<QImage>(kCardCount + 1);
+    QImage winBanner, loseBanner;
+    QImage fastMoney, collect, autoplayOn, autoplayOff;
+    QImage background;
 };
 
 } // namespace melvane

@@ -1,4 +1,5 @@
 #include "platform/qt/pictures/pictures.h"
+#include "platform/qt/pictures/scaledpictures.h"
 
 #include <QImage>
 
@@ -429,6 +430,83 @@ TEST(Pictures, TheBackgroundHasDarkPanelsBehindTheFiveReelWindows)
     }
     // between the windows and above them the cabinet is lit and gilded
     EXPECT_GT(count(background.copy(0, 0, 820, 66), isGold), 2000);
+}
+
+// ---- a set for the window, at any ratio ----------------------------------------------------
+
+TEST(PicturesForTheWindow, LeaveOutTheStripsAndCellCardsAndKeepEveryPictureTheGameShows)
+{
+    const Pictures window(Pictures::draw(1.0, Pictures::Contents::Window));
+    const Pictures &full = picturesAt(1.0);
+    for (int reel = 1; reel <= 5; ++reel)
+        EXPECT_TRUE(window.reelStrip(reel).isNull());
+    EXPECT_TRUE(window.cellBackground(Symbol::Harp).isNull());
+    // A badge on white is put together when asked for, as the full set keeps it.
+    for (int i = 1; i <= Pictures::kImageList3Count; ++i) {
+        SCOPED_TRACE("ImageList3 " + std::to_string(i));
+        ASSERT_FALSE(window.imageList3(i).isNull());
+        EXPECT_LE(largestDifference(pixels(window.imageList3(i)), pixels(full.imageList3(i))), 1);
+    }
+    for (const auto &[badge, note] : {std::pair{14, 5}, std::pair{23, 1}, std::pair{3, 7}}) {
+        SCOPED_TRACE("overlay " + std::to_string(badge) + " on " + std::to_string(note));
+        EXPECT_LE(largestDifference(pixels(window.overlay3(badge, note)), pixels(full.overlay3(badge, note))), 1);
+    }
+}
+
+TEST(PicturesForTheWindow, ARatioBelowOneGivesTheWholePicturesMadeSmaller)
+{
+    // A painter ignores a ratio below 1: drawn as it stood, a picture came out cut to its
+    // top-left part at full size. Made smaller, it differs from the whole one made smaller
+    // only at soft edges (the badge is laid on the note after both were made smaller).
+    const qreal ratio = 0.6;
+    const Pictures small(Pictures::draw(ratio, Pictures::Contents::Window));
+    const Pictures &full = picturesAt(1.0);
+    const struct {
+        const char *name;
+        QPixmap shrunk;
+        QPixmap whole;
+    } cases[] = {
+        {"composer", small.symbol(Symbol::Composer), full.symbol(Symbol::Composer)},
+        {"background", small.background(), full.background()},
+        {"ace of spades", small.cards(4), full.cards(4)},
+        {"badge x10 over the note", small.overlay3(23, 5), full.overlay3(23, 5)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QSize expected = (QSizeF(c.whole.deviceIndependentSize()) * ratio).toSize();
+        EXPECT_EQ(c.shrunk.size(), expected);
+        EXPECT_DOUBLE_EQ(c.shrunk.devicePixelRatio(), ratio);
+        const QImage reference =
+            pixels(c.whole).scaled(expected, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LT(meanDifference(pixels(c.shrunk), reference), 8.0);
+    }
+}
+
+TEST(ScaledPictures, DrawsTheRatioAskedForOnAWorkerAndGoesBackToTheDesignSetAtOnce)
+{
+    const Pictures &design = picturesAt(1.0);
+    ScaledPictures scaled(design);
+    int changes = 0;
+    scaled.setOnChange([&changes] { ++changes; });
+    EXPECT_TRUE(scaled.sharp());
+
+    scaled.request(1.5);
+    EXPECT_FALSE(scaled.sharp());
+    EXPECT_EQ(&scaled.current(), &design) << "the design set stands in while the worker draws";
+    // The window changes size again before the first set is ready: the last size wins.
+    scaled.request(1.75);
+    scaled.waitUntilSharp();
+
+    EXPECT_TRUE(scaled.sharp());
+    EXPECT_DOUBLE_EQ(scaled.current().devicePixelRatio(), 1.75);
+    EXPECT_EQ(scaled.current().symbol(Symbol::Piano).size(), QSize(219, 219));
+    EXPECT_TRUE(scaled.current().reelStrip(1).isNull()) << "a set for the window";
+    EXPECT_EQ(changes, 1);
+
+    scaled.request(1.0);
+    EXPECT_EQ(&scaled.current(), &design);
+    EXPECT_TRUE(scaled.sharp());
+    EXPECT_EQ(changes, 2);
 }
 
 } // namespace

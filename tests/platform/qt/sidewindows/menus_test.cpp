@@ -115,6 +115,54 @@ TEST(SideWindowMenus, AMenuEntryTheGameHasDisabledStaysDeadEvenWhenTriggered)
     }
 }
 
+TEST(SideWindowMenus, EverySideWindowOpensAtTheMainWindowsScaleCentredOnIt)
+{
+    const struct {
+        const char *menu;
+        const char *window;
+        const char *button; // a button of the window, with its design place and type
+        QRect buttonAtDesign;
+        int typeAtDesign;
+        int widthAtDesign;
+    } cases[] = {
+        {"mnuplayer", "frmmelvaneoptions", "btnokplayer", {484, 328, 206, 36}, 12, 712},
+        {"mnuptble", "melvanepays", "Command1", {418, 7, 73, 33}, 10, 506},
+        {"mnuabout", "aboutmelvane", "cmdOK", {280, 16, 96, 26}, 12, 392},
+    };
+    // Smaller than the design, and larger than the test's screen can hold centred.
+    for (const QSize mainWindow : {QSize(600, 460), QSize(1500, 1100)}) {
+        for (const auto &c : cases) {
+            SCOPED_TRACE(std::string(c.menu) + " in a window " + std::to_string(mainWindow.width()) + " wide");
+            Screen s;
+            ASSERT_TRUE(s.loaded);
+            s.window.move(0, 0);
+            s.window.resize(mainWindow);
+            QCoreApplication::processEvents();
+            const qreal scale = s.window.scale();
+            ASSERT_NE(scale, 1.0);
+
+            s.choose(c.menu);
+
+            QDialog *d = windowNamed(s, c.window);
+            ASSERT_NE(d, nullptr);
+            ASSERT_TRUE(d->isVisible());
+            EXPECT_NEAR(d->width(), c.widthAtDesign * scale, 1.0);
+            auto *button = Screen::child<QPushButton>(*d, c.button);
+            ASSERT_NE(button, nullptr);
+            const QRect at = button->geometry();
+            EXPECT_NEAR(at.x(), c.buttonAtDesign.x() * scale, 1.0);
+            EXPECT_NEAR(at.y(), c.buttonAtDesign.y() * scale, 1.0);
+            EXPECT_NEAR(at.width(), c.buttonAtDesign.width() * scale, 1.0);
+            EXPECT_NEAR(at.height(), c.buttonAtDesign.height() * scale, 1.0);
+            EXPECT_NEAR(button->fontInfo().pixelSize(), c.typeAtDesign * scale, 1.0);
+            if (s.window.screen()->availableGeometry().contains(s.window.frameGeometry())) {
+                const QPoint offCentre = d->frameGeometry().center() - s.window.frameGeometry().center();
+                EXPECT_LE(offCentre.manhattanLength(), 2) << offCentre.x() << ", " << offCentre.y();
+            }
+        }
+    }
+}
+
 TEST(SideWindowMenus, ThePayTableHidesTheShortCreditNotice)
 {
     Screen s;

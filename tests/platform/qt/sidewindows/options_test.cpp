@@ -1,4 +1,5 @@
 // The options window on screen: its widgets drive the options model and show what it says.
+#include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -7,6 +8,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "platform/qt/displaymode.h"
 #include "screen.h"
 
 namespace melvane {
@@ -19,17 +21,19 @@ using testing_support::ShownMessage;
 
 QDialog &optionsOf(Screen &s) { return s.sides.optionsDialog; }
 
-TEST(OptionsWindowOnScreen, OpensFromTheMenuWithItsCaptionAtTheTopLeftOfTheScreen)
+TEST(OptionsWindowOnScreen, OpensFromTheMenuWithItsCaptionCentredOnTheMainWindow)
 {
     Screen s;
     ASSERT_TRUE(s.loaded);
+    s.window.move(30, 20);
 
     s.choose("mnuplayer");
 
     QDialog &d = optionsOf(s);
     ASSERT_TRUE(d.isVisible());
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Melvane Options"));
-    EXPECT_EQ(d.pos(), QPoint(0, 0));
+    const QPoint offCentre = d.frameGeometry().center() - s.window.frameGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 2) << offCentre.x() << ", " << offCentre.y();
     EXPECT_FALSE(s.window.isEnabled());
 }
 
@@ -317,6 +321,67 @@ TEST(OptionsWindowOnScreen, TheOriginalScreenButtonRestoresTheModeMovesTheMainWi
     EXPECT_EQ(s.window.pos(), QPoint(0, 0));
     EXPECT_FALSE(d.isVisible());
     EXPECT_TRUE(s.window.isEnabled());
+}
+
+TEST(OptionsWindowOnScreen, WithoutADisplayModeSwitchTheLargeSizeFillsTheScreenAndTheOriginalSizeGoesBackToTheDesign)
+{
+    if (displayModeSwitches())
+        GTEST_SKIP() << "this platform switches the display mode itself";
+    Screen s;
+    ASSERT_TRUE(s.loaded);
+    s.host.setScreenSize([] { return QSize(1024, 768); });
+    s.window.move(40, 30);
+    s.choose("mnuplayer");
+
+    const auto messages = answeringMessages(
+        [&] { QTest::mouseClick(Screen::child<QPushButton>(optionsOf(s), "cmdlargescreen"), Qt::LeftButton); });
+
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(s.window.isFullScreen());
+    EXPECT_FALSE(optionsOf(s).isVisible());
+    EXPECT_TRUE(s.window.isEnabled());
+
+    s.choose("mnuplayer");
+    QTest::mouseClick(Screen::child<QPushButton>(optionsOf(s), "cmdorigonal"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+
+    EXPECT_FALSE(s.window.isFullScreen());
+    EXPECT_EQ(s.window.pos(), QPoint(0, 0));
+    EXPECT_FALSE(optionsOf(s).isVisible());
+    const QRect free = s.window.screen()->availableGeometry();
+    if (free.width() >= 900 && free.height() >= 700) {
+        EXPECT_EQ(s.window.size(), s.window.designSize());
+        EXPECT_DOUBLE_EQ(s.window.scale(), 1.0);
+    } else {
+        // A screen smaller than the design: as much of it as the screen shows.
+        EXPECT_TRUE(free.contains(s.window.geometry()));
+        EXPECT_GT(s.window.scale(), 0.9);
+    }
+}
+
+TEST(OptionsWindowOnScreen, AMessageStandsOnTheWindowInUseInTypeAsLargeAsTheMachinesScale)
+{
+    Screen s;
+    ASSERT_TRUE(s.loaded);
+    s.host.setScreenSize([] { return QSize(800, 600); });
+    const QFont desktop = QApplication::font();
+    s.window.resize(1500, 1100);
+    QCoreApplication::processEvents();
+    const qreal scale = s.window.scale();
+    ASSERT_GT(scale, 1.7);
+    s.choose("mnuplayer");
+
+    const auto messages = answeringMessages(
+        [&] { QTest::mouseClick(Screen::child<QPushButton>(optionsOf(s), "cmdlargescreen"), Qt::LeftButton); });
+
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Already 800 X 600 resolution !!\n"));
+    const QFont &type = messages[0].font;
+    if (desktop.pixelSize() > 0)
+        EXPECT_NEAR(type.pixelSize(), desktop.pixelSize() * scale, 1.0);
+    else
+        EXPECT_NEAR(type.pointSizeF(), desktop.pointSizeF() * scale, 0.5);
+    EXPECT_TRUE(messages[0].parent == &optionsOf(s) || messages[0].parent == &s.window);
 }
 
 TEST(OptionsWindowOnScreen, AProfileButtonSetsALongNameInSmallerTypeRatherThanCutItOff)

@@ -127,6 +127,8 @@ struct ShownMessage {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    QFont font;
+    QWidget *parent = nullptr;
 };
 
 // Runs `action`, answering every message box it brings up with `answer`, and returns what the
@@ -142,7 +144,8 @@ inline std::vector<ShownMessage> answeringMessages(const std::function<void()> &
             auto *box = qobject_cast<QMessageBox *>(w);
             if (box == nullptr || !box->isVisible())
                 continue;
-            seen.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+            seen.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->font(),
+                            box->parentWidget()});
             if (QAbstractButton *button = box->button(answer))
                 button->click();
             else

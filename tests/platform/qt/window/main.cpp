@@ -1,5 +1,6 @@
 // The window tests need a QApplication; without a display they run on the offscreen platform.
-// `--shots=DIR` plays a scripted session in the real window and saves screenshots of it.
+// `--shots=DIR` plays a scripted session in the real window and saves screenshots of it;
+// `--size=WxH` shows the window at that size first, `--fullscreen` fills the screen with it.
 #include <cstdlib>
 #include <cstdio>
 #include <string>
@@ -11,10 +12,13 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/qt/sidewindows.h"
 #include "windowsession.h"
 
 namespace {
 
+using melvane::MenuItem;
+using melvane::SideWindows;
 using melvane::window_testing::WindowSession;
 
 void pump(int ms)
@@ -25,10 +29,18 @@ void pump(int ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
-int playSession(const QString &dir)
+int playSession(const QString &dir, const QSize &size, bool fullScreen)
 {
     QDir().mkpath(dir);
     WindowSession s;
+    SideWindows sides(s.m, s.window, s.host, s.pictures);
+    if (fullScreen)
+        s.window.setFullScreen(true);
+    else if (size.isValid())
+        s.window.resize(size);
+    pump(100);
+    // The shots show the pictures drawn at the window's size, not the stand-ins of the moment.
+    s.window.pictures().waitUntilSharp();
     const auto shot = [&](const char *name) {
         const QString file = dir + '/' + name + ".png";
         s.window.grab().save(file);
@@ -36,6 +48,22 @@ int playSession(const QString &dir)
     };
     pump(300);
     shot("01-start");
+    // The side windows at the window's scale, each over the machine.
+    const auto sideShot = [&](MenuItem &entry, QWidget &side, const char *name) {
+        entry.press();
+        s.window.refresh();
+        pump(200);
+        const QString file = dir + '/' + name + ".png";
+        side.grab().save(file);
+        std::printf("saved %s (%d x %d at %d, %d)\n", file.toLocal8Bit().constData(), side.width(), side.height(),
+                    side.x(), side.y());
+        side.close();
+        s.window.refresh();
+        pump(100);
+    };
+    sideShot(s.m.mnuplayer, sides.optionsDialog, "01a-options");
+    sideShot(s.m.mnuptble, sides.paytable, "01b-paytable");
+    sideShot(s.m.mnuabout, sides.about, "01c-about");
     s.click("cmdfastmoney");
     s.queueSpin({12, 2, 9, 1, 5}); // a K win with a Wild on reel 2
     s.click("play(3)");
@@ -79,11 +107,22 @@ int main(int argc, char **argv)
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
+    QString shots;
+    QSize size;
+    bool fullScreen = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg.rfind("--shots=", 0) == 0)
-            return playSession(QString::fromStdString(arg.substr(8)));
+            shots = QString::fromStdString(arg.substr(8));
+        else if (arg.rfind("--size=", 0) == 0) {
+            const QStringList sides = QString::fromStdString(arg.substr(7)).split(QLatin1Char('x'));
+            if (sides.size() == 2)
+                size = QSize(sides[0].toInt(), sides[1].toInt());
+        } else if (arg == "--fullscreen")
+            fullScreen = true;
     }
+    if (!shots.isEmpty())
+        return playSession(shots, size, fullScreen);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
