@@ -225,6 +225,12 @@ Command parseArguments(std::span<const std::string_view> args)
         s.json = o.has("--json");
         return s;
     }
+    if (command == "audit") {
+        if (rest.empty() || rest.front().starts_with("-"))
+            throw UsageError("audit: give the journal file, as in 'melvane-math audit journal.sqlite'");
+        const Options o(command, rest.subspan(1), {}, {"--json"});
+        return AuditCommand{std::string(rest.front()), o.has("--json")};
+    }
     if (command == "par") {
         const Options o(command, rest, {"--ways", "--payout", "--coins", "--plot"}, {"--json"});
         ParCommand p;
@@ -254,6 +260,9 @@ std::string usageText()
            "      volatility index of a paid spin with its bonus, the 90% range of sessions'\n"
            "      returns, the win bands and what each symbol and run pays; --plot draws the\n"
            "      win bands\n"
+           "  melvane-math audit JOURNAL [--json]\n"
+           "      replay every game of a journal through the rules and check each win, free-spin\n"
+           "      count, multiplier, gamble card and the chain of credit; exit 1 on a mismatch\n"
            "  melvane-math simulate --spins N --ways W --coins C --payout P [--seed S] [--engine E]\n"
            "                        [--journal off|memory] [--json]\n"
            "      play N paid spins and compare the measured figures with the exact ones;\n"

@@ -58,7 +58,13 @@ struct ParCommand {
     PlotFormat plotFormat = PlotFormat::Svg;
 };
 
-using Command = std::variant<HelpCommand, VersionCommand, EvalCommand, RtpCommand, SimulateCommand, ParCommand>;
+struct AuditCommand {
+    std::string journal; // the journal file to read
+    bool json = false;
+};
+
+using Command =
+    std::variant<HelpCommand, VersionCommand, EvalCommand, RtpCommand, SimulateCommand, ParCommand, AuditCommand>;
 
 // Parses the arguments after the program name. Throws UsageError on anything it does not
 // understand; it never falls back to a default for a value that was given.

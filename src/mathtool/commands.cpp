@@ -1,5 +1,7 @@
 #include "mathtool/commands.h"
 
+#include "mathtool/audit.h"
+
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -451,6 +453,11 @@ int run(const Command &command, std::ostream &out, std::ostream *progressTo)
         const auto table = exactRtpTable();
         out << (r->json ? rtpReport(table).dump() + "\n" : rtpText(table));
         return 0;
+    }
+    if (const auto *a = std::get_if<AuditCommand>(&command)) {
+        const AuditReport report = auditJournalFile(a->journal);
+        out << (a->json ? auditReport(a->journal, report).dump() + "\n" : auditText(a->journal, report));
+        return report.mismatches.empty() ? 0 : 1;
     }
     if (const auto *p = std::get_if<ParCommand>(&command)) {
         const ParSheet sheet = parSheet(enumerateCycle(OutcomeTable(p->waysmult)), p->machinepay);
