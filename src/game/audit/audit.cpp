@@ -155,7 +155,10 @@ private:
         const std::int64_t stake = s.stakeCharged ? s.stake : 0;
         if (s.uncredited)
             ++report_.uncredited;
-        const int spins = books.freespins + s.freeSpinsAdded;
+        // A retrigger the 16-bit count could not take adds nothing.
+        int spins = books.freespins + s.freeSpinsAdded;
+        if (spins > std::numeric_limits<std::int16_t>::max())
+            spins = books.freespins;
         const int done = books.freespinsdone + (spins > 0 ? 1 : 0);
         expect(s.freespins == spins && s.freespinsdone == done, "the round's count of spins does not follow");
         books.freespins = s.freespins;
