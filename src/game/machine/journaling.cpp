@@ -7,6 +7,9 @@ namespace melvane {
 
 void Melvane::journalStep(JournalStep step)
 {
+    // Every settled step passes here, so the session counts each one as it settles.
+    session.note(sessionMeters());
+    showSessionLine();
     const int player = profileNumber(g.playernumber);
     if (journal == nullptr || closed_ || player == 0)
         return;

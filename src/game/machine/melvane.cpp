@@ -29,7 +29,9 @@ MachineControls::MachineControls()
       lblwin("lblwin"), lblcurrentwin("lblcurrentwin"), spinsleft("spinsleft", "", {2000, 7500, 8000, 645}),
       piclastbet("piclastbet", "LAST BET"), picthiswin("picthiswin", "THIS WIN"), pandouble("pandouble", "", {3600, 975, 3840, 5655}),
       mnuabout("mnuabout", "&About"), mnuptble("mnuptble", "&Paytable"), mnuplayer("mnuplayer", "&Options"),
-      mnuexit("mnuexit", "&Exit"), mnuhistory("mnuhistory", "&History")
+      mnuexit("mnuexit", "&Exit"), mnuhistory("mnuhistory", "&History"),
+      // On the keyboard strip under the buttons, where the cabinet has nothing to say.
+      lblsession("lblsession", "", {600, 8490, 6900, 330}), lblautoplay("lblautoplay", "", {7650, 8490, 4050, 330})
 {
     for (int i = 1; i <= 5; ++i) {
         const auto k = static_cast<std::size_t>(i);
@@ -58,6 +60,7 @@ MachineControls::MachineControls()
     lblcurrentwin.hide();
     spinsleft.hide();
     pandouble.hide();
+    lblautoplay.hide();
 }
 
 MachineTimers::MachineTimers()
@@ -70,7 +73,7 @@ MachineTimers::MachineTimers()
 {
 }
 
-Melvane::Melvane(Host &host) : host_(host)
+Melvane::Melvane(Host &host) : tmrsession("tmrsession", timing::kSessionClockMs), host_(host)
 {
     for (int r = 1; r <= kReels; ++r) {
         reelstop[static_cast<std::size_t>(r)] = 1;
@@ -96,8 +99,9 @@ Melvane::Melvane(Host &host) : host_(host)
     mnuexit.setAction([this] { shutdown(); });
 
     for (Timer *t : {&Tmrtick, &tmrautospin, &Timerflash, &timerballflash, &Timerscatter, &Timerwincounter,
-                     &Timerrespin})
+                     &Timerrespin, &tmrsession})
         t->attach(&host_);
+    tmrsession.setAction([this] { tickTmrsession(); });
     Tmrtick.setAction([this] { tickTmrtick(); });
     tmrautospin.setAction([this] { tickTmrautospin(); });
     Timerflash.setAction([this] { tickTimerflash(); });

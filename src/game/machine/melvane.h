@@ -14,6 +14,8 @@
 #include "game/ports/journal.h"
 #include "rules/waysevaluation.h"
 #include "game/ports/host.h"
+#include "game/session/playersession.h"
+#include "game/sidewindows/autoplaywindow.h"
 
 namespace melvane {
 
@@ -80,6 +82,8 @@ struct MachineControls {
     MenuItem mnuabout, mnuptble, mnuplayer, mnuexit;
     // The last-game recall, beside the designed menu.
     MenuItem mnuhistory;
+    // Beside the designed cabinet: the session clock and net position, and why autoplay stopped.
+    Label lblsession, lblautoplay;
 };
 
 // The seven timers of the main window, with their intervals.
@@ -180,6 +184,35 @@ public:
     void tickTmrautospin();
     void tickTmrtick();
 
+    // ---- the player's own controls beside the designed game (play/autoplay.cpp, session/)
+    // The "Play" menu's choices; every change is stored at once.
+    PlayOptions playOptions;
+    void setQuickStop(bool on);
+    void setSessionLineShown(bool shown);
+    // 0 switches the reality check off; other values than 15, 30 and 60 are ignored.
+    void setRealityCheckMinutes(int minutes);
+    // The current player's last choice in the autoplay window.
+    AutoplayLimits autoplayLimits;
+    // Opens the autoplay window when one is hooked; empty: autoplay starts at once, as designed.
+    std::function<void()> onAutoplayChoice;
+    // Switches autoplay on with these limits (the autoplay window's "Start").
+    void startAutoplay(const AutoplayLimits &limits);
+    // Escape or the space bar while autoplay runs: it stops at the end of the game in progress
+    // (a free-spin round finishes and is collected first). False when autoplay was not running.
+    bool stopAutoplayKey();
+    // Why autoplay last stopped by itself; None while it runs or after the player switched it off.
+    AutoplayStop autoplayStopped = AutoplayStop::None;
+    // What this run of the game has staked and won.
+    SessionTally session;
+    // The meters of the player in use that the session counts.
+    SessionMeters sessionMeters() const;
+    void showSessionLine();
+    // Ticks every second from start-up: the session clock, and the reality check when due.
+    Timer tmrsession;
+    void tickTmrsession();
+    // The side windows count themselves open here; the reality check waits until none is.
+    int sideWindowsOpen = 0;
+
     // Called at the end of every resolution whose outcome stands: a settled game, a counted
     // free spin, or a completed bonus.
     std::function<void()> onResolved;
@@ -226,6 +259,13 @@ private:
     // The step of the spin just resolved.
     JournalStep spinStep(StepKind kind) const;
     void finishShutdown();
+    // After a paid game (or a collected round) has ended: the reality check if due, then the
+    // autoplay limits. False when autoplay must not spin again.
+    bool betweenGames();
+    void stopAutoplay(AutoplayStop reason);
+    // The reality check, if one is due; true when the player chose to stop.
+    bool realityCheckIfDue();
+    void scheduleRealityCheck();
 
     // Which parts of the charge of the spin being resolved were made: a meter that was full
     // kept its value, and then neither a discarded outcome nor a free spin's refund may take
@@ -250,6 +290,21 @@ private:
     bool paidSpin_ = false;
     WaysPays lastWays_{};
     Charge charged_;
+    // The player asked to land the reels at once.
+    bool quickStopAsked_ = false;
+    // The autoplay run in progress: its limits and what it has played.
+    struct AutoplayRun {
+        AutoplayLimits limits;
+        int spins = 0;
+        std::int32_t startCredit = 0;
+        std::int32_t biggestWin = 0;
+        bool bonus = false;
+        bool keyStop = false;
+    } autoRun_;
+    // When the next reality check is due on the monotonic clock; 0: none.
+    std::int64_t realityCheckDue_ = 0;
+    // A message of the game's own is open: no spin may start under it.
+    int messagesOpen_ = 0;
 };
 
 } // namespace melvane

@@ -46,7 +46,7 @@ void Melvane::playClick(int index)
     // A spin never starts inside another (a bet button unlocked in the middle of a spin by
     // switching autoplay off), under an open gamble, whose stake it would lose, or once the game
     // is closing.
-    if (spinRunning() || pandouble.visible() || closeRequested_)
+    if (spinRunning() || pandouble.visible() || closeRequested_ || messagesOpen_ > 0)
         return;
     const Busy busy(*this);
     // Autoplay's next spin after a loss follows at once; it runs here, after the sequence that
@@ -100,12 +100,15 @@ bool Melvane::runPlaySequence(int index)
             COINSIN.setEnabled(true);
             cmdfastmoney.setEnabled(true);
             autoplay = 0;
+            autoRun_.keyStop = false;
             autoplayon.show();
             host_.processEvents();
             return false;
         }
         pannomoney.hide();
         setCovers();
+        if (autoplay > 0)
+            ++autoRun_.spins;
     }
     COINSIN.setEnabled(false);
     for (int i = 1; i <= 5; ++i) {
@@ -135,6 +138,10 @@ bool Melvane::runPlaySequence(int index)
         cmdfastmoney.setEnabled(true);
         COINSIN.setEnabled(true);
     }
+    // A game has ended unless a free-spin round goes on: the player's checks come now, before
+    // autoplay spins again.
+    if (freespins == 0 && !betweenGames())
+        return false;
     return spinwin < 1 && autoplay > 0 && playIndexFor(coinbet) != 0;
 }
 

@@ -254,19 +254,42 @@ void Melvane::landReels(const std::array<bool, kReels + 1> &chimes)
     const int pause = a.reelspeed + animationLevel;
     const auto reelTop = [this](int r) { return reeltop[static_cast<std::size_t>(r)]; };
 
-    for (int pass = 0; pass < kSpinPasses; ++pass) {
-        for (std::int32_t p = reelTop(1) - kRunUp; p <= reelTop(1); p += a.step) {
-            for (int r = 1; r <= kReels; ++r)
-                moveReel(r, p);
-            host_.sleep(pause);
-        }
-    }
+    // A paid spin's landing may be cut short by the player; a free spin's, shown by the respin
+    // timer, runs its course.
+    quickStopAsked_ = false;
+    if (playOptions.quickStop && paidSpin_)
+        host_.setQuickStop([this] { quickStopAsked_ = true; });
+    const auto frame = [&] {
+        host_.sleep(pause);
+        return quickStopAsked_;
+    };
     const auto landingSounds = [&](int r) {
         if (freespins < 1)
             sound(Clip::ReelStop);
         if (chimes[static_cast<std::size_t>(r)])
             sound(kChimes[static_cast<std::size_t>(r)]);
     };
+    // The reels from `first` on land one after the other at once, each with its sounds; those
+    // before it settle where they stop.
+    const auto landAtOnce = [&](int first) {
+        host_.setQuickStop({});
+        for (int r = 1; r < first; ++r)
+            moveReel(r, reelTop(r));
+        for (int r = first; r <= kReels; ++r) {
+            landingSounds(r);
+            moveReel(r, reelTop(r));
+            host_.sleep(timing::kQuickStopLandingMs);
+        }
+    };
+
+    for (int pass = 0; pass < kSpinPasses; ++pass) {
+        for (std::int32_t p = reelTop(1) - kRunUp; p <= reelTop(1); p += a.step) {
+            for (int r = 1; r <= kReels; ++r)
+                moveReel(r, p);
+            if (frame())
+                return landAtOnce(1);
+        }
+    }
     for (int r = 1; r <= kReels - 1; ++r) {
         const std::int32_t base = reelTop(r) + kOvershoot;
         int settle = 0;
@@ -279,7 +302,8 @@ void Melvane::landReels(const std::array<bool, kReels + 1> &chimes)
                 }
                 for (int right = r + 1; right <= kReels; ++right)
                     moveReel(right, p);
-                host_.sleep(pause);
+                if (frame())
+                    return landAtOnce(r + 1);
             }
         }
     }
@@ -287,8 +311,10 @@ void Melvane::landReels(const std::array<bool, kReels + 1> &chimes)
     landingSounds(kReels);
     for (int settle = 0; settle <= kOvershoot; settle += kSettleStep) {
         moveReel(kReels, base - settle);
-        host_.sleep(pause);
+        if (frame())
+            return landAtOnce(kReels + 1);
     }
+    host_.setQuickStop({});
 }
 
 void Melvane::awardFreeSpins()
@@ -327,6 +353,8 @@ void Melvane::awardFreeSpins()
 
     if (freespinsdone == 0)
         sound(Clip::FreeSpinFanfare);
+    if (autoplay > 0)
+        autoRun_.bonus = true;
     saveAwardedRound();
     // Hold the machine while the award sounds: until the clock's whole seconds have advanced
     // by twelve. A monotonic clock, so an award just before midnight ends like any other.
@@ -482,6 +510,8 @@ void Melvane::chooseWinSound()
 void Melvane::settle()
 {
     const bool credited = creditWin(g.bank, spinwin);
+    if (credited && autoplay > 0)
+        autoRun_.biggestWin = std::max(autoRun_.biggestWin, spinwin);
     if (!credited)
         host_.processEvents();
     if (spinwin < 1) {

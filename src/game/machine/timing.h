@@ -15,4 +15,11 @@ inline constexpr int kAwardWaitSeconds = 12;
 // The gamble holds a lost card on screen this long.
 inline constexpr int kGambleLossHoldMs = 3000;
 
+// The session clock under the reels moves on once a second.
+inline constexpr int kSessionClockMs = 1000;
+
+// A quick stop lands the reels still turning one after the other, this far apart, so each
+// landing's click is heard.
+inline constexpr int kQuickStopLandingMs = 30;
+
 } // namespace melvane::timing

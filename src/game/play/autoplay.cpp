@@ -39,13 +39,15 @@ std::string noticeText()
 
 } // namespace
 
-// Switches autoplay on (explaining it the first time ever) and spins at once.
+// Switches autoplay on (explaining it the first time ever) and spins at once; with an autoplay
+// window hooked, the window's "Start" switches it on.
 void Melvane::autoplayonClick()
 {
     // Autoplay would spin under an open gamble and lose what is at risk.
     if (pandouble.visible())
         return;
     // Keys would otherwise reach the window and spin beside the autoplay.
+    const bool keysBefore = keyPreview;
     keyPreview = false;
     readStored(autonotice, host_.settings().value(kNoticeApplication, kNoticeSection, kNoticeKey));
     if (autonotice == 0)
@@ -53,11 +55,31 @@ void Melvane::autoplayonClick()
     autonotice = -1;
     host_.settings().setValue(kNoticeApplication, kNoticeSection, kNoticeKey, kNoticeShown);
     host_.settings().flush();
+    if (onAutoplayChoice) {
+        // Until the player starts it, the keys stay where they were.
+        keyPreview = keysBefore;
+        onAutoplayChoice();
+        return;
+    }
+    startAutoplay({});
+}
+
+void Melvane::startAutoplay(const AutoplayLimits &limits)
+{
+    // The window may have stood open while the machine moved on: the same refusals as the button.
+    if (pandouble.visible() || autoplay > 0 || freespins > 0 || closeRequested_)
+        return;
+    keyPreview = false;
     tmrautospin.start();
     mnuplayer.setEnabled(false);
     mnuabout.setEnabled(false);
     mnuptble.setEnabled(false);
     if (playIndexFor(coinbet) != 0) {
+        autoRun_ = {};
+        autoRun_.limits = limits;
+        autoRun_.startCredit = g.bank;
+        autoplayStopped = AutoplayStop::None;
+        lblautoplay.hide();
         autoplay = kAutoplayOn;
         autoplayoff.show();
         autoplayoff.setEnabled(true);
@@ -67,6 +89,51 @@ void Melvane::autoplayonClick()
     }
 }
 
+bool Melvane::stopAutoplayKey()
+{
+    if (autoplay < 1)
+        return false;
+    autoRun_.keyStop = true;
+    // Between games it stops now; otherwise when the game in progress has ended.
+    if (!spinRunning() && !busy() && freespins == 0)
+        stopAutoplay(AutoplayStop::Key);
+    return true;
+}
+
+void Melvane::stopAutoplay(AutoplayStop reason)
+{
+    autoplayoffClick();
+    autoplayStopped = reason;
+    lblautoplay.setCaption(autoplayStopText(autoRun_.limits, reason));
+    lblautoplay.show();
+}
+
+bool Melvane::betweenGames()
+{
+    if (realityCheckIfDue() && autoplay > 0) {
+        stopAutoplay(AutoplayStop::RealityCheck);
+        return false;
+    }
+    if (autoplay < 1)
+        return true;
+    const AutoplayLimits &limits = autoRun_.limits;
+    AutoplayStop reason = AutoplayStop::None;
+    if (autoRun_.keyStop)
+        reason = AutoplayStop::Key;
+    else if (limits.spins > 0 && autoRun_.spins >= limits.spins)
+        reason = AutoplayStop::Spins;
+    else if (limits.lossLimit > 0 && static_cast<std::int64_t>(autoRun_.startCredit) - g.bank > limits.lossLimit)
+        reason = AutoplayStop::LossLimit;
+    else if (limits.winLimit > 0 && autoRun_.biggestWin >= limits.winLimit)
+        reason = AutoplayStop::WinLimit;
+    else if (limits.stopOnBonus && autoRun_.bonus)
+        reason = AutoplayStop::Bonus;
+    if (reason == AutoplayStop::None)
+        return true;
+    stopAutoplay(reason);
+    return false;
+}
+
 // Switches autoplay off and gives the player the machine back; a running spin still ends.
 void Melvane::autoplayoffClick()
 {
@@ -74,6 +141,9 @@ void Melvane::autoplayoffClick()
     mnuabout.setEnabled(true);
     mnuptble.setEnabled(true);
     autoplay = 0;
+    autoRun_.keyStop = false;
+    autoplayStopped = AutoplayStop::None;
+    lblautoplay.hide();
     autoplayon.show();
     autoplayoff.hide();
     setAllPlayAndWays(true);

@@ -1,4 +1,6 @@
 // The credit, fast-money and collect buttons.
+#include <algorithm>
+
 #include "game/machine/checked.h"
 #include "game/machine/melvane.h"
 #include "rules/money.h"
@@ -92,6 +94,8 @@ void Melvane::takewinClick()
     const bool credited = addChecked(g.bank, freespinwin);
     showBank();
     freespincollected = credited ? freespinwin : 0;
+    if (autoplay > 0)
+        autoRun_.biggestWin = std::max(autoRun_.biggestWin, freespincollected);
     // The total leaves the round as it enters the credit, so the books are whole at the yield.
     if (credited)
         freespinwin = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -16,11 +17,21 @@ enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
 struct MessageBoxRequest {
+    MessageBoxRequest() = default;
+    MessageBoxRequest(std::string title_, std::string text_, MessageIcon icon_ = MessageIcon::Information,
+                      MessageButtons buttons_ = MessageButtons::Ok, MessageAnswer defaultAnswer_ = MessageAnswer::Ok)
+        : title(std::move(title_)), text(std::move(text_)), icon(icon_), buttons(buttons_), defaultAnswer(defaultAnswer_)
+    {
+    }
+
     std::string title;
     std::string text;
     MessageIcon icon = MessageIcon::Information;
     MessageButtons buttons = MessageButtons::Ok;
     MessageAnswer defaultAnswer = MessageAnswer::Ok;
+    // Yes and No under other words ("Keep playing", "Stop"); empty keeps the platform's own.
+    std::string yesText;
+    std::string noText;
 };
 
 enum class MousePointer { Default, Busy };
@@ -37,6 +48,10 @@ public:
     virtual void processEventsUntil(std::int64_t deadlineMs) = 0;
     // Shows the moved reels, then blocks for `ms` without processing input.
     virtual void sleep(int ms) = 0;
+    // While the reels land and the player may cut the landing short, `stop` is set: sleep()
+    // then hands it the player's stop (a click on the reels or the space bar) and holds all
+    // other input back as before. Empty: nothing may stop the reels.
+    virtual void setQuickStop(std::function<void()> stop) = 0;
     // Milliseconds on a clock that never goes back and never wraps at midnight.
     virtual std::int64_t monotonicMs() = 0;
 

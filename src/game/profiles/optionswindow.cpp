@@ -107,6 +107,7 @@ void OptionsWindow::open()
     at.top = 0;
     window.setGeometry(at);
     window.show();
+    ++m_.sideWindowsOpen;
     m_.host().processEvents();
 }
 
@@ -190,6 +191,7 @@ void OptionsWindow::close()
         m_.g.reelspeed = 1;
     saveAndGiveBack();
     window.hide();
+    --m_.sideWindowsOpen;
 }
 
 void OptionsWindow::saveAndGiveBack()

@@ -283,6 +283,7 @@ std::optional<StoredRound> loadStartupProfile(Melvane &m)
     }
     m.g.playernumber = std::to_string(n);
     readRecord(m, n, {});
+    m.autoplayLimits = readAutoplayLimits(m.host().settings(), n);
     const RoundReading reading = readRound(m, n);
     if (reading.status == RoundOnRecord::Refused)
         reportRefusedRound(m, n);
@@ -342,6 +343,9 @@ void selectProfile(Melvane &m, OptionsWindow &w, int n)
     // Any unusable value sends the reels back to their fastest pace, even one read before it.
     readRecord(m, n, [&g] { g.reelspeed = 1; });
     takeWaitingTotal(m, n);
+    m.autoplayLimits = readAutoplayLimits(m.host().settings(), n);
+    // The session goes on with this player's meters; what the last one played stays counted.
+    m.session.rebase(m.sessionMeters());
     m.journalAdjustment();
     m.host().processEvents();
 
@@ -400,6 +404,7 @@ void clearDetails(Melvane &m, OptionsWindow &w)
     // The books start again from nothing: no round total waits, no gamble loss stands.
     g.gamblelost = 0;
     m.freespinwin = 0;
+    m.session.rebase(m.sessionMeters());
     m.journalAdjustment();
     saveprofile(m);
     showStatistics(w, g, StatisticsOccasion::Clearing);

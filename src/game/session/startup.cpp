@@ -72,6 +72,12 @@ bool Melvane::load()
     focus = "play(1)";
     if (round)
         resumeRound(*round);
+    // The session starts with the machine: its clock, and its count from these meters on.
+    playOptions = readPlayOptions(host_.settings());
+    session.start(host_.monotonicMs(), sessionMeters());
+    scheduleRealityCheck();
+    showSessionLine();
+    tmrsession.start();
     journalAdjustment();
     return true;
 }
@@ -99,6 +105,7 @@ void Melvane::finishShutdown()
     sound(Clip::Click);
     saveprofile(*this);
     closed_ = true;
+    tmrsession.stop();
     host_.restoreDisplayMode();
 }
 

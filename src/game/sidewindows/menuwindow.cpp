@@ -19,11 +19,14 @@ void MenuWindow::open()
     m_.sound(Clip::Click);
     opening();
     open_ = true;
+    ++m_.sideWindowsOpen;
     changed();
 }
 
 void MenuWindow::close()
 {
+    if (open_)
+        --m_.sideWindowsOpen;
     open_ = false;
     changed();
 }

@@ -62,6 +62,7 @@ public:
     void processEvents() override;
     void processEventsUntil(std::int64_t deadlineMs) override;
     void sleep(int ms) override;
+    void setQuickStop(std::function<void()> stop) override { quickStop_ = std::move(stop); }
     std::int64_t monotonicMs() override { return clock_.elapsed(); }
     double uniform() override;
     void playClip(Clip clip, bool looped) override;
@@ -89,6 +90,7 @@ private:
     ClipPlayer *player_ = nullptr;
     std::function<void()> refresh_;
     std::function<void()> repaintReels_;
+    std::function<void()> quickStop_;
     std::map<Timer *, QTimer *> timers_;
     bool busyPointer_ = false;
     std::function<QSize()> screenSize_;

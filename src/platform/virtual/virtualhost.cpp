@@ -69,8 +69,17 @@ void VirtualHost::runPosted()
             p.input();
 }
 
+bool VirtualHost::pressQuickStop()
+{
+    if (!quickStop_)
+        return false;
+    quickStop_();
+    return true;
+}
+
 void VirtualHost::startProgram()
 {
+    quickStop_ = nullptr;
     ended_ = false;
     scheduled_.clear();
     posted_.clear();

@@ -39,6 +39,11 @@ public:
     // Runs `input` at the first processing of events once the clock has reached `atMs`.
     void postAt(std::int64_t atMs, std::function<void()> input) { posted_.push_back({atMs, std::move(input)}); }
     void queueAnswer(MessageAnswer a) { answers_.push_back(a); }
+    // The player's quick stop (a click on the reels, the space bar) during the frame pause in
+    // progress; true when a landing took it.
+    bool pressQuickStop();
+    // Whether a landing is watching for the quick stop now.
+    bool quickStopWatched() const { return static_cast<bool>(quickStop_); }
 
     // ---- the end of a run and the next one
     // The program is ending: from now on every yield, wait and pause returns at once, no timer
@@ -71,6 +76,7 @@ public:
     void processEvents() override;
     void processEventsUntil(std::int64_t deadlineMs) override;
     void sleep(int ms) override;
+    void setQuickStop(std::function<void()> stop) override { quickStop_ = std::move(stop); }
     std::int64_t monotonicMs() override { return now_; }
     double uniform() override;
     void playClip(Clip clip, bool looped) override;
@@ -115,6 +121,7 @@ private:
     };
     std::deque<Posted> posted_;
     std::deque<MessageAnswer> answers_;
+    std::function<void()> quickStop_;
     std::mt19937_64 engine_;
 };
 

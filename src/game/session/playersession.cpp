@@ -1,0 +1,106 @@
+// The session's tally and texts, and the "Play" menu's stored choices.
+#include "game/session/playersession.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "game/ports/settingsstore.h"
+#include "game/profiles/storedvalue.h"
+#include "rules/money.h"
+
+namespace melvane {
+
+namespace {
+
+// Beside the autoplay notice: choices of the machine, not of a player.
+constexpr const char *kPlayApplication = "key";
+constexpr const char *kPlaySection = "play";
+constexpr const char *kQuickStopKey = "quickstop";
+constexpr const char *kSessionLineKey = "sessionline";
+constexpr const char *kRealityCheckKey = "realitycheck";
+
+// Switches are stored as the game stores its others: -1 on, 0 off.
+constexpr std::int16_t kOn = -1;
+constexpr std::int16_t kOff = 0;
+
+void readSwitch(bool &target, const std::optional<std::string> &text)
+{
+    std::int16_t value = 1; // neither on nor off
+    if (readStored(value, text) && (value == kOn || value == kOff))
+        target = value == kOn;
+}
+
+std::string switchText(bool on) { return std::to_string(on ? kOn : kOff); }
+
+} // namespace
+
+bool isRealityCheckChoice(int minutes)
+{
+    return std::find(std::begin(kRealityCheckChoices), std::end(kRealityCheckChoices), minutes) !=
+           std::end(kRealityCheckChoices);
+}
+
+PlayOptions readPlayOptions(const SettingsStore &store)
+{
+    PlayOptions options;
+    const auto text = [&](const char *key) { return store.value(kPlayApplication, kPlaySection, key); };
+    readSwitch(options.quickStop, text(kQuickStopKey));
+    readSwitch(options.sessionLine, text(kSessionLineKey));
+    int minutes = -1;
+    if (readStored(minutes, text(kRealityCheckKey)) && (minutes == 0 || isRealityCheckChoice(minutes)))
+        options.realityCheckMinutes = minutes;
+    return options;
+}
+
+void writePlayOptions(SettingsStore &store, const PlayOptions &options)
+{
+    store.setValue(kPlayApplication, kPlaySection, kQuickStopKey, switchText(options.quickStop));
+    store.setValue(kPlayApplication, kPlaySection, kSessionLineKey, switchText(options.sessionLine));
+    store.setValue(kPlayApplication, kPlaySection, kRealityCheckKey, std::to_string(options.realityCheckMinutes));
+    store.flush();
+}
+
+void SessionTally::start(std::int64_t nowMs, const SessionMeters &meters)
+{
+    *this = {};
+    startedMs_ = nowMs;
+    last_ = meters;
+}
+
+void SessionTally::note(const SessionMeters &meters)
+{
+    staked_ += meters.wager - last_.wager;
+    games_ += meters.games - last_.games;
+    // What reached the credit: wins, less gamble losses, less what still waits in a round.
+    won_ += (meters.total - last_.total) - (meters.gamblelost - last_.gamblelost) - (meters.waiting - last_.waiting);
+    last_ = meters;
+}
+
+std::string clockText(std::int64_t ms)
+{
+    const std::int64_t seconds = std::max<std::int64_t>(0, ms) / 1000;
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
+                  static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
+    return text;
+}
+
+std::string signedCoinsText(std::int64_t coins)
+{
+    return (coins > 0 ? "+" : "") + std::to_string(coins) + " coins (" + moneyCaption(coins) + ")";
+}
+
+std::string sessionLineText(std::int64_t elapsedMs, const SessionTally &tally)
+{
+    return "Session " + clockText(elapsedMs) + "     Net " + signedCoinsText(tally.net());
+}
+
+std::string realityCheckText(std::int64_t elapsedMs, const SessionTally &tally)
+{
+    const auto coins = [](std::int64_t c) { return std::to_string(c) + " coins (" + moneyCaption(c) + ")"; };
+    return "Reality check\r\rYou have been playing for " + clockText(elapsedMs) + ".\r\rGames: " +
+           std::to_string(tally.games()) + "\rStaked: " + coins(tally.staked()) + "\rWon: " + coins(tally.won()) +
+           "\rNet: " + signedCoinsText(tally.net());
+}
+
+} // namespace melvane
