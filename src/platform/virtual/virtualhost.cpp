@@ -160,12 +160,16 @@ void VirtualHost::sleep(int ms)
 
 double VirtualHost::uniform()
 {
+    double r = 0;
     if (!uniforms_.empty()) {
-        const double r = uniforms_.front();
+        r = uniforms_.front();
         uniforms_.pop_front();
-        return r;
+    } else {
+        r = static_cast<double>(engine_() >> 11) * 0x1p-53;
     }
-    return static_cast<double>(engine_() >> 11) * 0x1p-53;
+    if (recordDraws)
+        draws.push_back(r);
+    return r;
 }
 
 void VirtualHost::playClip(Clip clip, bool looped)
@@ -183,6 +187,8 @@ void VirtualHost::stopClips()
 MessageAnswer VirtualHost::showMessage(const MessageBoxRequest &request)
 {
     messages.push_back(request);
+    if (onMessage)
+        onMessage(request);
     if (!answers_.empty()) {
         const MessageAnswer a = answers_.front();
         answers_.pop_front();

@@ -64,6 +64,10 @@ public:
     std::vector<ClipEvent> clips;
     bool recordClips = true;
     std::vector<MessageBoxRequest> messages;
+    std::function<void(const MessageBoxRequest &)> onMessage; // called as each message is shown
+    // Every uniform draw the game took, in order, while `recordDraws` holds.
+    bool recordDraws = false;
+    std::vector<double> draws;
     std::uint64_t sleeps = 0;
     std::int64_t sleptMs = 0;
     std::function<void(int)> onSleep; // called at every frame pause, with its length
