@@ -33,6 +33,12 @@ public:
                 triggers_.push_back(i);
             else if (i.kind == Kind::ScriptSpin || i.kind == Kind::ScriptCards)
                 scripts_.push_back(i);
+            if (i.kind == Kind::AutoplayChoice)
+                autoplayChoices_.push_back(i);
+            if (i.kind == Kind::PlayMenu || i.kind == Kind::RealityAnswer)
+                playerChoices_.push_back(i);
+            if (i.kind == Kind::QuickStop)
+                quickStops_.push_back(i);
         }
     }
 
@@ -72,6 +78,17 @@ private:
             return {Kind::AboutClose, 0};
         if (r.paytableOpen() && chance(0.5))
             return {Kind::PaytableClose, 0};
+        if (r.autoplayWindowOpen() && chance(0.85)) {
+            const double u = unit();
+            if (u < 0.45)
+                return {Kind::AutoplayStart, 0};
+            if (u < 0.55)
+                return {Kind::AutoplayCancel, 0};
+            return pick(autoplayChoices_);
+        }
+        // The "Play" menu and how the reality check is answered, now and then.
+        if (chance(0.02))
+            return pick(playerChoices_);
         // Bonuses come from their own chance, rarer during a round: a round takes minutes of
         // virtual time, and rounds that never end would leave the rest of the game unexplored.
         const bool inRound = m.freespins > 0;
@@ -103,6 +120,12 @@ private:
                 if (m.keyPreview)
                     for (int i = 0; i < 4; ++i)
                         now.push_back({Kind::Key, ' '});
+                // The ways to stop: autoplay by a key, the landing by a click on the reels.
+                if (m.autoplay > 0) {
+                    now.push_back({Kind::AutoplayKey, 0});
+                    now.push_back({Kind::Key, ' '});
+                }
+                now.push_back(pick(quickStops_));
             }
             if (!now.empty()) {
                 // Now and then any other key: letters, digits, Enter, Backspace.
@@ -166,7 +189,7 @@ private:
 
     std::mt19937_64 rng_;
     double pRestart_ = 0, pTrigger_ = 0, pScript_ = 0, pAdvance_ = 0;
-    std::vector<Input> optionsInputs_, triggers_, scripts_;
+    std::vector<Input> optionsInputs_, triggers_, scripts_, autoplayChoices_, playerChoices_, quickStops_;
     bool thenAfter_ = false;
     Input lastInput_;
 };
@@ -199,6 +222,9 @@ void Stats::add(const Stats &o)
     collects += o.collects;
     restarts += o.restarts;
     resumedRounds += o.resumedRounds;
+    quickStops += o.quickStops;
+    realityChecks += o.realityChecks;
+    autoplayStops += o.autoplayStops;
     playerSwitches += o.playerSwitches;
     checks += o.checks;
     virtualMs += o.virtualMs;

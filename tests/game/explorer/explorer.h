@@ -41,7 +41,24 @@ enum class Kind : std::uint8_t {
     CloseMain,      // the main window's close box: the program ends; the next run starts on the same store
     ScriptSpin,     // queues the draws of one spin (see ScriptedSpin)
     ScriptCards,    // queues gamble cards
+    AutoplayChoice, // a choice in the autoplay window (see autoplayChoiceArg)
+    AutoplayStart,  // the autoplay window's "Start"
+    AutoplayCancel, // the autoplay window's "Cancel", Escape or close box
+    PlayMenu,       // an entry of the "Play" menu (see PlayEntry)
+    QuickStop,      // a click on the reels during the next landing, after `arg` frames of it
+    AutoplayKey,    // Escape while autoplay runs
+    RealityAnswer,  // how the next reality checks are answered: "Stop" (1) or "Keep playing" (0)
 };
+
+// The "Play" menu's entries.
+enum class PlayEntry : std::uint8_t {
+    QuickStopOff, QuickStopOn, SessionClockOff, SessionClockOn, RealityOff, Reality15, Reality30, Reality60, Count
+};
+// An AutoplayChoice's argument: the spins (0..5), loss limit (10..17), single-win limit (20..27)
+// or stop on free spins (30 off, 31 on) by their place in the window's lists.
+inline constexpr int kAutoplayLossArg = 10;
+inline constexpr int kAutoplayWinArg = 20;
+inline constexpr int kAutoplayBonusArg = 30;
 
 // The controls a Press reaches, in the order of the alphabet.
 enum class Control : std::uint8_t {
@@ -150,6 +167,9 @@ struct Stats {
     std::uint64_t restarts = 0;
     std::uint64_t resumedRounds = 0;
     std::uint64_t playerSwitches = 0;
+    std::uint64_t quickStops = 0;     // landings cut short by a click on the reels
+    std::uint64_t realityChecks = 0;  // shown
+    std::uint64_t autoplayStops = 0;  // by a limit, a key or the reality check
     std::uint64_t checks = 0;
     std::int64_t virtualMs = 0;
     std::map<std::string, std::uint64_t> known; // failures set aside, by filter

@@ -7,6 +7,7 @@
 
 #include "game/explorer/explorer.h"
 #include "game/explorer/internal.h"
+#include "game/sidewindows/autoplaywindow.h"
 
 namespace melvane::explorer {
 
@@ -41,6 +42,20 @@ constexpr std::array<const char *, static_cast<std::size_t>(ScriptedSpin::Count)
 
 std::string quoted(const std::string &text) { return "\"" + text + "\""; }
 
+constexpr std::array<const char *, static_cast<std::size_t>(PlayEntry::Count)> kPlayEntryNames = {
+    "Quick Stop off",     "Quick Stop on",      "Session Clock off",  "Session Clock on",
+    "Reality Check Off", "Reality Check 15", "Reality Check 30", "Reality Check 60"};
+constexpr std::array<int, 3> kQuickStopFrames = {1, 8, 40};
+
+template <typename T>
+std::string limitName(const std::vector<T> &choices, int index, const char *none)
+{
+    if (index < 0 || index >= static_cast<int>(choices.size()))
+        return "?";
+    const T value = choices[static_cast<std::size_t>(index)];
+    return value == 0 ? std::string(none) : std::to_string(value);
+}
+
 std::vector<Input> buildAlphabet()
 {
     std::vector<Input> all;
@@ -74,6 +89,23 @@ std::vector<Input> buildAlphabet()
         all.push_back({Kind::ScriptCards, card});
         all.push_back({Kind::ScriptCards, card + kCardStreak});
     }
+    for (int i = 0; i < static_cast<int>(kAutoplaySpinChoices.size()); ++i)
+        all.push_back({Kind::AutoplayChoice, i});
+    for (int i = 0; i < static_cast<int>(kAutoplayLossChoices.size()); ++i)
+        all.push_back({Kind::AutoplayChoice, kAutoplayLossArg + i});
+    for (int i = 0; i < static_cast<int>(kAutoplayWinChoices.size()); ++i)
+        all.push_back({Kind::AutoplayChoice, kAutoplayWinArg + i});
+    all.push_back({Kind::AutoplayChoice, kAutoplayBonusArg});
+    all.push_back({Kind::AutoplayChoice, kAutoplayBonusArg + 1});
+    all.push_back({Kind::AutoplayStart, 0});
+    all.push_back({Kind::AutoplayCancel, 0});
+    for (int e = 0; e < static_cast<int>(PlayEntry::Count); ++e)
+        all.push_back({Kind::PlayMenu, e});
+    for (int frames : kQuickStopFrames)
+        all.push_back({Kind::QuickStop, frames});
+    all.push_back({Kind::AutoplayKey, 0});
+    all.push_back({Kind::RealityAnswer, 0});
+    all.push_back({Kind::RealityAnswer, 1});
     return all;
 }
 
@@ -146,6 +178,29 @@ std::string label(const Input &input)
         return std::string("script ") + kSpinNames[static_cast<std::size_t>(s)] + " " +
                kMultiplierNames[static_cast<std::size_t>(multiplierChoiceOf(a))];
     }
+    case Kind::AutoplayChoice:
+        if (a >= kAutoplayBonusArg)
+            return a == kAutoplayBonusArg ? "autoplay window stop on free spins off"
+                                          : "autoplay window stop on free spins on";
+        if (a >= kAutoplayWinArg)
+            return "autoplay window win limit " + limitName(kAutoplayWinChoices, a - kAutoplayWinArg, "none");
+        if (a >= kAutoplayLossArg)
+            return "autoplay window loss limit " + limitName(kAutoplayLossChoices, a - kAutoplayLossArg, "none");
+        return "autoplay window spins " + limitName(kAutoplaySpinChoices, a, "until stopped");
+    case Kind::AutoplayStart:
+        return "autoplay window Start";
+    case Kind::AutoplayCancel:
+        return "autoplay window Cancel";
+    case Kind::PlayMenu:
+        if (a >= 0 && a < static_cast<int>(PlayEntry::Count))
+            return std::string("menu Play ") + kPlayEntryNames[static_cast<std::size_t>(a)];
+        break;
+    case Kind::QuickStop:
+        return "click on the reels " + std::to_string(a) + " frames into the next landing";
+    case Kind::AutoplayKey:
+        return "key Escape";
+    case Kind::RealityAnswer:
+        return a == 1 ? "script reality checks answered Stop" : "script reality checks answered Keep playing";
     case Kind::ScriptCards:
         if (a > kCardStreak)
             return "script cards " + std::to_string(a - kCardStreak) + " x" + std::to_string(kStreakLength);

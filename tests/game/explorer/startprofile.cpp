@@ -191,6 +191,14 @@ StartProfile writeStartProfile(std::uint64_t seed, InMemorySettingsStore &store)
         store.setValue("key", "notice", "autoplay", "-1");
         out << "\nautoplay notice already shown";
     }
+    // The "Play" menu's choices: a reality check every 15 minutes, quick stop on, some of them
+    // stored unreadable.
+    if (d.chance(0.3)) {
+        const bool readable = d.chance(0.8);
+        store.setValue("key", "play", "realitycheck", readable ? "15" : "14");
+        store.setValue("key", "play", "quickstop", readable ? "-1" : "yes");
+        out << "\nplay options: " << (readable ? "reality check every 15 minutes, quick stop" : "unreadable");
+    }
     start.description = out.str();
     return start;
 }

@@ -161,8 +161,26 @@ void Runner::startProgram()
     options_ = std::make_unique<OptionsWindow>(*m_);
     about_ = std::make_unique<AboutWindow>(*m_);
     paytable_ = std::make_unique<PaytableWindow>(*m_);
+    autoplayWindow_ = std::make_unique<AutoplayWindow>(*m_);
+    quickStopIn_ = 0;
+    autoplayStarted_.reset();
+    host_.onSleep = [this](int) { onSleep(); };
+    host_.onRealityCheck = [this] {
+        ++stats.realityChecks;
+        const Melvane &m = *m_;
+        if (m.freespins > 0 || m.freespinwin > 0 || m.pandouble.visible() || sideWindowOpen() ||
+            m.reelPosition != m.reeltop || !m.Tmrtick.enabled())
+            fail("reality check", "the reality check was shown over play in progress (freespins " +
+                                      std::to_string(m.freespins) + ", gamble " +
+                                      (m.pandouble.visible() ? "open" : "closed") + ", reels " +
+                                      (m.reelPosition == m.reeltop ? "at rest" : "landing") + ")");
+    };
     wrapTimers();
     m_->onResolved = [this] {
+        const int player = profileNumber(m_->g.playernumber);
+        const std::optional<JournalStep> last = player != 0 ? journal_.lastStep(player) : std::nullopt;
+        if (autoplayStarted_ && last && last->kind == StepKind::Spin)
+            ++autoplayStarted_->paidSpins;
         ++stats.spins;
         if (m_->freespins > 0)
             ++stats.freeSpins;
@@ -185,6 +203,7 @@ void Runner::startProgram()
 void Runner::endProgram()
 {
     // The side windows unhook themselves from the machine's menu entries, so they go first.
+    autoplayWindow_.reset();
     options_.reset();
     about_.reset();
     paytable_.reset();
@@ -202,6 +221,16 @@ void Runner::wrapTimers()
     m.Timerscatter.setAction([this] { tick("Timerscatter", &Melvane::tickTimerscatter); });
     m.Timerwincounter.setAction([this] { tick("Timerwincounter", &Melvane::tickTimerwincounter); });
     m.Timerrespin.setAction([this] { tick("Timerrespin", &Melvane::tickTimerrespin); });
+    m.tmrsession.setAction([this] { tick("tmrsession", &Melvane::tickTmrsession); });
+}
+
+// A click on the reels armed earlier lands during a landing that lets the player stop it.
+void Runner::onSleep()
+{
+    if (quickStopIn_ > 0 && host_.quickStopWatched() && --quickStopIn_ == 0) {
+        host_.pressQuickStop();
+        ++stats.quickStops;
+    }
 }
 
 void Runner::tick(const char *name, void (Melvane::*handler)())
@@ -318,6 +347,11 @@ bool Runner::perform(const Input &input)
         return true;
     }
     case Kind::Key:
+        // While autoplay runs the space bar stops it, whatever the key preview.
+        if (!side && m.autoplay > 0 && keyOf(input) == ' ') {
+            m.stopAutoplayKey();
+            return true;
+        }
         // The window passes keys on only while it previews them and no side window holds it.
         if (side || !m.keyPreview)
             return false;
@@ -357,6 +391,26 @@ bool Runner::perform(const Input &input)
         for (int i = 0; i < (a > kCardStreak ? kStreakLength : 1); ++i)
             host_.scriptDraw(4, a > kCardStreak ? a - kCardStreak : a);
         return true;
+    case Kind::AutoplayChoice:
+    case Kind::AutoplayStart:
+    case Kind::AutoplayCancel:
+        if (!autoplayWindowOpen())
+            return false;
+        performPlayerControl(input);
+        return true;
+    case Kind::PlayMenu:
+    case Kind::AutoplayKey:
+        // The menu bar and the keys belong to the main window.
+        if (side)
+            return false;
+        performPlayerControl(input);
+        return true;
+    case Kind::QuickStop:
+        quickStopIn_ = a;
+        return true;
+    case Kind::RealityAnswer:
+        host_.stopAtRealityCheck = a == 1;
+        return true;
     }
 
     OptionsWindow &w = *options_;
@@ -369,6 +423,89 @@ bool Runner::perform(const Input &input)
                            (m.spinRunning() ? "a spin was running" : "a free-spin round was under way") +
                            ": its win goes to the other player");
     return true;
+}
+
+void Runner::performPlayerControl(const Input &input)
+{
+    Melvane &m = *m_;
+    AutoplayWindow &w = *autoplayWindow_;
+    const int a = input.arg;
+    const auto at = [](const auto &choices, int i) { return choices[static_cast<std::size_t>(i)]; };
+    switch (input.kind) {
+    case Kind::AutoplayChoice:
+        if (a >= kAutoplayBonusArg)
+            w.chooseStopOnBonus(a == kAutoplayBonusArg + 1);
+        else if (a >= kAutoplayWinArg)
+            w.chooseWinLimit(at(kAutoplayWinChoices, a - kAutoplayWinArg));
+        else if (a >= kAutoplayLossArg)
+            w.chooseLossLimit(at(kAutoplayLossChoices, a - kAutoplayLossArg));
+        else
+            w.chooseSpins(at(kAutoplaySpinChoices, a));
+        break;
+    case Kind::AutoplayStart:
+        autoplayStarted_ = AutoplayStarted{w.choice, 0, m.g.bank};
+        w.start();
+        if (m.autoplay == 0 && m.autoplayStopped == AutoplayStop::None)
+            autoplayStarted_.reset(); // refused, or ended at once for want of credit
+        break;
+    case Kind::AutoplayCancel:
+        w.cancel();
+        break;
+    case Kind::AutoplayKey:
+        m.stopAutoplayKey();
+        break;
+    default:
+        switch (static_cast<PlayEntry>(a)) {
+        case PlayEntry::QuickStopOff:
+        case PlayEntry::QuickStopOn:
+            m.setQuickStop(static_cast<PlayEntry>(a) == PlayEntry::QuickStopOn);
+            break;
+        case PlayEntry::SessionClockOff:
+        case PlayEntry::SessionClockOn:
+            m.setSessionLineShown(static_cast<PlayEntry>(a) == PlayEntry::SessionClockOn);
+            break;
+        case PlayEntry::RealityOff:
+            m.setRealityCheckMinutes(0);
+            break;
+        case PlayEntry::Reality15:
+            m.setRealityCheckMinutes(15);
+            break;
+        case PlayEntry::Reality30:
+            m.setRealityCheckMinutes(30);
+            break;
+        default:
+            m.setRealityCheckMinutes(60);
+            break;
+        }
+        break;
+    }
+}
+
+// Autoplay started from the window never plays past its limits: no more paid games than chosen,
+// and, between games, a credit never further down than the loss limit while it goes on.
+void Runner::checkAutoplayLimits()
+{
+    const Melvane &m = *m_;
+    if (!autoplayStarted_)
+        return;
+    const AutoplayStarted &a = *autoplayStarted_;
+    const std::int64_t played = a.paidSpins;
+    if (a.limits.spins > 0 && played > a.limits.spins)
+        fail("autoplay", "autoplay played " + std::to_string(played) + " games with a limit of " +
+                             std::to_string(a.limits.spins));
+    const bool betweenGames = !m.spinRunning() && !m.busy() && m.freespins == 0;
+    if (m.autoplay > 0 && betweenGames && a.limits.lossLimit > 0 &&
+        static_cast<std::int64_t>(a.bank) - m.g.bank > a.limits.lossLimit)
+        fail("autoplay", "autoplay goes on with the credit down " + std::to_string(a.bank - m.g.bank) +
+                             ", past its loss limit of " + std::to_string(a.limits.lossLimit));
+    if (m.autoplay == 0 && betweenGames) {
+        if (m.autoplayStopped != AutoplayStop::None)
+            ++stats.autoplayStops;
+        if (m.autoplayStopped == AutoplayStop::Spins && played != a.limits.spins)
+            fail("autoplay", "autoplay stopped for its " + std::to_string(a.limits.spins) + " spins after " +
+                                 std::to_string(played) + " games");
+        autoplayStarted_.reset();
+    }
 }
 
 void Runner::performOptions(OptionsWindow &w, const Input &input)
@@ -566,6 +703,14 @@ void Runner::checkAnytime()
     for (const auto &[name, value] : nonNegative)
         if (value < 0)
             fail("counter", std::string(name) + " is " + std::to_string(value) + ": it wrapped or was taken below 0");
+    const int open = (optionsOpen() ? 1 : 0) + (aboutOpen() ? 1 : 0) + (paytableOpen() ? 1 : 0) +
+                     (autoplayWindowOpen() ? 1 : 0);
+    if (m.sideWindowsOpen != open)
+        fail("counter", "the machine counts " + std::to_string(m.sideWindowsOpen) + " side windows open, " +
+                            std::to_string(open) + " are");
+    if (autoplayWindowOpen() && m.autoplay > 0)
+        fail("autoplay", "autoplay runs while its window is still open");
+    checkAutoplayLimits();
     if (m.freespinsdone > m.freespins)
         fail("counter", "freespinsdone " + std::to_string(m.freespinsdone) + " is past freespins " +
                             std::to_string(m.freespins));

@@ -13,6 +13,7 @@
 #include "game/explorer/internal.h"
 #include "game/machine/melvane.h"
 #include "game/profiles/optionswindow.h"
+#include "game/sidewindows/autoplaywindow.h"
 #include "game/sidewindows/menuwindow.h"
 #include "platform/virtual/virtualhost.h"
 
@@ -69,8 +70,20 @@ public:
         countYield();
         VirtualHost::processEventsUntil(deadlineMs);
     }
+    // The reality check is answered as the player chose; other messages as the virtual host does.
+    MessageAnswer showMessage(const MessageBoxRequest &request) override
+    {
+        if (request.yesText.empty())
+            return VirtualHost::showMessage(request);
+        messages.push_back(request);
+        if (onRealityCheck)
+            onRealityCheck();
+        return stopAtRealityCheck ? MessageAnswer::No : MessageAnswer::Yes;
+    }
     std::uint64_t yields = 0;
     std::function<void()> onRunaway;
+    std::function<void()> onRealityCheck;
+    bool stopAtRealityCheck = false;
 
 private:
     void countYield()
@@ -101,9 +114,13 @@ public:
     bool optionsOpen() const { return options_->isOpen(); }
     bool aboutOpen() const { return about_->isOpen(); }
     bool paytableOpen() const { return paytable_->isOpen(); }
+    bool autoplayWindowOpen() const { return autoplayWindow_->isOpen(); }
     // While a side window holds it disabled the main window takes no click, key or menu entry:
     // the options window holds it from the start of its opening, before it shows.
-    bool mainWindowBlocked() const { return !options_->mainWindowEnabled || aboutOpen() || paytableOpen(); }
+    bool mainWindowBlocked() const
+    {
+        return !options_->mainWindowEnabled || aboutOpen() || paytableOpen() || autoplayWindowOpen();
+    }
     bool sideWindowOpen() const { return optionsOpen() || mainWindowBlocked(); }
     VirtualHost &host() { return host_; }
 
@@ -122,6 +139,9 @@ private:
     // Carries the input out; false when the real window could not have delivered it now.
     bool perform(const Input &input);
     void performOptions(OptionsWindow &w, const Input &input);
+    void performPlayerControl(const Input &input);
+    void onSleep();
+    void checkAutoplayLimits();
     void queueScriptedSpin(int arg);
     void closeMainWindow();
     void afterHandler();
@@ -160,6 +180,16 @@ private:
     std::unique_ptr<OptionsWindow> options_;
     std::unique_ptr<AboutWindow> about_;
     std::unique_ptr<PaytableWindow> paytable_;
+    std::unique_ptr<AutoplayWindow> autoplayWindow_;
+    // A click on the reels waiting for the next landing: frames to go, 0 for none.
+    int quickStopIn_ = 0;
+    // The autoplay run started from the window: its limits and the meters it started from.
+    struct AutoplayStarted {
+        AutoplayLimits limits;
+        std::int64_t paidSpins = 0; // counted from the journal: a full games meter cannot count them
+        std::int32_t bank = 0;
+    };
+    std::optional<AutoplayStarted> autoplayStarted_;
     std::vector<std::string> running_; // labels of the handlers on the stack, outermost first
     std::size_t step_ = 0;
     // Inputs queued behind the input of a post step, until it is delivered.
