@@ -10,25 +10,28 @@
 
 namespace melvane::testing_support {
 
-// A machine on a virtual clock, set up as after start-up: 1 coin, 243 ways, payout setting 5,
-// reel speed 1, sound on, win counter counting up, and some credit.
+// Sets a machine up as after start-up: player 1, 1 coin, 243 ways, payout setting 5, reel
+// speed 1, sound on, win counter counting up, and 1000 coins of credit.
+inline void setUpAsStarted(Melvane &m)
+{
+    m.coinbet = 1;
+    m.waysmult = 25;
+    m.g.playernumber = "1";
+    m.g.machinepay = 5;
+    m.g.reelspeed = 1;
+    m.g.soundonoff = -1;
+    m.g.winroll = 1;
+    m.g.bank = 1000;
+    m.focus = "play(1)";
+}
+
+// A machine on a virtual clock, set up as after start-up.
 class GameFixture : public ::testing::Test {
 protected:
     VirtualHost host;
     Melvane m{host};
 
-    GameFixture()
-    {
-        m.coinbet = 1;
-        m.waysmult = 25;
-        m.g.playernumber = "1";
-        m.g.machinepay = 5;
-        m.g.reelspeed = 1;
-        m.g.soundonoff = -1;
-        m.g.winroll = 1;
-        m.g.bank = 1000;
-        m.focus = "play(1)";
-    }
+    GameFixture() { setUpAsStarted(m); }
 
     // Scripts the draws of one spin: five stops, the Wild multiplier draw (1..25) when the spin
     // is a free spin, and the payout draw (1 lets any outcome stand).

@@ -25,13 +25,8 @@ Landed spinOnce(const Stops &stops, bool quickStopOn, int stopAtPause)
 {
     VirtualHost host;
     Melvane m{host};
-    m.coinbet = 1;
-    m.waysmult = 25;
-    m.g.playernumber = "1";
-    m.g.machinepay = 5;
+    testing_support::setUpAsStarted(m);
     m.g.reelspeed = 4;
-    m.g.soundonoff = -1;
-    m.g.bank = 1000;
     m.playOptions.quickStop = quickStopOn;
     host.queueStops(stops);
     host.queueDraw(m.g.machinepay, 1);
@@ -82,12 +77,7 @@ TEST(QuickStop, IsRefusedWhereTheLandingIsNotThePlayers)
         SCOPED_TRACE(c.name);
         VirtualHost host;
         Melvane m{host};
-        m.coinbet = 1;
-        m.waysmult = 25;
-        m.g.playernumber = "1";
-        m.g.machinepay = 5;
-        m.g.reelspeed = 1;
-        m.g.bank = 1000;
+        testing_support::setUpAsStarted(m);
         m.playOptions.quickStop = c.on;
         int watchedInPaidSpin = 0;
         int watchedElsewhere = 0;

@@ -26,13 +26,7 @@ struct Bench {
 
     Bench()
     {
-        m.coinbet = 1;
-        m.waysmult = 25;
-        m.g.playernumber = "1";
-        m.g.machinepay = 5;
-        m.g.reelspeed = 1;
-        m.g.soundonoff = -1;
-        m.g.bank = 1000;
+        testing_support::setUpAsStarted(m);
         host.store.setValue("key", "notice", "autoplay", "-1");
     }
     void queueSpin(const Stops &stops, int payoutDraw = 1, int multiplierDraw = 0)
