@@ -83,14 +83,7 @@ protected:
 
     SavePoints()
     {
-        m.coinbet = 1;
-        m.waysmult = 25;
-        m.g.playernumber = "1";
-        m.g.machinepay = 5;
-        m.g.reelspeed = 1;
-        m.g.soundonoff = -1;
-        m.g.winroll = 1;
-        m.g.bank = 1000;
+        testing_support::setUpAsStarted(m);
         m.g.amountinvested = 1000;
     }
 
