@@ -31,7 +31,7 @@ MachineControls::MachineControls()
       mnuabout("mnuabout", "&About"), mnuptble("mnuptble", "&Paytable"), mnuplayer("mnuplayer", "&Options"),
       mnuexit("mnuexit", "&Exit"), mnuhistory("mnuhistory", "&History"),
       // On the keyboard strip under the buttons, where the cabinet has nothing to say.
-      lblsession("lblsession", "", {600, 8490, 6900, 330}), lblautoplay("lblautoplay", "", {7650, 8490, 4050, 330})
+      lblsession("lblsession", "", {600, 8490, 5175, 330}), lblautoplay("lblautoplay", "", {6000, 8490, 5700, 330})
 {
     for (int i = 1; i <= 5; ++i) {
         const auto k = static_cast<std::size_t>(i);

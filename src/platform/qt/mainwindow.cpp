@@ -1,15 +1,18 @@
 #include "platform/qt/mainwindow.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -254,8 +257,11 @@ MainWindow::MainWindow(Melvane &machine, QtHost &host, const Pictures &pictures)
     layout_.place(backdrop_, QRectF(QPointF(0, 0), kCabinetSize));
     setCentralWidget(cabinet_);
 
-    for (int r = 1; r <= kReels; ++r)
-        reels_[static_cast<std::size_t>(r)] = new ReelWindow(surface_, m_, *this, r);
+    for (int r = 1; r <= kReels; ++r) {
+        auto *reel = new ReelWindow(surface_, m_, *this, r);
+        reel->setObjectName(QStringLiteral("reel(%1)").arg(r));
+        reels_[static_cast<std::size_t>(r)] = reel;
+    }
 
     for (int i = 1; i <= 5; ++i) {
         const auto k = static_cast<std::size_t>(i);
@@ -286,6 +292,10 @@ MainWindow::MainWindow(Melvane &machine, QtHost &host, const Pictures &pictures)
 
     addLabel(m_.pannomoney, surface_, designRect(m_.pannomoney.geometry()), "panel");
     addLabel(m_.spinsleft, surface_, designRect(m_.spinsleft.geometry()), "panel");
+    // The session clock and why autoplay stopped, on plates over the keyboard strip.
+    for (Label *line : {&m_.lblsession, &m_.lblautoplay})
+        addLabel(*line, surface_, designRect(line->geometry()), "session")
+            ->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     buildStake();
     buildGamblePanel();
@@ -306,6 +316,7 @@ MainWindow::MainWindow(Melvane &machine, QtHost &host, const Pictures &pictures)
             });
 
     host_.setMainWindow(this, [this] { return scale(); });
+    host_.setStopInput([this](QObject *receiver, QEvent *event) { return isQuickStop(receiver, event); });
     pictureRequest_.setSingleShot(true);
     pictureRequest_.setInterval(kPictureSettleMs);
     connect(&pictureRequest_, &QTimer::timeout, this,
@@ -327,6 +338,7 @@ MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
     host_.setMainWindow(nullptr, {});
+    host_.setStopInput({});
     if (!displayModeSwitches())
         host_.setDisplayModeRoutines(setdisplaymode, [] { restoredisplaymode(); });
 }
@@ -359,6 +371,39 @@ void MainWindow::buildMenu()
     });
     // The last-game recall, beside the designed menu.
     entry(m_.mnuhistory, [this] { m_.mnuhistory.press(); });
+    // The player's own controls beside the designed menu; the check marks are the machine's.
+    QMenu *play = menuBar()->addMenu(QStringLiteral("&Play"));
+    play->setObjectName(QStringLiteral("mnuplay"));
+    const auto toggle = [this, play](const char *text, const char *name, std::function<void(bool)> choose) {
+        QAction *action = play->addAction(QString::fromLatin1(text));
+        action->setObjectName(QString::fromLatin1(name));
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, choose = std::move(choose)](bool on) {
+            choose(on);
+            refresh();
+        });
+        return action;
+    };
+    quickStopAction_ = toggle("&Quick Stop", "mnuquickstop", [this](bool on) { m_.setQuickStop(on); });
+    sessionClockAction_ = toggle("&Session Clock", "mnusessionclock", [this](bool on) { m_.setSessionLineShown(on); });
+    QMenu *reality = play->addMenu(QStringLiteral("&Reality Check"));
+    reality->setObjectName(QStringLiteral("mnurealitycheck"));
+    auto *intervals = new QActionGroup(reality);
+    std::vector<int> choices{0};
+    choices.insert(choices.end(), std::begin(kRealityCheckChoices), std::end(kRealityCheckChoices));
+    for (const int minutes : choices) {
+        QAction *action = reality->addAction(minutes == 0 ? QStringLiteral("Off")
+                                                          : QStringLiteral("Every %1 Minutes").arg(minutes));
+        action->setObjectName(QStringLiteral("mnureality%1").arg(minutes));
+        action->setCheckable(true);
+        action->setActionGroup(intervals);
+        connect(action, &QAction::triggered, this, [this, minutes] {
+            m_.setRealityCheckMinutes(minutes);
+            refresh();
+        });
+        realityCheckActions_.emplace_back(minutes, action);
+    }
+
     // The window's own entries come after the game's. F11 is handled with the other window
     // keys, so the text only names it.
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
@@ -551,6 +596,7 @@ void MainWindow::refresh()
         b.apply();
     }
     showBetInForce();
+    showPlayOptions();
     if (m_.caption != shownCaption_) {
         shownCaption_ = m_.caption;
         setWindowTitle(QString::fromStdString(m_.caption));
@@ -589,6 +635,19 @@ void MainWindow::showBetInForce()
         stakeCoins_->setText(QString::number(shownStake_));
         stakeMoney_->setText(QString::fromStdString(moneyCaption(shownStake_)));
     }
+}
+
+void MainWindow::showPlayOptions()
+{
+    const PlayOptions &options = m_.playOptions;
+    if (quickStopAction_->isChecked() != options.quickStop)
+        quickStopAction_->setChecked(options.quickStop);
+    if (sessionClockAction_->isChecked() != options.sessionLine)
+        sessionClockAction_->setChecked(options.sessionLine);
+    // The entries are exclusive: checking the one in force clears the others.
+    for (const auto &[minutes, action] : realityCheckActions_)
+        if (minutes == options.realityCheckMinutes && !action->isChecked())
+            action->setChecked(true);
 }
 
 void MainWindow::repaintReels()
@@ -761,8 +820,51 @@ bool MainWindow::windowKey(QObject *watched, QKeyEvent *key)
     return false;
 }
 
+bool MainWindow::isMine(QObject *receiver) const
+{
+    if (auto *widget = qobject_cast<QWidget *>(receiver))
+        return widget->window() == this;
+    return receiver != nullptr && receiver == windowHandle();
+}
+
+bool MainWindow::isQuickStop(QObject *receiver, QEvent *event) const
+{
+    if (!isMine(receiver) || !isEnabled())
+        return false;
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        return key->key() == Qt::Key_Space && !key->isAutoRepeat();
+    }
+    if (event->type() != QEvent::MouseButtonPress)
+        return false;
+    const auto *press = static_cast<QMouseEvent *>(event);
+    if (press->button() != Qt::LeftButton)
+        return false;
+    // The reel the player sees there: a panel over a reel takes its own clicks.
+    const QWidget *at = childAt(mapFromGlobal(press->globalPosition().toPoint()));
+    return at != nullptr && std::find(reels_.begin(), reels_.end(), at) != reels_.end();
+}
+
+bool MainWindow::autoplayKey(QObject *watched, QKeyEvent *key)
+{
+    // While autoplay runs, Space and Escape stop it: Escape before it would leave full screen,
+    // Space instead of pressing the button that has the focus.
+    if (m_.autoplay < 1 || (key->key() != Qt::Key_Space && key->key() != Qt::Key_Escape))
+        return false;
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (widget == nullptr || widget->window() != this || !isEnabled())
+        return false;
+    if (!key->isAutoRepeat()) {
+        m_.stopAutoplayKey();
+        refresh();
+    }
+    return true;
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && autoplayKey(watched, static_cast<QKeyEvent *>(event)))
+        return true;
     if (event->type() == QEvent::KeyPress && windowKey(watched, static_cast<QKeyEvent *>(event)))
         return true;
     // While a side window holds this window disabled, its keys are the side window's.

@@ -103,6 +103,12 @@ private:
     void picturesChanged();
     void showBetInForce();
     bool windowKey(QObject *watched, QKeyEvent *key);
+    bool autoplayKey(QObject *watched, QKeyEvent *key);
+    // The player's stop while the reels land: a left press on a reel window, or the space bar.
+    bool isQuickStop(QObject *receiver, QEvent *event) const;
+    bool isMine(QObject *receiver) const;
+    // The "Play" menu's check marks show the machine's choices.
+    void showPlayOptions();
     void noteNormalGeometry();
 
     Melvane &m_;
@@ -120,6 +126,9 @@ private:
     QLabel *stakeMoney_ = nullptr;
     std::array<QWidget *, 3> stake_{};
     QAction *fullScreenAction_ = nullptr;
+    QAction *quickStopAction_ = nullptr;
+    QAction *sessionClockAction_ = nullptr;
+    std::vector<std::pair<int, QAction *>> realityCheckActions_; // minutes, entry
     std::vector<Binding> bindings_;
     struct SideWindow {
         std::function<void()> refresh;

@@ -30,7 +30,53 @@ QString withLineFeeds(const std::string &text)
 
 constexpr int kLargeScreenWidth = 800;
 constexpr int kLargeScreenHeight = 600;
+
+// What the player does with the mouse, the keyboard, a pen or a finger, and the close box: all of
+// it waits while the reels land.
+bool isPlayerInput(const QEvent &event)
+{
+    switch (event.type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonRelease:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+        return true;
+    case QEvent::Close:
+        // The window system's close box; a close the program asks for is not the player's input.
+        return event.spontaneous();
+    default:
+        return false;
+    }
+}
+
 } // namespace
+
+// Watches every event of the application during a frame pause of a landing the player may stop.
+class QtHost::LandingFilter : public QObject {
+public:
+    explicit LandingFilter(QtHost &host) : host_(host) {}
+
+protected:
+    bool eventFilter(QObject *receiver, QEvent *event) override { return host_.filterLandingEvent(receiver, event); }
+
+private:
+    QtHost &host_;
+};
 
 QtHost::QtHost(SettingsStore &store, std::function<double()> random)
     : store_(store), random_(std::move(random)), linkHandler_(openWithDesktop),
@@ -40,6 +86,16 @@ QtHost::QtHost(SettingsStore &store, std::function<double()> random)
 }
 
 QtHost::~QtHost() = default;
+
+void QtHost::setQuickStop(std::function<void()> stop)
+{
+    quickStop_ = std::move(stop);
+    stopTaken_ = false;
+    // The landing is over: what the player did meanwhile happens now, as it would have after a
+    // pause that never looked at input.
+    if (!quickStop_)
+        releaseHeld();
+}
 
 void QtHost::processEvents()
 {
@@ -66,7 +122,58 @@ void QtHost::sleep(int ms)
     refresh();
     if (repaintReels_)
         repaintReels_();
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    if (!quickStop_ || stopTaken_) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        return;
+    }
+    // The player may stop the reels: input is looked at, the stop taken and everything else held
+    // until the landing is over; repaints and the window system's own events go on meanwhile.
+    QEventLoop pause;
+    QTimer::singleShot(std::max(ms, 0), Qt::PreciseTimer, &pause, &QEventLoop::quit);
+    LandingFilter filter(*this);
+    // The last filter installed sees every event first, the main window's key handling included.
+    qApp->installEventFilter(&filter);
+    landing_ = true;
+    landingPause_ = &pause;
+    pause.exec();
+    landingPause_ = nullptr;
+    landing_ = false;
+    qApp->removeEventFilter(&filter);
+}
+
+bool QtHost::filterLandingEvent(QObject *receiver, QEvent *event)
+{
+    if (!isPlayerInput(*event))
+        return false;
+    if (!stopTaken_ && quickStop_ && isStop_ && isStop_(receiver, event)) {
+        stopTaken_ = true;
+        quickStop_();
+        // The rest of the landing comes at once.
+        if (landingPause_ != nullptr)
+            landingPause_->quit();
+        return true;
+    }
+    heldEvents_.push_back({receiver, std::unique_ptr<QEvent>(event->clone())});
+    return true;
+}
+
+void QtHost::releaseHeld()
+{
+    for (HeldEvent &held : std::exchange(heldEvents_, {}))
+        if (held.receiver != nullptr)
+            QCoreApplication::postEvent(held.receiver, held.event.release());
+    // A tick that fell due during the landing comes once, after it, as an overdue tick would.
+    for (Timer *timer : std::exchange(heldTicks_, {}))
+        QMetaObject::invokeMethod(
+            this,
+            [this, timer] {
+                const auto it = timers_.find(timer);
+                if (it == timers_.end() || !it->second->isActive())
+                    return;
+                timer->fire();
+                refresh();
+            },
+            Qt::QueuedConnection);
 }
 
 double QtHost::uniform()
@@ -138,6 +245,12 @@ void QtHost::timerChanged(Timer &timer)
         qt->setTimerType(Qt::PreciseTimer);
         qt->setInterval(timer.interval());
         connect(qt, &QTimer::timeout, this, [this, &timer] {
+            // The game's timers never tick inside a landing.
+            if (landing_) {
+                if (std::find(heldTicks_.begin(), heldTicks_.end(), &timer) == heldTicks_.end())
+                    heldTicks_.push_back(&timer);
+                return;
+            }
             timer.fire();
             refresh();
         });

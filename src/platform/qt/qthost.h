@@ -3,15 +3,19 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPointer>
 #include <QSize>
 
 #include "game/ports/host.h"
 #include "platform/qt/randomsource.h"
 #include "platform/qt/linkopener.h"
 
+class QEvent;
+class QEventLoop;
 class QTimer;
 class QWidget;
 
@@ -33,6 +37,12 @@ public:
     void setRefresh(std::function<void()> refresh) { refresh_ = std::move(refresh); }
     // Called at every frame pause of the landing animation to repaint the reels at once.
     void setRepaintReels(std::function<void()> repaint) { repaintReels_ = std::move(repaint); }
+    // Tells the player's stop (a click on the reels, the space bar) from other input while the
+    // reels land; empty: nothing stops them.
+    void setStopInput(std::function<bool(QObject *receiver, QEvent *event)> isStop)
+    {
+        isStop_ = std::move(isStop);
+    }
 
     // The main window and its scale: a message box with no other window to stand on stands on
     // it, and its type grows with the window's.
@@ -62,7 +72,7 @@ public:
     void processEvents() override;
     void processEventsUntil(std::int64_t deadlineMs) override;
     void sleep(int ms) override;
-    void setQuickStop(std::function<void()> stop) override { quickStop_ = std::move(stop); }
+    void setQuickStop(std::function<void()> stop) override;
     std::int64_t monotonicMs() override { return clock_.elapsed(); }
     double uniform() override;
     void playClip(Clip clip, bool looped) override;
@@ -77,11 +87,17 @@ public:
     void restoreDisplayMode() override;
 
 private:
+    class LandingFilter;
+
     void refresh()
     {
         if (refresh_)
             refresh_();
     }
+    // While the reels land with a stop allowed: the stop is taken, other input held.
+    bool filterLandingEvent(QObject *receiver, QEvent *event);
+    // Hands the input and the ticks held during the landing to the event loop, in order.
+    void releaseHeld();
 
     SettingsStore &store_;
     std::function<double()> random_;
@@ -91,6 +107,17 @@ private:
     std::function<void()> refresh_;
     std::function<void()> repaintReels_;
     std::function<void()> quickStop_;
+    std::function<bool(QObject *, QEvent *)> isStop_;
+    // Inside a frame pause that looks at input; the stop has been taken in it.
+    bool landing_ = false;
+    bool stopTaken_ = false;
+    QEventLoop *landingPause_ = nullptr;
+    struct HeldEvent {
+        QPointer<QObject> receiver;
+        std::unique_ptr<QEvent> event;
+    };
+    std::vector<HeldEvent> heldEvents_;
+    std::vector<Timer *> heldTicks_;
     std::map<Timer *, QTimer *> timers_;
     bool busyPointer_ = false;
     std::function<QSize()> screenSize_;

@@ -273,7 +273,7 @@ TEST(FullScreenWindow, TheGamesMenuEntriesKeepTheirCaptionsAndOrderBeforeTheWind
     QStringList entries;
     for (const QAction *action : s.window.menuBar()->actions())
         entries << action->text();
-    EXPECT_EQ(entries, (QStringList{"&About", "&Paytable", "&Options", "&Exit", "&History", "&View"}));
+    EXPECT_EQ(entries, (QStringList{"&About", "&Paytable", "&Options", "&Exit", "&History", "&Play", "&View"}));
 }
 
 TEST(RememberedWindow, TheCloseBoxWritesWhereTheWindowStoodAndAFullScreenKeepsItsNormalPlace)

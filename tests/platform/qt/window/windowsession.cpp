@@ -5,7 +5,7 @@
 
 namespace melvane::window_testing {
 
-WindowSession::WindowSession()
+WindowSession::WindowSession(InMemorySettingsStore stored) : store(std::move(stored))
 {
     host.setRefresh([this] { window.refresh(); });
     host.setRepaintReels([this] { window.repaintReels(); });

@@ -25,7 +25,8 @@ struct WindowSession {
     Pictures pictures;
     MainWindow window{m, host, pictures};
 
-    WindowSession();
+    // The game started on `stored`: another run of the game on what an earlier one left.
+    explicit WindowSession(InMemorySettingsStore stored = {});
     double nextDraw();
     // The next draw of 1..n gives k.
     void queueDraw(int n, int k) { draws.push_back((k - 0.5) / n); }
