@@ -4,6 +4,7 @@
 #include <chrono>
 #include <thread>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEventLoop>
 #include <QMessageBox>
@@ -216,8 +217,14 @@ MessageAnswer QtHost::showMessage(const MessageBoxRequest &request)
     }
     // The game's texts are plain: a link or a name with "<" in it stays as it is.
     box.setTextFormat(Qt::PlainText);
-    if (request.buttons == MessageButtons::YesNo)
+    if (request.buttons == MessageButtons::YesNo) {
         box.setDefaultButton(request.defaultAnswer == MessageAnswer::Yes ? QMessageBox::Yes : QMessageBox::No);
+        // Yes and No keep their roles (Escape is No) under the game's own words.
+        if (!request.yesText.empty())
+            box.button(QMessageBox::Yes)->setText(QString::fromStdString(request.yesText));
+        if (!request.noText.empty())
+            box.button(QMessageBox::No)->setText(QString::fromStdString(request.noText));
+    }
     const int answer = box.exec();
     refresh();
     if (request.buttons == MessageButtons::Ok)

@@ -7,8 +7,9 @@ namespace melvane {
 
 SideWindows::SideWindows(Melvane &machine, MainWindow &window, QtHost &host, const Pictures &pictures)
     : options(machine), paytableWindow(machine), aboutWindow(machine), historyWindow(machine),
-      optionsDialog(options, window), paytable(paytableWindow, machine, pictures, returns),
-      about(aboutWindow, host, pictures), history(historyWindow, pictures), window_(window)
+      autoplayWindow(machine), optionsDialog(options, window), paytable(paytableWindow, machine, pictures, returns),
+      about(aboutWindow, host, pictures), history(historyWindow, pictures),
+      autoplay(autoplayWindow, window), window_(window)
 {
     options.screenPixels = [&host] {
         const QSize size = host.screenSize();
@@ -19,6 +20,7 @@ SideWindows::SideWindows(Melvane &machine, MainWindow &window, QtHost &host, con
     paytable.setAfterHandler(refreshAll);
     about.setAfterHandler(refreshAll);
     history.setAfterHandler(refreshAll);
+    autoplay.setAfterHandler(refreshAll);
     paytable.setMainWindow(&window);
     about.setMainWindow(&window);
     history.setMainWindow(&window);
@@ -28,6 +30,7 @@ SideWindows::SideWindows(Melvane &machine, MainWindow &window, QtHost &host, con
         optionsDialog.setScale(window.scale());
         paytable.setLook(window.scale(), current);
         about.setLook(window.scale(), current);
+        autoplay.setScale(window.scale());
     };
     look();
     window.setOnScaleChange(look);
@@ -35,6 +38,7 @@ SideWindows::SideWindows(Melvane &machine, MainWindow &window, QtHost &host, con
     window.addSideWindow([this] { paytable.refresh(); }, [this] { return paytable.blocksMainWindow(); });
     window.addSideWindow([this] { about.refresh(); }, [this] { return about.blocksMainWindow(); });
     window.addSideWindow([this] { history.refresh(); }, [this] { return history.blocksMainWindow(); });
+    window.addSideWindow([this] { autoplay.refresh(); }, [this] { return autoplay.blocksMainWindow(); });
 }
 
 SideWindows::~SideWindows()

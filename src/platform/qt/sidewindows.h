@@ -1,10 +1,12 @@
 #pragma once
 
 #include "platform/qt/aboutdialog.h"
+#include "platform/qt/autoplaydialog.h"
 #include "platform/qt/historydialog.h"
 #include "platform/qt/optionsdialog.h"
 #include "platform/qt/paytabledialog.h"
 #include "game/profiles/optionswindow.h"
+#include "game/sidewindows/autoplaywindow.h"
 #include "game/sidewindows/menuwindow.h"
 
 namespace melvane {
@@ -14,8 +16,9 @@ class Melvane;
 class Pictures;
 class QtHost;
 
-// The options, pay-table, about and history windows, hooked to the main window's menu entries. Each
-// keeps the main window disabled while it is open and shares its refresh.
+// The options, pay-table, about and history windows, hooked to the main window's menu entries, and
+// the autoplay window, hooked to the autoplay button. Each keeps the main window disabled while it
+// is open and shares its refresh.
 class SideWindows {
 public:
     SideWindows(Melvane &machine, MainWindow &window, QtHost &host, const Pictures &pictures);
@@ -28,10 +31,12 @@ public:
     PaytableWindow paytableWindow;
     AboutWindow aboutWindow;
     HistoryWindow historyWindow;
+    AutoplayWindow autoplayWindow;
     OptionsDialog optionsDialog;
     PaytableDialog paytable;
     AboutDialog about;
     HistoryDialog history;
+    AutoplayDialog autoplay;
 
 private:
     MainWindow &window_;

@@ -127,6 +127,7 @@ struct ShownMessage {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    QStringList buttonTexts;
     QFont font;
     QWidget *parent = nullptr;
 };
@@ -144,7 +145,11 @@ inline std::vector<ShownMessage> answeringMessages(const std::function<void()> &
             auto *box = qobject_cast<QMessageBox *>(w);
             if (box == nullptr || !box->isVisible())
                 continue;
-            seen.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->font(),
+            QStringList texts;
+            for (const QAbstractButton *button : box->buttons())
+                texts << button->text();
+            texts.sort();
+            seen.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(), texts, box->font(),
                             box->parentWidget()});
             if (QAbstractButton *button = box->button(answer))
                 button->click();
