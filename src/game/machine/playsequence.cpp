@@ -109,6 +109,8 @@ bool Melvane::runPlaySequence(int index)
         setCovers();
         if (autoplay > 0)
             ++autoRun_.spins;
+        else
+            lblautoplay.hide(); // why autoplay stopped is old news once the player spins
     }
     COINSIN.setEnabled(false);
     for (int i = 1; i <= 5; ++i) {

@@ -108,6 +108,9 @@ TEST(AutoplayLimits, EachLimitStopsAutoplayAtTheEndOfTheGameThatReachedIt)
         EXPECT_FALSE(m.tmrautospin.enabled());
         b.host.advance(60'000);
         EXPECT_EQ(m.g.games, c.games) << "nothing spins after the stop";
+        b.queueSpin(kLosingStops);
+        m.play[1].press();
+        EXPECT_FALSE(m.lblautoplay.visible()) << "the player's own spin clears the reason";
     }
 }
 

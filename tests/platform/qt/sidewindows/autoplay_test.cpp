@@ -1,5 +1,7 @@
 // The autoplay window on screen: opened by the autoplay button, it starts autoplay with the limits
 // chosen in it or leaves it off, holding the main window meanwhile.
+#include <array>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
@@ -32,7 +34,10 @@ QDialog &openAutoplay(Screen &s)
 
 TEST(AutoplayWindowOnScreen, StartsAutoplayWithTheChosenLimitsAndOffersThemNextTime)
 {
-    Screen s({{"bank", "25"}}); // one spin's worth: autoplay plays it and stops short of credit, or waits after a win
+    // One losing spin's worth, drawn again and again: autoplay plays it and stops short of credit.
+    const std::array<double, 6> losing = {1.5 / 22, 9.5 / 22, 2.5 / 22, 1.5 / 22, 1.5 / 22, 0.0};
+    std::size_t next = 0;
+    Screen s({{"bank", "25"}}, [&] { return losing[next++ % losing.size()]; });
     ASSERT_TRUE(s.loaded);
     QDialog &d = openAutoplay(s);
     ASSERT_TRUE(d.isVisible());

@@ -49,8 +49,10 @@ inline const Pictures &pictures()
 // The game as the program puts it together, on a settings store in a folder of its own.
 // `profile` is player 1's stored profile before the game starts.
 struct Screen {
-    Screen(std::initializer_list<std::pair<const char *, const char *>> profile = {})
-        : store(folder.path().toStdString()), host(store), m(host), window(m, host, pictures()),
+    // `random`, when given, makes the machine's draws: the real generator's otherwise.
+    Screen(std::initializer_list<std::pair<const char *, const char *>> profile = {},
+           std::function<double()> random = {})
+        : store(folder.path().toStdString()), host(store, std::move(random)), m(host), window(m, host, pictures()),
           sides(m, window, host, pictures())
     {
         for (const auto &[key, value] : profile)
