@@ -77,7 +77,7 @@ AutoplayDialog::AutoplayDialog(AutoplayWindow &model, QWidget &mainWindow)
     winLimit_ = addChoice("cmbwinlimit", QStringLiteral("Single win limit"), kMargin + 68, kAutoplayWinChoices,
                           limitText, [this](std::int32_t coins) { model_.chooseWinLimit(coins); });
 
-    stopOnBonus_ = new QCheckBox(QStringLiteral("Stop when free spins start"), surface_);
+    stopOnBonus_ = new QCheckBox(QStringLiteral("Stop when free spins are won"), surface_);
     stopOnBonus_->setObjectName(QStringLiteral("chkstoponbonus"));
     stopOnBonus_->setGeometry(kMargin, kMargin + 104, kWindowWidth - 2 * kMargin, 22);
     connect(stopOnBonus_, &QCheckBox::clicked, this, [this](bool on) { model_.chooseStopOnBonus(on); });
