@@ -66,5 +66,11 @@ inline std::set<std::string> runningTimers(Melvane &m)
 inline constexpr Stops kLosingStops = {2, 10, 3, 2, 2};     // nothing pays, no Scatter, no Wild
 inline constexpr Stops kK40Stops = {12, 2, 9, 1, 5};        // K run of 3, 2 ways: 40 per coin; Wild in cell 6
 inline constexpr Stops kThreeScattersStops = {1, 9, 8, 1, 1}; // Scatters on reels 1-3
+inline constexpr Stops kFourScattersStops = {1, 9, 8, 5, 1};  // Scatters on reels 1-4: 250 at 25, 21 spins
+inline constexpr Stops kFiveOnesStops = {1, 1, 1, 1, 1};      // Scatters on reels 1-3: 50 at 25, 11 spins, no other win
+
+// Draws 1..25 of the Wild multiplier: 15..25 give x2, 2..5 give x5.
+inline constexpr int kMultiplierTwo = 15;
+inline constexpr int kMultiplierFive = 2;
 
 } // namespace melvane::testing_support

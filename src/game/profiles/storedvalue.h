@@ -40,4 +40,17 @@ bool readStored(T &target, const std::optional<std::string> &text)
     return true;
 }
 
+// A switch is stored as the game stores its others: "-1" on, "0" off. Takes it into `target` only
+// when it is one of those two; returns whether it was taken.
+inline bool readStoredSwitch(bool &target, const std::optional<std::string> &text)
+{
+    std::int16_t value = 1; // neither on nor off
+    if (!readStored(value, text) || (value != -1 && value != 0))
+        return false;
+    target = value == -1;
+    return true;
+}
+
+inline std::string storedSwitchText(bool on) { return on ? "-1" : "0"; }
+
 } // namespace melvane

@@ -19,19 +19,6 @@ constexpr const char *kQuickStopKey = "quickstop";
 constexpr const char *kSessionLineKey = "sessionline";
 constexpr const char *kRealityCheckKey = "realitycheck";
 
-// Switches are stored as the game stores its others: -1 on, 0 off.
-constexpr std::int16_t kOn = -1;
-constexpr std::int16_t kOff = 0;
-
-void readSwitch(bool &target, const std::optional<std::string> &text)
-{
-    std::int16_t value = 1; // neither on nor off
-    if (readStored(value, text) && (value == kOn || value == kOff))
-        target = value == kOn;
-}
-
-std::string switchText(bool on) { return std::to_string(on ? kOn : kOff); }
-
 } // namespace
 
 bool isRealityCheckChoice(int minutes)
@@ -44,8 +31,8 @@ PlayOptions readPlayOptions(const SettingsStore &store)
 {
     PlayOptions options;
     const auto text = [&](const char *key) { return store.value(kPlayApplication, kPlaySection, key); };
-    readSwitch(options.quickStop, text(kQuickStopKey));
-    readSwitch(options.sessionLine, text(kSessionLineKey));
+    readStoredSwitch(options.quickStop, text(kQuickStopKey));
+    readStoredSwitch(options.sessionLine, text(kSessionLineKey));
     int minutes = -1;
     if (readStored(minutes, text(kRealityCheckKey)) && (minutes == 0 || isRealityCheckChoice(minutes)))
         options.realityCheckMinutes = minutes;
@@ -54,8 +41,8 @@ PlayOptions readPlayOptions(const SettingsStore &store)
 
 void writePlayOptions(SettingsStore &store, const PlayOptions &options)
 {
-    store.setValue(kPlayApplication, kPlaySection, kQuickStopKey, switchText(options.quickStop));
-    store.setValue(kPlayApplication, kPlaySection, kSessionLineKey, switchText(options.sessionLine));
+    store.setValue(kPlayApplication, kPlaySection, kQuickStopKey, storedSwitchText(options.quickStop));
+    store.setValue(kPlayApplication, kPlaySection, kSessionLineKey, storedSwitchText(options.sessionLine));
     store.setValue(kPlayApplication, kPlaySection, kRealityCheckKey, std::to_string(options.realityCheckMinutes));
     store.flush();
 }

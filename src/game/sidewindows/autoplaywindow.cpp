@@ -42,9 +42,7 @@ AutoplayLimits readAutoplayLimits(const SettingsStore &store, int n)
     readChoice(limits.spins, kAutoplaySpinChoices, text(kSpinsKey));
     readChoice(limits.lossLimit, kAutoplayLossChoices, text(kLossLimitKey));
     readChoice(limits.winLimit, kAutoplayWinChoices, text(kWinLimitKey));
-    std::int16_t onBonus = 1;
-    if (readStored(onBonus, text(kStopOnBonusKey)) && (onBonus == -1 || onBonus == 0))
-        limits.stopOnBonus = onBonus == -1;
+    readStoredSwitch(limits.stopOnBonus, text(kStopOnBonusKey));
     return limits;
 }
 
@@ -57,7 +55,7 @@ void writeAutoplayLimits(SettingsStore &store, int n, const AutoplayLimits &limi
     put(kSpinsKey, std::to_string(limits.spins));
     put(kLossLimitKey, std::to_string(limits.lossLimit));
     put(kWinLimitKey, std::to_string(limits.winLimit));
-    put(kStopOnBonusKey, limits.stopOnBonus ? "-1" : "0");
+    put(kStopOnBonusKey, storedSwitchText(limits.stopOnBonus));
     store.flush();
 }
 

@@ -11,10 +11,10 @@ using testing_support::GameFixture;
 using testing_support::kK40Stops;
 using testing_support::kLosingStops;
 using testing_support::kThreeScattersStops;
+using testing_support::kFourScattersStops;
+using testing_support::kMultiplierTwo;
+using testing_support::kMultiplierFive;
 
-constexpr Stops kFourScattersStops = {1, 9, 8, 5, 1};
-constexpr int kMultiplierTwo = 15;
-constexpr int kMultiplierFive = 2;
 
 class Journaled : public GameFixture {
 protected:

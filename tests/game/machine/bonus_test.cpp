@@ -9,10 +9,10 @@ namespace {
 using testing_support::GameFixture;
 using testing_support::kLosingStops;
 using testing_support::kThreeScattersStops;
+using testing_support::kFourScattersStops;
+using testing_support::kMultiplierTwo;
+using testing_support::kMultiplierFive;
 
-constexpr Stops kFourScattersStops = {1, 9, 8, 5, 1}; // Scatters on reels 1-4: 10 x stake, 21 spins
-constexpr int kMultiplierTwo = 15;                   // draws 15..25 give the Wild multiplier 2
-constexpr int kMultiplierFive = 2;                   // draws 2..5 give 5
 
 class Bonus : public GameFixture {
 protected:

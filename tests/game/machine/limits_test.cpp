@@ -14,11 +14,11 @@ using testing_support::GameFixture;
 using testing_support::kK40Stops;
 using testing_support::kLosingStops;
 using testing_support::kThreeScattersStops;
+using testing_support::kFourScattersStops;
+using testing_support::kMultiplierTwo;
 
 constexpr std::int32_t kMaxCoins = std::numeric_limits<std::int32_t>::max();
 constexpr std::int16_t kMaxCount = std::numeric_limits<std::int16_t>::max();
-constexpr Stops kFourScattersStops = {1, 9, 8, 5, 1}; // 250 coins at 25 and 21 spins
-constexpr int kMultiplierTwo = 15;
 
 class Limits : public GameFixture {
 protected:

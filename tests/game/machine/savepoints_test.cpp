@@ -16,9 +16,9 @@ namespace {
 using testing_support::kK40Stops;
 using testing_support::kLosingStops;
 using testing_support::kThreeScattersStops;
+using testing_support::kFourScattersStops;
+using testing_support::kMultiplierTwo;
 
-constexpr Stops kFourScattersStops = {1, 9, 8, 5, 1}; // 250 coins at 25: more than twice the stake
-constexpr int kMultiplierTwo = 15;
 
 const std::vector<std::string> kProfileKeys = {
     "howmanyspins", "soundonoff", "machinepay", "winroll",      "reelspeed",     "amountinvested", "wager",

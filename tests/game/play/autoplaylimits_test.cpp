@@ -14,9 +14,9 @@ namespace {
 
 using testing_support::kK40Stops;
 using testing_support::kLosingStops;
+using testing_support::kFiveOnesStops;
+using testing_support::kMultiplierTwo;
 
-constexpr Stops kThreeScattersStops = {1, 1, 1, 1, 1}; // Scatters on reels 1-3: 11 free spins
-constexpr int kMultiplierTwo = 15;
 
 // A machine as after start-up, with the autoplay window hooked and its notice already seen.
 struct Bench {
@@ -45,7 +45,7 @@ struct Bench {
     // A round of three Scatters whose free spins all lose.
     void queueRound()
     {
-        queueSpin(kThreeScattersStops);
+        queueSpin(kFiveOnesStops);
         host.queueDraw(2, 1); // the round's tune
         for (int i = 0; i < 10; ++i)
             queueSpin(kLosingStops, 1, kMultiplierTwo);

@@ -8,14 +8,16 @@
 #include "game/profiles/optionswindow.h"
 #include "game/profiles/profiles.h"
 #include "platform/virtual/virtualhost.h"
+#include "support/gamefixture.h"
 
 namespace melvane {
 namespace {
 
-constexpr Stops kLosingStops = {2, 10, 3, 2, 2};
-constexpr Stops kK40Stops = {12, 2, 9, 1, 5}; // 40 a coin
-constexpr Stops kFiveOnesStops = {1, 1, 1, 1, 1}; // three Scatters: 50 at 25 and 11 free spins
-constexpr int kMultiplierTwo = 15;
+using testing_support::kK40Stops;
+using testing_support::kLosingStops;
+using testing_support::kFiveOnesStops;
+using testing_support::kMultiplierTwo;
+
 constexpr int kHearts = 1;
 
 struct Session : ::testing::Test {
