@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <string>
+#include <string_view>
 
 namespace melvane {
 
@@ -66,15 +68,46 @@ class Button : public Control {
 public:
     using Control::Control;
     void setAction(std::function<void()> action) { action_ = std::move(action); }
-    // A click, or a press from code: runs the click action only while the button is enabled.
+    // Whether a press would be taken now, beyond the enabled flag: a button whose action the
+    // machine would refuse at this moment is shown disabled rather than lit and dead. The
+    // window asks at every refresh.
+    void setTakesPress(std::function<bool()> takes) { takes_ = std::move(takes); }
+    bool hasPressCondition() const { return static_cast<bool>(takes_); }
+    // Enabled, and its action would be taken now: what the window shows as a live button.
+    bool live() const { return enabled() && (!takes_ || takes_()); }
+    // A click, or a press from code: runs the click action only while the button is live.
     void press()
     {
-        if (enabled() && action_)
+        if (live() && action_)
             action_();
     }
 
 private:
     std::function<void()> action_;
+    std::function<bool()> takes_;
+};
+
+// The control the game asks to have the keyboard focus: a name ("" for the window itself) and
+// a count of the requests, so the window gives the focus once per request and never takes it
+// back from where the player has since moved it.
+class FocusRequest {
+public:
+    FocusRequest &operator=(std::string name)
+    {
+        name_ = std::move(name);
+        ++serial_;
+        return *this;
+    }
+    void clear() { *this = std::string(); }
+    const std::string &name() const { return name_; }
+    bool empty() const { return name_.empty(); }
+    unsigned serial() const { return serial_; }
+    friend bool operator==(const FocusRequest &f, std::string_view name) { return f.name_ == name; }
+    friend std::ostream &operator<<(std::ostream &out, const FocusRequest &f) { return out << '"' << f.name_ << '"'; }
+
+private:
+    std::string name_;
+    unsigned serial_ = 0;
 };
 
 using Label = Control;

@@ -87,6 +87,8 @@ Melvane::Melvane(Host &host) : tmrsession("tmrsession", timing::kSessionClockMs)
     }
     COINSIN.setAction([this] { coinsinClick(); });
     cmdfastmoney.setAction([this] { fastmoneyClick(); });
+    COINSIN.setTakesPress([this] { return coinsinTakes(); });
+    cmdfastmoney.setTakesPress([this] { return fastmoneyTakes(); });
     takewin.setAction([this] { takewinClick(); });
     autoplayon.setAction([this] { autoplayonClick(); });
     autoplayoff.setAction([this] { autoplayoffClick(); });

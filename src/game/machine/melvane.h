@@ -68,7 +68,7 @@ struct MachineControls {
 
     std::string caption = "Slots Melvane";
     bool keyPreview = true;
-    std::string focus; // name of the control that has the focus; "" for the window itself
+    FocusRequest focus; // the control asked to have the focus; "" for the window itself
 
     std::array<Button, 6> play;    // 1..5
     std::array<Button, 6> payline; // 1..5
@@ -176,6 +176,9 @@ public:
     // ---- credit, collect, keys and autoplay (play/)
     void coinsinClick();
     void fastmoneyClick();
+    // Whether a press of "Click For Credit" or the fast-money button would put credit on now.
+    bool coinsinTakes() const;
+    bool fastmoneyTakes() const;
     void takewinClick();
     // A character key while key preview is on; returns the key passed on to the focused control.
     char keyPress(char key);
@@ -256,6 +259,7 @@ private:
     void saveAwardedRound();
     void hideBetControls();
     void putCredit(std::int32_t coins);
+    bool creditHasRoom(std::int32_t coins) const;
     // The step of the spin just resolved.
     JournalStep spinStep(StepKind kind) const;
     void finishShutdown();

@@ -12,6 +12,25 @@ constexpr std::int32_t kCreditCoins = 10;
 constexpr std::int32_t kFastMoneyCoins = 5000;
 } // namespace
 
+// Whether `coins` more credit fits beside what the credit must still take back: the amount at
+// risk in an open gamble returns to the credit when it is taken.
+bool Melvane::creditHasRoom(std::int32_t coins) const
+{
+    const std::int64_t atRisk = pandouble.visible() ? gambleamount : 0;
+    std::int32_t bank = 0;
+    std::int32_t invested = g.amountinvested;
+    return assignChecked(bank, std::int64_t{g.bank} + coins + atRisk) && addChecked(invested, coins);
+}
+
+// Credit goes on between spins, never into one that is charged and not yet paid (switching
+// autoplay off unlocks the buttons while its last spin still runs); the buttons show it.
+bool Melvane::coinsinTakes() const { return !spinRunning() && creditHasRoom(kCreditCoins); }
+
+bool Melvane::fastmoneyTakes() const
+{
+    return freespins < 1 && !spinRunning() && creditHasRoom(kFastMoneyCoins);
+}
+
 // Credit and what was paid for it move together or not at all: a full meter must neither
 // swallow coins that were paid for nor hand out coins that were not.
 void Melvane::putCredit(std::int32_t coins)
@@ -32,9 +51,7 @@ void Melvane::putCredit(std::int32_t coins)
 // Puts 10 coins on the machine and hands the keyboard back to the window.
 void Melvane::coinsinClick()
 {
-    // Credit goes on between spins, never into one that is charged and not yet paid (switching
-    // autoplay off unlocks the button while its last spin still runs).
-    if (spinRunning())
+    if (!coinsinTakes())
         return;
     COINSIN.setEnabled(true);
     pannomoney.hide();
@@ -46,12 +63,11 @@ void Melvane::coinsinClick()
     keyPreview = true;
 }
 
-// Puts 5000 coins on the machine, except during a free-spin round.
+// Puts 5000 coins on the machine, except during a free-spin round; during a gamble too, as
+// long as the credit keeps room to take back the amount at risk.
 void Melvane::fastmoneyClick()
 {
-    // Not while a gamble holds an amount out of the credit: the credit must keep room to take it
-    // back.
-    if (freespins >= 1 || pandouble.visible() || spinRunning())
+    if (!fastmoneyTakes())
         return;
     putCredit(kFastMoneyCoins);
     pannomoney.hide();

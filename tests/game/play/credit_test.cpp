@@ -63,14 +63,18 @@ TEST_F(Credit, CreditButtonsAddToEachMeterOnlyWhileItStaysInRange)
         m.g.amountinvested = c.invested;
         m.pannomoney.show();
         m.PANELBANK.setCaption("");
+        m.Lblcredit.setCaption("");
+        // A meter that cannot take the credit leaves the button dark: it does nothing at all.
+        const bool taken = c.bankAfter != c.bank;
+        EXPECT_EQ((m.*c.button).live(), taken);
 
         (m.*c.button).press();
 
         EXPECT_EQ(m.g.bank, c.bankAfter);
         EXPECT_EQ(m.g.amountinvested, c.investedAfter);
-        EXPECT_EQ(m.PANELBANK.caption(), std::to_string(c.bankAfter));
-        EXPECT_EQ(m.Lblcredit.caption(), moneyCaption(c.bankAfter));
-        EXPECT_FALSE(m.pannomoney.visible());
+        EXPECT_EQ(m.PANELBANK.caption(), taken ? std::to_string(c.bankAfter) : "");
+        EXPECT_EQ(m.Lblcredit.caption(), taken ? moneyCaption(c.bankAfter) : "");
+        EXPECT_EQ(m.pannomoney.visible(), !taken);
     }
     EXPECT_TRUE(host.clips.empty()) << "credit is put on silently";
 }
@@ -104,12 +108,62 @@ TEST_F(Credit, FastMoneyLeavesFocusKeysAndAutoplayAlone)
     EXPECT_FALSE(m.autoplayon.enabled());
 }
 
+TEST_F(Credit, FastMoneyIsTakenDuringAGambleWhileTheCreditKeepsRoomForTheAmountAtRisk)
+{
+    const struct {
+        const char *what;
+        std::int32_t bankBeforeGamble;
+        bool taken;
+    } cases[] = {
+        {"room for both", 1040, true},
+        {"exactly room for both", kMaxCoins - 5000, true},
+        {"the amount at risk could not come back", kMaxCoins - 4999, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        m.g.bank = c.bankBeforeGamble;
+        m.g.amountinvested = 0;
+        m.spinwin = 40;
+        m.doublebutton.setEnabled(true);
+        m.doublebutton.press();
+        ASSERT_TRUE(m.pandouble.visible());
+        EXPECT_EQ(m.cmdfastmoney.live(), c.taken);
+
+        m.cmdfastmoney.press();
+        m.gamble.cancelbet.press();
+
+        EXPECT_EQ(m.g.bank, c.bankBeforeGamble + (c.taken ? 5000 : 0)) << "the stake came back whole";
+        EXPECT_EQ(m.g.amountinvested, c.taken ? 5000 : 0);
+    }
+}
+
+TEST_F(Credit, CreditButtonsStayDarkUntilTheSpinThatAutoplayWasSwitchedOffInEnds)
+{
+    m.autoplay = 1;
+    bool darkInTheSpin = false;
+    host.onSleep = [&](int) {
+        if (m.autoplay > 0)
+            m.autoplayoff.press();
+        darkInTheSpin = darkInTheSpin || (!m.COINSIN.live() && !m.cmdfastmoney.live());
+        m.COINSIN.press();
+        m.cmdfastmoney.press();
+    };
+    spinWith(kLosingStops);
+    host.onSleep = nullptr;
+
+    EXPECT_TRUE(darkInTheSpin);
+    EXPECT_EQ(m.g.amountinvested, 0) << "no credit went into the spin";
+    EXPECT_TRUE(m.COINSIN.live());
+    EXPECT_TRUE(m.cmdfastmoney.live());
+}
+
 TEST_F(Credit, FastMoneyIsRefusedDuringAFreeSpinRound)
 {
     m.freespins = 11;
     m.freespinsdone = 4;
     m.pannomoney.show();
 
+    EXPECT_FALSE(m.cmdfastmoney.live());
     m.cmdfastmoney.press();
 
     EXPECT_EQ(m.g.bank, 1000);
