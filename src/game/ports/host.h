@@ -46,7 +46,8 @@ public:
     virtual void processEvents() = 0;
     // Keeps processing events until the monotonic clock reaches `deadlineMs`.
     virtual void processEventsUntil(std::int64_t deadlineMs) = 0;
-    // Shows the moved reels, then blocks for `ms` without processing input.
+    // Shows the moved reels, then pauses the game for `ms`: no input and no tick reaches it
+    // meanwhile (they come after the pause), though the window stays alive.
     virtual void sleep(int ms) = 0;
     // While the reels land and the player may cut the landing short, `stop` is set: sleep()
     // then hands it the player's stop (a click on the reels or the space bar) and holds all

@@ -1,8 +1,6 @@
 #include "platform/qt/qthost.h"
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -67,7 +65,7 @@ bool isPlayerInput(const QEvent &event)
 
 } // namespace
 
-// Watches every event of the application during a frame pause of a landing the player may stop.
+// Watches every event of the application during a frame pause.
 class QtHost::LandingFilter : public QObject {
 public:
     explicit LandingFilter(QtHost &host) : host_(host) {}
@@ -119,16 +117,12 @@ void QtHost::processEventsUntil(std::int64_t deadlineMs)
 
 void QtHost::sleep(int ms)
 {
-    // Show the frame, then hold it without looking at input: clicks wait for the reels.
+    // Show the frame, then hold it with the window alive: it repaints and answers the window
+    // manager, while the player's input and the game's ticks wait for the pause to end, as they
+    // would behind a pause that never looked at the window. A stop the player may make is taken.
     refresh();
     if (repaintReels_)
         repaintReels_();
-    if (!quickStop_ || stopTaken_) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-        return;
-    }
-    // The player may stop the reels: input is looked at, the stop taken and everything else held
-    // until the landing is over; repaints and the window system's own events go on meanwhile.
     QEventLoop pause;
     QTimer::singleShot(std::max(ms, 0), Qt::PreciseTimer, &pause, &QEventLoop::quit);
     LandingFilter filter(*this);
@@ -140,6 +134,10 @@ void QtHost::sleep(int ms)
     landingPause_ = nullptr;
     landing_ = false;
     qApp->removeEventFilter(&filter);
+    // A landing the player may stop hands its input on when it is over (setQuickStop); any
+    // other pause at its end.
+    if (!quickStop_)
+        releaseHeld();
 }
 
 bool QtHost::filterLandingEvent(QObject *receiver, QEvent *event)
@@ -171,10 +169,21 @@ void QtHost::releaseHeld()
                 const auto it = timers_.find(timer);
                 if (it == timers_.end() || !it->second->isActive())
                     return;
+                // Handed on between two frame pauses, it reaches the next one: it waits again.
+                if (landing_) {
+                    holdTick(timer);
+                    return;
+                }
                 timer->fire();
                 refresh();
             },
             Qt::QueuedConnection);
+}
+
+void QtHost::holdTick(Timer *timer)
+{
+    if (std::find(heldTicks_.begin(), heldTicks_.end(), timer) == heldTicks_.end())
+        heldTicks_.push_back(timer);
 }
 
 double QtHost::uniform()
@@ -252,10 +261,9 @@ void QtHost::timerChanged(Timer &timer)
         qt->setTimerType(Qt::PreciseTimer);
         qt->setInterval(timer.interval());
         connect(qt, &QTimer::timeout, this, [this, &timer] {
-            // The game's timers never tick inside a landing.
+            // The game's timers never tick inside a frame pause.
             if (landing_) {
-                if (std::find(heldTicks_.begin(), heldTicks_.end(), &timer) == heldTicks_.end())
-                    heldTicks_.push_back(&timer);
+                holdTick(&timer);
                 return;
             }
             timer.fire();

@@ -94,8 +94,10 @@ private:
         if (refresh_)
             refresh_();
     }
-    // While the reels land with a stop allowed: the stop is taken, other input held.
+    // During a frame pause: a stop the player may make is taken, other input held.
     bool filterLandingEvent(QObject *receiver, QEvent *event);
+    // A tick that fell due during a frame pause comes once, after it.
+    void holdTick(Timer *timer);
     // Hands the input and the ticks held during the landing to the event loop, in order.
     void releaseHeld();
 
@@ -108,7 +110,7 @@ private:
     std::function<void()> repaintReels_;
     std::function<void()> quickStop_;
     std::function<bool(QObject *, QEvent *)> isStop_;
-    // Inside a frame pause that looks at input; the stop has been taken in it.
+    // Inside a frame pause; the stop has been taken in the landing.
     bool landing_ = false;
     bool stopTaken_ = false;
     QEventLoop *landingPause_ = nullptr;

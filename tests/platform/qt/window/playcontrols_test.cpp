@@ -73,6 +73,8 @@ struct Landing {
     int frames = 0;
     bool fullScreenInside = false;
     bool tickInside = false;
+    bool windowAlive = false; // the event loop ran inside a frame pause
+    int servedAtFrame = 0;
 };
 
 Landing land(WindowSession &s, int stopAt)
@@ -92,6 +94,8 @@ Landing land(WindowSession &s, int stopAt)
             ticks = probe.ticks();
         seen.tickInside = seen.tickInside || probe.ticks() != ticks;
         seen.fullScreenInside = seen.fullScreenInside || s.window.isFullScreen();
+        if (seen.frames == 1)
+            QTimer::singleShot(0, [&seen] { seen.servedAtFrame = seen.frames; });
         if (seen.frames == stopAt - 1)
             QTimer::singleShot(0, [window] { QTest::keyClick(window, Qt::Key_F11); });
         if (seen.frames == stopAt)
@@ -99,6 +103,8 @@ Landing land(WindowSession &s, int stopAt)
     });
     s.queueSpin(kK40Stops);
     s.click("play(1)");
+    // Served after the last frame is served only once the landing is over.
+    seen.windowAlive = seen.servedAtFrame > 0 && seen.servedAtFrame < seen.frames;
     probe.stop();
     s.host.setRepaintReels([&s] { s.window.repaintReels(); });
     return seen;
@@ -119,6 +125,21 @@ TEST(QuickStop, AClickOnTheReelsLandsThemAtOnceOnTheDrawnStopsWhileOtherInputAnd
     EXPECT_FALSE(stopped.fullScreenInside);
     EXPECT_TRUE(s.window.isFullScreen()) << "F11 came once the reels had landed";
     EXPECT_FALSE(whole.tickInside || stopped.tickInside);
+}
+
+TEST(FramePauses, WithoutQuickStopTheWindowStaysAliveWhileInputAndTicksWaitForTheLanding)
+{
+    WindowSession s;
+    for (int i = 0; i < 5; ++i)
+        s.click("COINSIN");
+    const Landing whole = land(s, 0);
+    const Landing clicked = land(s, 6); // a click on the reels stops nothing without quick stop
+
+    EXPECT_TRUE(whole.windowAlive && clicked.windowAlive) << "the window is served during the pauses";
+    EXPECT_EQ(clicked.frames, whole.frames);
+    EXPECT_FALSE(clicked.fullScreenInside);
+    EXPECT_TRUE(s.window.isFullScreen()) << "F11 came once the reels had landed";
+    EXPECT_FALSE(whole.tickInside || clicked.tickInside);
 }
 
 TEST(AutoplayKeys, SpaceAndEscapeStopAutoplayEvenInFullScreen)
