@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 
 play_packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6sql6-sqlite
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6sql6-sqlite libicu-dev
   fonts-dejavu-core
 )
 test_packages=(

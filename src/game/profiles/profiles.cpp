@@ -1,8 +1,14 @@
 // The six player profiles in the settings store: load, save, select, name and clear.
 #include "game/profiles/profiles.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <functional>
+
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
+#include <unicode/utf8.h>
 
 #include "game/machine/melvane.h"
 #include "game/profiles/optionswindow.h"
@@ -121,34 +127,6 @@ void takeWaitingTotal(Melvane &m, int n)
 
 bool isContinuationByte(unsigned char byte) { return (byte & 0xC0U) == 0x80U; }
 
-// The capital of a code point below U+0800, or the code point itself when it has none here.
-char32_t capitalOf(char32_t c)
-{
-    if (c >= U'a' && c <= U'z')
-        return c - 0x20;
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) // Latin-1 letters
-        return c - 0x20;
-    if (c == 0xFF)
-        return 0x178;
-    if (c == 0x131) // dotless i: its capital is the plain I, not the dotted one beside it
-        return U'I';
-    if (c >= 0x100 && c <= 0x17F) { // Latin Extended-A: capital and small letters alternate
-        const bool smallIsOdd = (c <= 0x137) || (c >= 0x14A && c <= 0x177);
-        const bool smallIsEven = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
-        if ((smallIsOdd && (c % 2) == 1) || (smallIsEven && (c % 2) == 0))
-            return c - 1;
-        return c;
-    }
-    if (c == 0x3C2) // final sigma
-        return 0x3A3;
-    if (c >= 0x3B1 && c <= 0x3C9) // Greek
-        return c - 0x20;
-    if (c >= 0x430 && c <= 0x44F) // Cyrillic
-        return c - 0x20;
-    if (c >= 0x450 && c <= 0x45F)
-        return c - 0x50;
-    return c;
-}
 
 } // namespace
 
@@ -234,32 +212,33 @@ std::string firstCharacters(const std::string &text, std::size_t limit)
 
 std::string inCapitals(const std::string &name)
 {
+    // Unicode's own upper-casing, letter by letter as the language-neutral rules give it
+    // (accented Greek, Romanian, Vietnamese, Armenian... and ß as SS). A byte that is not
+    // UTF-8 passes through as it is, between the runs of text around it.
     std::string capitals;
     capitals.reserve(name.size());
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const auto lead = static_cast<unsigned char>(name[i]);
-        if (lead < 0x80) {
-            capitals += static_cast<char>(capitalOf(lead));
-            continue;
-        }
-        // Every letter with a capital here is a two-byte sequence; anything else, including
-        // bytes that are not UTF-8, passes through untouched.
-        const bool twoBytes = lead >= 0xC2 && lead <= 0xDF && i + 1 < name.size() &&
-                              isContinuationByte(static_cast<unsigned char>(name[i + 1]));
-        if (!twoBytes) {
-            capitals += name[i];
-            continue;
-        }
-        const auto trail = static_cast<unsigned char>(name[i + 1]);
-        const char32_t upper = capitalOf(static_cast<char32_t>(((lead & 0x1FU) << 6) | (trail & 0x3FU)));
-        if (upper < 0x80) {
-            capitals += static_cast<char>(upper);
+    icu::UnicodeString run;
+    const auto flush = [&] {
+        if (run.isEmpty())
+            return;
+        run.toUpper(icu::Locale::getRoot());
+        run.toUTF8String(capitals);
+        run.remove();
+    };
+    const auto *bytes = reinterpret_cast<const std::uint8_t *>(name.data());
+    const auto length = static_cast<std::int32_t>(std::min<std::size_t>(name.size(), INT32_MAX));
+    for (std::int32_t i = 0; i < length;) {
+        const std::int32_t start = i;
+        UChar32 c = 0;
+        U8_NEXT(bytes, i, length, c);
+        if (c < 0) {
+            flush();
+            capitals.append(name, static_cast<std::size_t>(start), static_cast<std::size_t>(i - start));
         } else {
-            capitals += static_cast<char>(0xC0U | (upper >> 6));
-            capitals += static_cast<char>(0x80U | (upper & 0x3FU));
+            run.append(c);
         }
-        ++i;
     }
+    flush();
     return capitals;
 }
 

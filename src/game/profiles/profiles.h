@@ -30,7 +30,8 @@ int profileNumber(const std::string &playernumber);
 std::size_t characterCount(const std::string &text);
 // The first `limit` characters of `text`.
 std::string firstCharacters(const std::string &text, std::size_t limit);
-// The name as the player sees it: in capitals (ASCII, Latin-1, Latin Extended-A, Greek, Cyrillic).
+// The name as the player sees it: in capitals, by Unicode's full upper-casing. The stored name
+// keeps what was typed.
 std::string inCapitals(const std::string &name);
 // A profile button's caption: the name in capitals, or "Vacant" for a profile without one.
 std::string profileButtonCaption(const std::string &name);

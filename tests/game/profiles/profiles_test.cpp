@@ -201,12 +201,17 @@ TEST_F(Profiles, NamesAreShownInCapitalsLetterByLetter)
         {"ada lovelace", "ADA LOVELACE"},
         {"zoë ångström", "ZOË ÅNGSTRÖM"},
         {"łódź", "ŁÓDŹ"},
-        {"straße", "STRAßE"},
+        {"straße", "STRASSE"},
         {"ÿves", "ŸVES"},
         {"yılmaz", "YILMAZ"}, // the dotless i's capital is the plain I, in one byte
         {"иван", "ИВАН"},
         {"ёж", "ЁЖ"},
         {"σοφος", "ΣΟΦΟΣ"},
+        {"Γιώργος", "ΓΙΏΡΓΟΣ"},
+        {"ștefan țepeș", "ȘTEFAN ȚEPEȘ"},
+        {"nguyễn thị", "NGUYỄN THỊ"},
+        {"ґанна", "ҐАННА"},
+        {"արամ", "ԱՐԱՄ"},
         {"r2-d2 €", "R2-D2 €"},
         {"bad \xff byte", "BAD \xff BYTE"},
     };
