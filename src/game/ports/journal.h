@@ -98,6 +98,9 @@ struct JournalGame {
 class Journal {
 public:
     virtual ~Journal() = default;
+    // Makes the journal ready to write; the game calls it once start-up has passed its screen
+    // check, so a game that ends there leaves nothing behind. Returns whether it can write.
+    virtual bool open() { return true; }
     // Writes one settled step at once, in a transaction of its own. A Spin begins a new game;
     // Credit, FastMoney and Adjustment are entries of their own; every other step belongs to the
     // player's latest game (a round carried on after a restart included).

@@ -55,6 +55,8 @@ bool Melvane::load()
         host_.showMessage({kLargeFontsTitle, largeFontsText(), MessageIcon::Information});
         return false;
     }
+    if (journal != nullptr)
+        journal->open();
     // The window layer opens the window at the top-left corner of the screen.
     host_.loadClips();
     coinbet = 1;

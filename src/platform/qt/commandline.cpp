@@ -53,8 +53,9 @@ CommandLine readCommandLine(const QStringList &arguments)
                                     QStringLiteral("N"));
     const QCommandLineOption fullScreen(QStringLiteral("full-screen"), QStringLiteral("Show the machine full screen."));
     const QCommandLineOption settings(QStringLiteral("settings"),
-                                      QStringLiteral("Keep the players' settings in DIR instead of the user's "
-                                                     "configuration folder (for testing)."),
+                                      QStringLiteral("Keep the players' settings, the window's place and the "
+                                                     "game journal in DIR instead of the user's own folders "
+                                                     "(for testing)."),
                                       QStringLiteral("DIR"));
     parser.addOptions({help, version, player, fullScreen, settings});
 

@@ -67,7 +67,11 @@ int main(int argc, char **argv)
     // and what it has to tell outlives it.
     std::vector<std::string> troubles;
     QTimer tellTroubles;
-    melvane::SqliteJournal journal(melvane::SqliteJournal::defaultPath());
+    // A settings folder given on the command line holds the journal too, beside the profiles, so
+    // two folders never share one journal and nothing is written under the user's own folders.
+    melvane::SqliteJournal journal(
+        options.settingsFolder ? QString::fromStdString(*options.settingsFolder) + QStringLiteral("/Melvane/journal.sqlite")
+                               : melvane::SqliteJournal::defaultPath());
     melvane::Melvane machine(host);
     machine.startupPlayer = options.player;
     // The design set for the window; the reel strips of a full set are not needed.
@@ -93,7 +97,7 @@ int main(int argc, char **argv)
         troubles.push_back(message);
         tellTroubles.start();
     };
-    journal.open();
+    // Opened by the machine once start-up has passed its screen check.
     machine.journal = &journal;
 
     if (!machine.load())

@@ -476,9 +476,7 @@ struct SqliteJournal::Statements {
 
 QString SqliteJournal::defaultPath()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(folder);
-    return folder + QStringLiteral("/journal.sqlite");
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/journal.sqlite");
 }
 
 SqliteJournal::SqliteJournal(QString path, std::int64_t keptGames)

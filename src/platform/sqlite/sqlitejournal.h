@@ -33,7 +33,7 @@ public:
     static constexpr int kSchemaVersion = 1;
 
     // The player's journal: "journal.sqlite" in the application-data folder of the organisation
-    // and application the program has set, the folder created when it is missing.
+    // and application the program has set. Nothing is created before open().
     static QString defaultPath();
 
     // A journal at `path`, keeping the latest `keptGames` games (Credit entries included) of each
@@ -47,7 +47,7 @@ public:
     // check, is renamed to journal-corrupt-<yyyyMMdd-hhmmss>.sqlite (with its -wal and -shm) and
     // a fresh journal takes its place. Returns whether the journal can write; when it cannot, it
     // has said so through onTrouble. Called again, it does nothing and returns the same answer.
-    bool open();
+    bool open() override;
 
     // Opens an existing journal for reading only: nothing is created, set aside or changed.
     // Null, with `error` saying why, when the file is missing or not a readable journal.
