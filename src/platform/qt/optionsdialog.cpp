@@ -145,9 +145,10 @@ OptionsDialog::OptionsDialog(OptionsWindow &model, QWidget &mainWindow)
                          &model_.lblwinlose, &model_.lblreturned, &model_.lblinvested, &model_.lblfreespins}) {
         QRect at = toPixels(label->geometry());
         at.setWidth(kStatisticsWidth);
-        auto *figures = new FigureLabel(main);
-        figures->setProperty("statistics", true);
-        addLabel(*label, figures, main, at);
+        // A name may end in a number ("AGENT 47"): the player's line is text, never a figure.
+        QLabel *shown = label == &model_.lblcurrentplayer ? new QLabel(main) : new FigureLabel(main);
+        shown->setProperty("statistics", true);
+        addLabel(*label, shown, main, at);
     }
 
     // The name box under them; Enter names the profile in use.

@@ -235,6 +235,28 @@ TEST(OptionsWindowOnScreen, TheStatisticsLabelsShowTheTextsAsTheyStandInAFixedPi
     }
 }
 
+TEST(OptionsWindowOnScreen, ANameEndingInANumberStaysWholeInThePlayersLine)
+{
+    Screen s({{"currentplayer", "Agent 47"}});
+    ASSERT_TRUE(s.loaded);
+    s.choose("mnuplayer");
+    auto *label = Screen::child<QLabel>(optionsOf(s), "lblcurrentplayer");
+    ASSERT_NE(label, nullptr);
+    ASSERT_EQ(label->text().toStdString(), "Current Player    AGENT 47");
+
+    // The ink ends where the text as it stands ends, not at the label's right edge.
+    const QImage drawn = label->grab().toImage();
+    const QRgb ground = drawn.pixel(drawn.width() - 1, 0);
+    int inkRight = -1;
+    for (int x = 0; x < drawn.width(); ++x)
+        for (int y = 0; y < drawn.height(); ++y)
+            if (drawn.pixel(x, y) != ground)
+                inkRight = x;
+    const int textRight = label->contentsRect().left() + label->fontMetrics().horizontalAdvance(label->text());
+    ASSERT_LT(textRight + 20, label->width()) << "the label must be wider than its text for this test";
+    EXPECT_LE(inkRight, textRight + 2);
+}
+
 TEST(FigureLabel, SplitsACaptionIntoItsTextAsItStandsAndItsClosingFigure)
 {
     const struct {
