@@ -44,6 +44,8 @@ constexpr QSize kSmallestCabinet{410, 298};
 constexpr QMargins kFrameAllowance{4, 32, 4, 4};
 // The pictures are drawn afresh once the window has kept its size this long.
 constexpr int kPictureSettleMs = 150;
+// Long enough for a window manager to have answered a change of the window's state.
+constexpr int kWindowManagerAnswerMs = 250;
 
 // A caption that does not fit its button on one line goes on two, broken at the blank
 // nearest the middle. The margin grows with the scale, so a caption breaks alike at any size.
@@ -372,7 +374,8 @@ void MainWindow::buildMenu()
     // The last-game recall, beside the designed menu.
     entry(m_.mnuhistory, [this] { m_.mnuhistory.press(); });
     // The player's own controls beside the designed menu; the check marks are the machine's.
-    QMenu *play = menuBar()->addMenu(QStringLiteral("&Play"));
+    // "&Paytable" has the P, so Play takes its second letter.
+    QMenu *play = menuBar()->addMenu(tr("P&lay"));
     play->setObjectName(QStringLiteral("mnuplay"));
     const auto toggle = [this, play](const char *text, const char *name, std::function<void(bool)> choose) {
         QAction *action = play->addAction(QString::fromLatin1(text));
@@ -392,8 +395,7 @@ void MainWindow::buildMenu()
     std::vector<int> choices{0};
     choices.insert(choices.end(), std::begin(kRealityCheckChoices), std::end(kRealityCheckChoices));
     for (const int minutes : choices) {
-        QAction *action = reality->addAction(minutes == 0 ? QStringLiteral("Off")
-                                                          : QStringLiteral("Every %1 Minutes").arg(minutes));
+        QAction *action = reality->addAction(minutes == 0 ? tr("&Off") : tr("Every &%1 Minutes").arg(minutes));
         action->setObjectName(QStringLiteral("mnureality%1").arg(minutes));
         action->setCheckable(true);
         action->setActionGroup(intervals);
@@ -474,9 +476,11 @@ QPushButton *MainWindow::addButton(Button &button, QWidget *parent, std::functio
                                  widget->setText(fitted(QString::fromStdString(button.caption()), widget->font(),
                                                         widget->width(), scale()));
                              }
-                             widget->setEnabled(button.enabled());
+                             widget->setEnabled(button.live());
                              widget->setVisible(button.visible());
                          }});
+    if (button.hasPressCondition())
+        conditionalButtons_.emplace_back(&button, widget);
     return widget;
 }
 
@@ -595,6 +599,11 @@ void MainWindow::refresh()
         b.seen = b.control->revision();
         b.apply();
     }
+    // A button lit only while the machine would take its press follows the machine's state,
+    // not just its own control.
+    for (const auto &[button, widget] : conditionalButtons_)
+        if (widget->isEnabled() != button->live())
+            widget->setEnabled(button->live());
     showBetInForce();
     showPlayOptions();
     if (m_.caption != shownCaption_) {
@@ -604,11 +613,26 @@ void MainWindow::refresh()
     for (ReelWindow *reel : reels_)
         if (reel != nullptr && reel->changed())
             reel->update();
-    // The game names the control that should have the focus.
+    giveRequestedFocus();
+}
+
+void MainWindow::giveRequestedFocus()
+{
+    // The game asks for the focus now and then (at start-up, after a collect...); each request
+    // is granted once, so the focus stays where the player moves it meanwhile. A request waits
+    // while the window cannot take the focus at all.
+    if (m_.focus.serial() == focusServed_ || !isVisible() || !isEnabled())
+        return;
+    focusServed_ = m_.focus.serial();
     for (const Binding &b : bindings_)
-        if (b.widget != nullptr && b.control->name() == m_.focus && !b.widget->hasFocus() && b.widget->isVisible() &&
-            b.widget->isEnabled())
-            b.widget->setFocus();
+        if (b.widget != nullptr && b.control->name() == m_.focus.name() && b.widget->isVisible() &&
+            b.widget->isEnabled()) {
+            b.widget->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    // The window itself, or a control that cannot take it now: the machine holds the focus, so
+    // no button (a collect, say) is left to catch a space bar the game does not see.
+    cabinet_->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::showBetInForce()
@@ -711,18 +735,32 @@ void MainWindow::setFullScreen(bool on)
         return;
     if (on) {
         maximizedBeforeFullScreen_ = isMaximized();
+        // A window manager (one frames the window) makes a full-screen window fill its screen,
+        // and a geometry set meanwhile would take the window out of full screen again. Without
+        // one, nobody does it for the window, so it takes the screen's geometry itself, through
+        // its platform window: a widget given a geometry leaves full screen.
+        const bool managed = windowHandle() != nullptr && !windowHandle()->frameMargins().isNull();
         showFullScreen();
-        // A window manager makes the window fill its screen; without one, the window does.
-        // Through its platform window: a widget given a geometry leaves full screen.
-        if (const QScreen *s = screen(); s != nullptr && windowHandle() != nullptr && geometry() != s->geometry())
+        if (const QScreen *s = screen();
+            !managed && s != nullptr && windowHandle() != nullptr && geometry() != s->geometry())
             windowHandle()->setGeometry(s->geometry());
-    } else if (maximizedBeforeFullScreen_) {
-        showMaximized();
-    } else {
-        showNormal();
-        if (geometry() != normalGeometry_)
-            setGeometry(normalGeometry_);
+        return;
     }
+    if (maximizedBeforeFullScreen_) {
+        showMaximized();
+        return;
+    }
+    showNormal();
+    // The window manager puts the window back where it stood by itself, and may do so after
+    // this; the place is checked again once it has answered.
+    restoreNormalGeometry();
+    QTimer::singleShot(kWindowManagerAnswerMs, this, [this] { restoreNormalGeometry(); });
+}
+
+void MainWindow::restoreNormalGeometry()
+{
+    if (windowState() == Qt::WindowNoState && geometry() != normalGeometry_)
+        setGeometry(normalGeometry_);
 }
 
 void MainWindow::showDesignSize()

@@ -109,7 +109,9 @@ private:
     bool isMine(QObject *receiver) const;
     // The "Play" menu's check marks show the machine's choices.
     void showPlayOptions();
+    void giveRequestedFocus();
     void noteNormalGeometry();
+    void restoreNormalGeometry();
 
     Melvane &m_;
     QtHost &host_;
@@ -130,6 +132,9 @@ private:
     QAction *sessionClockAction_ = nullptr;
     std::vector<std::pair<int, QAction *>> realityCheckActions_; // minutes, entry
     std::vector<Binding> bindings_;
+    std::vector<std::pair<const Button *, QWidget *>> conditionalButtons_;
+    // The game's last focus request granted.
+    unsigned focusServed_ = ~0u;
     struct SideWindow {
         std::function<void()> refresh;
         std::function<bool()> blocksInput;

@@ -3,12 +3,14 @@
 // on it; full screen on F11, the menu and Escape; the place remembered between runs; the bet in
 // force on show.
 #include <cmath>
+#include <set>
 #include <string>
 #include <vector>
 
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QTest>
@@ -273,7 +275,27 @@ TEST(FullScreenWindow, TheGamesMenuEntriesKeepTheirCaptionsAndOrderBeforeTheWind
     QStringList entries;
     for (const QAction *action : s.window.menuBar()->actions())
         entries << action->text();
-    EXPECT_EQ(entries, (QStringList{"&About", "&Paytable", "&Options", "&Exit", "&History", "&Play", "&View"}));
+    EXPECT_EQ(entries, (QStringList{"&About", "&Paytable", "&Options", "&Exit", "&History", "P&lay", "&View"}));
+}
+
+TEST(FullScreenWindow, EveryMenuHasAMnemonicOfItsOwn)
+{
+    // Alt and a letter must open one entry: two entries sharing it take turns instead.
+    WindowSession s;
+    std::vector<QList<QAction *>> menus{s.window.menuBar()->actions()};
+    for (std::size_t i = 0; i < menus.size(); ++i) {
+        std::set<QChar> letters;
+        for (const QAction *action : menus[i]) {
+            if (action->isSeparator())
+                continue;
+            const QString text = action->text();
+            const qsizetype amp = text.indexOf(QLatin1Char('&'));
+            ASSERT_TRUE(amp >= 0 && amp + 1 < text.size()) << text.toStdString() << " has no mnemonic";
+            EXPECT_TRUE(letters.insert(text.at(amp + 1).toLower()).second) << text.toStdString() << " shares its letter";
+            if (action->menu() != nullptr)
+                menus.push_back(action->menu()->actions());
+        }
+    }
 }
 
 TEST(RememberedWindow, TheCloseBoxWritesWhereTheWindowStoodAndAFullScreenKeepsItsNormalPlace)

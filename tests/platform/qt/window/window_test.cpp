@@ -1,9 +1,13 @@
+#include <utility>
+
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include "game/profiles/profiles.h"
 #include "platform/qt/look.h"
 #include "windowsession.h"
 
@@ -146,6 +150,41 @@ TEST_F(RealWindow, TheCloseBoxSavesTheProfile)
     credit(2);
     s.window.close();
     EXPECT_EQ(s.store.value("keys", "player1", "bank"), std::optional<std::string>("20"));
+}
+
+TEST(Focus, TabMovesTheFocusAndTheSessionClockLeavesItThere)
+{
+    WindowSession s;
+    QApplication::setActiveWindow(&s.window);
+    ASSERT_TRUE(s.button("play(1)")->hasFocus()) << "start-up gives it to the first bet button";
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QWidget *moved = QApplication::focusWidget();
+    ASSERT_NE(moved, s.button("play(1)"));
+    for (int second = 0; second < 3; ++second) {
+        s.m.tmrsession.fire();
+        s.window.refresh();
+    }
+
+    EXPECT_EQ(QApplication::focusWidget(), moved);
+}
+
+TEST(Focus, AStartIntoAFinishedRoundLeavesNoButtonToCatchTheSpaceBar)
+{
+    InMemorySettingsStore stored;
+    for (const auto &[key, value] : {std::pair{"bank", "100"}, {"roundspins", "11"}, {"rounddone", "11"},
+                                     {"roundwin", "250"}, {"roundcoinbet", "1"}, {"roundwaysmult", "25"},
+                                     {"roundtune", "1"}, {"roundwildmult", "2"}, {"roundstops", "1,1,1,1,1"}})
+        stored.setValue(kProfileApplication, "player1", key, value);
+    WindowSession s(std::move(stored));
+    QApplication::setActiveWindow(&s.window);
+    ASSERT_TRUE(s.button("takewin")->isVisible());
+
+    QWidget *focused = QApplication::focusWidget();
+    QTest::keyClick(focused != nullptr ? focused : &s.window, Qt::Key_Space);
+
+    EXPECT_NE(focused, s.button("takewin"));
+    EXPECT_EQ(s.m.freespinwin, 250) << "the round waits for the player's own collect";
 }
 
 } // namespace
