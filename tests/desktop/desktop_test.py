@@ -238,9 +238,10 @@ class FullScreenTest(GameTest):
         try:
             wait_for(f"{'full screen' if full else 'the normal window'} ({when})", reached, timeout=WINDOW_TIMEOUT)
         except DesktopError as error:
+            shot = d.screenshot("".join(c if c.isalnum() else "-" for c in when))
             self.fail(f"{when}: expected client geometry {target} with Full Screen "
                       f"{'ticked' if full else 'clear'}; saw {d.geometry(self.window)}, ticked: "
-                      f"{self.full_screen_ticked()}\n{error}\n{self.seen()}\nshot: {d.screenshot(when.replace(' ', '-')).path}")
+                      f"{self.full_screen_ticked()}\n{error}\n{self.seen()}\nshot: {shot.path}")
 
     def assert_whole_on_screen(self, window, when):
         d = self.desktop
