@@ -35,6 +35,8 @@ if os.environ.get("MELVANE_DESKTOP_SESSION") != "1":
     shutil.rmtree(private, ignore_errors=True)
     sys.exit(code)
 
+# The helper is imported from the source tree, which stays free of compiled files.
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import desktop  # noqa: E402
 from desktop import DesktopError, plain, wait_for  # noqa: E402
