@@ -20,6 +20,8 @@ test_packages=(
   g++-mingw-w64-x86-64
   clang libclang-rt-14-dev
   dpkg-dev file desktop-file-utils appstream lintian # scripts/check-package.sh
+  # tests/desktop: the real program under a window manager, driven by keys and the accessibility bus
+  openbox xdotool x11-utils imagemagick dbus at-spi2-core python3-pyatspi
 )
 packages=("${play_packages[@]}")
 if [ "$preset" != release ]; then

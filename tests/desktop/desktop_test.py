@@ -1,0 +1,340 @@
+#!/usr/bin/python3
+"""The real game on a real desktop: its own start-up, openbox managing its windows, keys and
+clicks from xdotool, and what it shows read back from screenshots and the accessibility bus.
+
+Run it as ctest does (`ctest --preset dev -L desktop`), or by hand:
+    MELVANE_GAME_BINARY=build/dev/src/platform/qt/melvane /usr/bin/python3 tests/desktop/desktop_test.py [-v] [TEST]
+Each test keeps its session folder (logs, screenshots, the game's home and settings) under
+MELVANE_DESKTOP_ARTIFACTS, or a folder of the temporary directory, until the next run.
+"""
+
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+# The accessibility bus, pyatspi and the game share one private session bus: the whole run
+# goes on under dbus-run-session, without the caller's display or buses, and with a runtime
+# folder and a home of its own, where the accessibility bus puts its socket (two runs side by
+# side would otherwise take each other's).
+if os.environ.get("MELVANE_DESKTOP_SESSION") != "1":
+    private = tempfile.mkdtemp(prefix="melvane-desktop-bus-")
+    env = {k: v for k, v in os.environ.items()
+           if k not in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS")
+           and not k.startswith("XDG_")}
+    env.update({"MELVANE_DESKTOP_SESSION": "1", "XDG_RUNTIME_DIR": private, "HOME": private})
+    session = subprocess.Popen(["dbus-run-session", "--", sys.executable, *sys.argv], env=env)
+    # ctest ends a test that runs too long with a signal: the run inside ends its own processes.
+    for caught in (signal.SIGTERM, signal.SIGINT):
+        signal.signal(caught, lambda number, _: session.send_signal(number))
+    code = session.wait()
+    shutil.rmtree(private, ignore_errors=True)
+    sys.exit(code)
+
+# The helper is imported from the source tree, which stays free of compiled files.
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import desktop  # noqa: E402
+from desktop import DesktopError, plain, wait_for  # noqa: E402
+import pyatspi  # noqa: E402
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+GAME = os.environ.get("MELVANE_GAME_BINARY",
+                      os.path.join(HERE, "..", "..", "build", "dev", "src", "platform", "qt", "melvane"))
+ARTIFACTS = os.environ.get("MELVANE_DESKTOP_ARTIFACTS",
+                           os.path.join(tempfile.gettempdir(), "melvane-desktop-tests"))
+
+# A spin, its roll-up and the landing of its reels take a few seconds; a loaded machine, more.
+SPIN_TIMEOUT = 40.0
+WINDOW_TIMEOUT = 10.0
+
+# A reel cell showing a symbol picture has thousands of colours (gradients, shading, edges); an
+# empty one has the background, a frame and at most the lines of a cover. The reels of the main
+# window are measured the same way, so the measure is shown to pass on real symbols.
+SYMBOL_COLOURS = 64
+
+
+class GameTest(unittest.TestCase):
+    """Starts a session of the given screen size and the game in it, and ends them after the test."""
+
+    def start_session(self, width, height, label=""):
+        root = os.path.join(ARTIFACTS, self.id().rsplit(".", 1)[-1] + label)
+        shutil.rmtree(root, ignore_errors=True)
+        os.makedirs(ARTIFACTS, exist_ok=True)
+        self.desktop = desktop.Desktop(width, height, root)
+        self.addCleanup(self.desktop.close)
+        self.desktop.start()
+        return self.desktop
+
+    def start_game(self, *options):
+        """The game as a player starts it; its window once openbox manages it, and its accessible."""
+        d = self.desktop
+        self.game = d.start_game(os.path.abspath(GAME), *options)
+        self.window = d.game_window()
+        self.app = desktop.application(self.game.pid)
+        self.frame = desktop.find_one(self.app, "the main window's frame", role_name="frame")
+        return self.window
+
+    def seen(self):
+        """What a failure message shows of the session: where the game's window is and what
+        holds the focus, and where the files are."""
+        d = self.desktop
+        lines = [f"session folder: {d.root}"]
+        try:
+            lines.append(f"client geometry {d.geometry(self.window)}, frame extents {d.frame_extents(self.window)}")
+            lines.append("window state: " + d.x(["xprop", "-id", str(self.window), "_NET_WM_STATE"]).strip())
+        except Exception as error:
+            lines.append(f"no geometry: {error}")
+        try:
+            lines.append(f"focused: {desktop.focused(self.app)}")
+        except Exception as error:
+            lines.append(f"no focus read: {error}")
+        return "\n".join(lines)
+
+    # Playing
+
+    def button(self, name, root=None):
+        return desktop.find_one(root or self.frame, f"the button {name!r}", name=name, role_name="push button")
+
+    def click(self, node):
+        """A left click in the middle of the control, as a player's mouse gives it."""
+        x, y, w, h = desktop.extents(node)
+        self.assertTrue(w > 0 and h > 0, f"{plain(node.name)!r} is not on the screen: {(x, y, w, h)}")
+        self.desktop.click(x + w // 2, y + h // 2)
+
+    def showing_texts(self):
+        return [plain(n.name) for n in desktop.find(self.frame, role_name="label")
+                if n.name.strip() and desktop.has_state(n, pyatspi.STATE_SHOWING)]
+
+    def spin(self, bet_name="Bet 1 Coin"):
+        """Clicks the bet button and waits for the reels to land: the bet buttons are dead while
+        the reels turn and the win rolls up, and come back once the machine is idle."""
+        bet = self.button(bet_name)
+        self.click(bet)
+        try:
+            wait_for(f"{bet_name!r} to start a spin", lambda: not desktop.has_state(bet, pyatspi.STATE_SENSITIVE),
+                     timeout=WINDOW_TIMEOUT, interval=0.03)
+            wait_for("the reels to land", lambda: desktop.has_state(bet, pyatspi.STATE_SENSITIVE),
+                     timeout=SPIN_TIMEOUT)
+        except DesktopError as error:
+            self.fail(f"{error}\nshowing: {self.showing_texts()}\n{self.seen()}")
+
+    def menu_item(self, name):
+        return desktop.find_one(self.frame, f"the menu entry {name!r}", name=name, role_name="menu item")
+
+    def full_screen_ticked(self):
+        item = desktop.find_one(self.frame, "View > Full Screen", role_name="menu item",
+                                predicate=lambda n: plain(n.name).startswith("Full Screen"))
+        return desktop.has_state(item, pyatspi.STATE_CHECKED)
+
+
+def cell_colours(image, view):
+    """The distinct colours inside each of the 5 x 3 reel cells of a reel area (x, y, w, h), by
+    reel then row, leaving out the edges where frames and gaps are drawn."""
+    x, y, w, h = view
+    counts = []
+    for reel in range(5):
+        for row in range(3):
+            left, top = x + reel * w // 5, y + row * h // 3
+            cw, ch = w // 5, h // 3
+            counts.append(len(image.colours(left + cw // 6, top + ch // 6, cw * 2 // 3, ch * 2 // 3)))
+    return counts
+
+
+class HistoryTest(GameTest):
+    def test_recall_draws_the_symbols_of_the_chosen_game(self):
+        # The recall window is larger than an 800 x 600 screen; this one holds it whole.
+        self.start_session(1280, 1024)
+        self.start_game("--settings", self.desktop.settings)
+
+        # Three credits pay one spin at 243 ways, where every cell is in play; two cheap ones follow.
+        for _ in range(3):
+            self.click(self.button("Click For Credit"))
+            time.sleep(0.3)
+        self.click(self.button("Play 243 Lines"))
+        self.spin()
+        self.click(self.button("Play 3 Lines"))
+        self.spin()
+        self.spin()
+
+        # The measure, on the reels of the machine itself: every cell shows a symbol there.
+        shot = self.desktop.screenshot("machine")
+        reels = [desktop.extents(n) for n in desktop.find(self.frame, role_name="filler")
+                 if desktop.extents(n)[3] == 3 * desktop.extents(n)[2] > 0]
+        self.assertEqual(len(reels), 5, f"reels found: {reels}\n{self.seen()}")
+        reels.sort()
+        machine = (reels[0][0], reels[0][1], reels[-1][0] + reels[-1][2] - reels[0][0], reels[0][3])
+        on_machine = cell_colours(shot, machine)
+        self.assertGreaterEqual(min(on_machine), SYMBOL_COLOURS,
+                                f"the machine's own reels at {machine} measure {on_machine}; see {shot.path}")
+
+        history = wait_for("the History window", lambda: self.open_history(), timeout=SPIN_TIMEOUT, interval=1.0)
+        # The game at 243 ways: the row whose Ways cell says so.
+        headers = {plain(h.name): desktop.extents(h) for h in desktop.find(history, role_name="table column header")}
+        self.assertIn("Ways", headers, desktop.dump(history))
+        ways_x = headers["Ways"][0]
+        rows = [c for c in desktop.find(history, name="243", role_name="table cell")
+                if desktop.extents(c)[0] == ways_x]
+        self.assertTrue(rows, f"no game at 243 ways listed:\n{desktop.dump(history)}")
+        self.click(rows[0])
+        wait_for("the recall of the game at 243 ways",
+                 lambda: any("243 ways" in plain(n.name) for n in desktop.find(history, role_name="label")),
+                 timeout=WINDOW_TIMEOUT)
+
+        view = self.recall_view(history)
+        time.sleep(0.5)  # one paint after the choice
+        shot = self.desktop.screenshot("recall")
+        recalled = cell_colours(shot, view)
+        weak = [(1 + i // 3, 1 + i % 3, n) for i, n in enumerate(recalled) if n < SYMBOL_COLOURS]
+        self.assertFalse(weak, f"recall view at {view}: cells (reel, row, colours) without a symbol: {weak}; "
+                               f"all: {recalled}; the machine's reels measured {on_machine}; see {shot.path}")
+
+    def open_history(self):
+        """History from the menu bar; it opens only while the machine is idle, so ask again."""
+        for node in desktop.find(pyatspi.Registry.getDesktop(0), name="History", role_name="dialog"):
+            if desktop.has_state(node, pyatspi.STATE_SHOWING):
+                return node
+        desktop.act(self.menu_item("History"), "Press")
+        return None
+
+    def recall_view(self, history):
+        # The recall view has no name of its own: it is the unnamed pane inside the window's surface.
+        surface = history.getChildAtIndex(0)
+        panes = [desktop.extents(n) for n in desktop.find(surface, role_name="filler") if n != surface]
+        panes = [p for p in panes if p[2] > 0 and p[3] > 0]
+        self.assertEqual(len(panes), 1, f"panes in the History window: {panes}\n{desktop.dump(history)}")
+        return panes[0]
+
+
+class FullScreenTest(GameTest):
+    def test_full_screen_and_back_under_the_window_manager(self):
+        d = self.start_session(1024, 768)
+        window = self.start_game("--settings", d.settings)
+        # A known normal place, away from the corner full screen takes.
+        d.x(["xdotool", "windowsize", str(window), "700", "520"])
+        d.x(["xdotool", "windowmove", str(window), "90", "70"])
+        normal = d.settled_geometry(window)
+        self.assertEqual(normal[2:], (700, 520), self.seen())
+        self.assert_whole_on_screen(window, "before full screen")
+        self.assertFalse(self.full_screen_ticked(), self.seen())
+        d.activate(window)
+
+        for way in ("F11 then Escape", "F11 then F11"):
+            d.key("F11")
+            self.expect(full=True, normal=normal, when=f"{way}: after the first F11")
+            d.key("Escape" if way.endswith("Escape") else "F11")
+            self.expect(full=False, normal=normal, when=f"{way}: back")
+            self.assert_whole_on_screen(window, f"{way}: back")
+
+    def expect(self, full, normal, when):
+        d = self.desktop
+        screen = (0, 0, d.width, d.height)
+        target = screen if full else normal
+
+        def reached():
+            return d.geometry(self.window) == target and self.full_screen_ticked() == full
+        try:
+            wait_for(f"{'full screen' if full else 'the normal window'} ({when})", reached, timeout=WINDOW_TIMEOUT)
+        except DesktopError as error:
+            shot = d.screenshot("".join(c if c.isalnum() else "-" for c in when))
+            self.fail(f"{when}: expected client geometry {target} with Full Screen "
+                      f"{'ticked' if full else 'clear'}; saw {d.geometry(self.window)}, ticked: "
+                      f"{self.full_screen_ticked()}\n{error}\n{self.seen()}\nshot: {shot.path}")
+
+    def assert_whole_on_screen(self, window, when):
+        d = self.desktop
+        x, y, w, h = d.geometry(window)
+        left, right, top, bottom = d.frame_extents(window)
+        frame = (x - left, y - top, w + left + right, h + top + bottom)
+        self.assertTrue(top > 0, f"{when}: the window has no title bar; frame extents {(left, right, top, bottom)}")
+        self.assertTrue(frame[0] >= 0 and frame[1] >= 0 and frame[0] + frame[2] <= d.width and
+                        frame[1] + frame[3] <= d.height,
+                        f"{when}: the framed window {frame} is not whole on the {d.width}x{d.height} screen\n"
+                        f"{self.seen()}")
+
+
+class SettingsFolderTest(GameTest):
+    def test_settings_folder_keeps_everything_out_of_home(self):
+        d = self.start_session(1024, 768)
+        window = self.start_game("--settings", d.settings)
+        self.click(self.button("Click For Credit"))
+        self.click(self.button("Play 3 Lines"))
+        self.spin()
+        # Closed with the window manager's close box key, as a player closes it.
+        d.activate(window)
+        d.key("alt+F4")
+        try:
+            code = self.game.wait(timeout=SPIN_TIMEOUT)
+        except Exception:
+            self.fail(f"the game did not end after alt+F4\n{self.seen()}")
+        self.assertEqual(code, 0, d.game_log())
+
+        in_home = sorted(os.path.relpath(os.path.join(folder, name), d.home)
+                         for folder, folders, files in os.walk(d.home) for name in folders + files)
+        self.assertEqual(in_home, [], f"the game wrote under its HOME ({d.home}) despite --settings")
+
+        kept = {os.path.relpath(os.path.join(folder, name), d.settings): os.path.getsize(os.path.join(folder, name))
+                for folder, _, files in os.walk(d.settings) for name in files}
+        profiles = [f for f, size in kept.items() if f.endswith(".conf") and size > 0]
+        journals = [f for f, size in kept.items() if os.path.basename(f).startswith("journal") and
+                    f.endswith(".sqlite") and size > 0]
+        self.assertTrue(profiles and journals, f"the settings folder {d.settings} should hold the profile and the "
+                                               f"journal; it holds {sorted(kept)}")
+
+
+class FocusTest(GameTest):
+    def test_tab_moves_the_focus_and_it_stays(self):
+        d = self.start_session(1024, 768)
+        window = self.start_game("--settings", d.settings)
+        first = wait_for("a control with the focus", lambda: desktop.focused(self.app), timeout=WINDOW_TIMEOUT)
+        d.activate(window)
+        d.key("Tab", "Tab")
+        try:
+            moved = wait_for("Tab to move the focus",
+                             lambda: (lambda now: now if now and now != first else None)(desktop.focused(self.app)),
+                             timeout=WINDOW_TIMEOUT, interval=0.02)
+        except DesktopError as error:
+            self.fail(f"the focus stayed on {first} after Tab, Tab: {error}\n{self.seen()}")
+        # The game refreshes its window every second; the focus must outlast a few of them.
+        seen = []
+        deadline = time.monotonic() + 2.5
+        while time.monotonic() < deadline:
+            seen.append(desktop.focused(self.app))
+            time.sleep(0.1)
+        strays = sorted({str(s) for s in seen if s != moved})
+        self.assertFalse(strays, f"Tab moved the focus from {first} to {moved}, and within 2.5 s it went to "
+                                 f"{strays}\n{self.seen()}")
+
+
+class FirstStartTest(GameTest):
+    def test_window_opens_whole_on_small_and_wide_screens(self):
+        for width, height in ((800, 600), (1366, 768)):
+            with self.subTest(screen=f"{width}x{height}"):
+                self.doCleanups()
+                d = self.start_session(width, height, f"-{width}x{height}")
+                window = self.start_game("--settings", d.settings)
+                x, y, w, h = d.settled_geometry(window)
+                left, right, top, bottom = d.frame_extents(window)
+                frame = (x - left, y - top, w + left + right, h + top + bottom)
+                self.assertTrue(top > 0 and frame[0] >= 0 and frame[1] >= 0 and frame[0] + frame[2] <= width and
+                                frame[1] + frame[3] <= height,
+                                f"the framed window {frame} is not whole on the {width}x{height} screen\n"
+                                f"{self.seen()}\nshot: {d.screenshot(f'start-{width}x{height}').path}")
+
+
+def main():
+    # ctest ends a test that runs too long with SIGTERM: the cleanups still end every process.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
+    if not os.access(GAME, os.X_OK):
+        print(f"no game at {GAME}; set MELVANE_GAME_BINARY", file=sys.stderr)
+        return 2
+    desktop.wake_accessibility_bus()
+    return 0 if unittest.main(exit=False, verbosity=2).result.wasSuccessful() else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
