@@ -175,15 +175,17 @@ class Desktop:
 
     # The game
 
-    def start_game(self, binary, *options):
+    def start_game(self, binary, *options, desktop_settings=None):
         """Starts the game as a player does, with the only variables a desktop session would
-        give it (no XDG_* folder but the runtime one), and returns its process."""
+        give it (no XDG_* folder but the runtime one), and returns its process.
+        `desktop_settings` adds what a player's desktop may set for its programs."""
         env = self.session_env()
         env.update({
             "HOME": self.home,
             "QT_QPA_PLATFORM": "xcb",
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
         })
+        env.update(desktop_settings or {})
         self.game = self._spawn([binary, *options], env, "melvane.log")
         return self.game
 

@@ -310,6 +310,22 @@ class FocusTest(GameTest):
                                  f"{strays}\n{self.seen()}")
 
 
+class ScreenCheckTest(GameTest):
+    def test_a_screen_the_game_refuses_leaves_nothing_behind(self):
+        d = self.start_session(1024, 768)
+        # A desktop set to large type without scaling: the game says it cannot run there, and ends.
+        self.game = d.start_game(os.path.abspath(GAME), "--settings", d.settings,
+                                 desktop_settings={"QT_ENABLE_HIGHDPI_SCALING": "0", "QT_FONT_DPI": "120"})
+        app = desktop.application(self.game.pid)
+        notice = desktop.find_one(app, "the large-fonts notice", role_name="alert")
+        desktop.act(desktop.find_one(notice, "its OK button", name="OK", role_name="push button"), "Press")
+        self.assertEqual(self.game.wait(timeout=SPIN_TIMEOUT), 0, d.game_log())
+
+        left = sorted(os.path.relpath(os.path.join(folder, name), root) for root in (d.home, d.settings)
+                      for folder, folders, files in os.walk(root) for name in folders + files)
+        self.assertEqual(left, [], "a game that ended at its screen check wrote files")
+
+
 class FirstStartTest(GameTest):
     def test_window_opens_whole_on_small_and_wide_screens(self):
         for width, height in ((800, 600), (1366, 768)):

@@ -40,8 +40,9 @@ constexpr qreal kTwips = timing::kTwipsPerPixel;
 // The smallest cabinet: half the design, so the window with its frame and menu fits a screen
 // of 800 x 600 with room to spare.
 constexpr QSize kSmallestCabinet{410, 298};
-// A window frame as desktops draw it, for a window that must fit before it has a frame.
-constexpr QMargins kFrameAllowance{4, 32, 4, 4};
+// A window frame as desktops draw it, for a window that must fit before it has a frame: title
+// bars up to 36 pixels, borders up to 8 (openbox draws 20 and 5).
+constexpr QMargins kFrameAllowance{8, 36, 8, 8};
 // The pictures are drawn afresh once the window has kept its size this long.
 constexpr int kPictureSettleMs = 150;
 // Long enough for a window manager to have answered a change of the window's state.
