@@ -1,5 +1,6 @@
 #include "platform/qt/historydialog.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHeaderView>
 #include <QLabel>
@@ -74,7 +75,8 @@ QString betName(GambleBet bet)
 }
 
 bool isSpin(const JournalStep &s) { return s.kind == StepKind::Spin || s.kind == StepKind::FreeSpin; }
-bool isEntry(const JournalStep &s) { return s.kind == StepKind::Credit || s.kind == StepKind::FastMoney; }
+// Credit put on and the credit changed outside play: no game, so no bet, ways or win.
+bool isEntry(const JournalStep &s) { return melvane::isEntry(s.kind); }
 
 bool hasStops(const JournalStep &s)
 {
@@ -109,6 +111,11 @@ QStringList gameColumns(const JournalGame &game)
     const JournalStep &first = game.steps.front();
     const QString time = QDateTime::fromMSecsSinceEpoch(game.startedMs()).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     const QString after = money(game.steps.back().creditAfter);
+    // An adjustment (a fresh or cleared player, a start after a crash) carries the machine's
+    // bet of the moment, but nothing was staked and nothing won.
+    if (first.kind == StepKind::Adjustment)
+        return {time, QCoreApplication::translate("melvane::HistoryDialog", "credit adjusted"), QString(), QString(),
+                after};
     // Credit put on is no bet and no win: it says what it added where the bet stands.
     if (isEntry(first))
         return {time,

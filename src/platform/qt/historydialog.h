@@ -22,9 +22,11 @@ class HistoryWindow;
 class Pictures;
 
 // What a recalled game returned: the credit its steps brought, the stake of its paid spin back
-// and a round total still waiting. 0 for an entry of credit.
+// and a round total still waiting. 0 for an entry of its own: credit put on, or the credit
+// changed outside play.
 std::int64_t gameWin(const JournalGame &game);
-// A game's row in the list: time, bet, ways, win and the credit after it.
+// A game's row in the list: time, bet, ways, win and the credit after it. An entry of its own
+// has no bet, ways or win: it says what happened where the bet stands.
 QStringList gameColumns(const JournalGame &game);
 // A step in the list of the game's steps, in a few words.
 QString stepTitle(const JournalStep &step);

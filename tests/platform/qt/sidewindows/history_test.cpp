@@ -187,5 +187,38 @@ TEST_F(HistoryTest, EachFreeSpinAndGambleStepIsShownInTurnAndEscapeCloses)
     EXPECT_TRUE(s.window.isEnabled());
 }
 
+// Only a paid spin's game has a bet, ways and a win; an entry of its own says what it was.
+TEST(HistoryRows, OnlyAGameShowsABetWaysAndAWin)
+{
+    // The machine journals every entry with its bet of the moment: 25 coins at 243 ways.
+    const auto entry = [](StepKind kind, std::int64_t before, std::int64_t after) {
+        JournalStep s = other(kind, 0, before, after);
+        s.coinbet = 1;
+        s.waysmult = 25;
+        s.stake = 25;
+        return s;
+    };
+    const JournalStep won = spin(StepKind::Spin, {12, 2, 9, 1, 5}, 5000);
+    const QString money = QString::fromStdString(moneyCaption(won.win));
+    const struct {
+        const char *what;
+        JournalStep step;
+        QStringList columns; // bet, ways, win, credit after
+        std::int64_t win;
+    } cases[] = {
+        {"a paid spin", won, {"$ 0.25", "243", money, QString::fromStdString(moneyCaption(won.creditAfter))}, won.win},
+        {"credit put on", entry(StepKind::Credit, 5000, 5010), {"credit +$ 0.1", "", "", "$ 50.1"}, 0},
+        {"the $50 button", entry(StepKind::FastMoney, 0, 5000), {"$50 +$ 50", "", "", "$ 50"}, 0},
+        {"a fresh player", entry(StepKind::Adjustment, 0, 5000), {"credit adjusted", "", "", "$ 50"}, 0},
+        {"a cleared player", entry(StepKind::Adjustment, 5010, 25), {"credit adjusted", "", "", "$ 0.25"}, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const JournalGame game{1, 1, {c.step}};
+        EXPECT_EQ(gameColumns(game).mid(1).join(" | ").toStdString(), c.columns.join(" | ").toStdString());
+        EXPECT_EQ(gameWin(game), c.win);
+    }
+}
+
 } // namespace
 } // namespace melvane
