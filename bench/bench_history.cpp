@@ -57,7 +57,9 @@ int main(int argc, char **argv)
     melvane::QtHost host(store);
     melvane::Melvane machine(host);
     machine.journal = &journal;
-    const melvane::Pictures pictures(app.devicePixelRatio());
+    // As the program draws them for its window.
+    const melvane::Pictures pictures(
+        melvane::Pictures::draw(app.devicePixelRatio(), melvane::Pictures::Contents::Window));
     melvane::MainWindow window(machine, host, pictures);
     melvane::SideWindows sides(machine, window, host, pictures);
     host.setRefresh([&window] { window.refresh(); });

@@ -1,5 +1,6 @@
 #include "mathtool/plot.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -88,16 +89,8 @@ void paint(QPainter &p, const ParSheet &s)
                    .arg(s.volatility.volatilityIndex, 0, 'f', 2)
                    .arg(QString::fromUtf8(volatilityWord(s.volatility.volatilityIndex).data())));
 
-    // The chance axis reaches one decade below the least likely band that occurs.
-    double least = 1;
-    for (const WinBand &b : s.bands)
-        if (b.chance() > 0)
-            least = std::min(least, b.chance());
-    const int decades = std::max(3, static_cast<int>(std::ceil(-std::log10(least))) + 1);
-    const auto yOf = [&](double chance) {
-        const double depth = std::clamp(-std::log10(chance), 0.0, static_cast<double>(decades));
-        return kPlot.top() + kPlot.height() * depth / decades;
-    };
+    const ChanceAxis axis = chanceAxis(s);
+    const int decades = axis.decades;
 
     p.setFont(font(12));
     for (int d = 0; d <= decades; ++d) {
@@ -124,18 +117,24 @@ void paint(QPainter &p, const ParSheet &s)
         p.drawText(labelBox, Qt::AlignCenter, bandLabel(b));
         if (b.chance() <= 0)
             continue;
-        // The bar's length is the band's chance on the log scale; its colours split that length
-        // by the shares of the base game and of bonus rounds in the band's chance.
-        const double top = yOf(b.chance());
-        const double length = kPlot.bottom() - top;
-        const double baseLength = length * b.baseChance / b.chance();
-        const QRectF bar(left + slot * 0.18, top, slot * 0.64, length);
-        p.fillRect(QRectF(bar.left(), kPlot.bottom() - baseLength, bar.width(), baseLength), kBase);
-        p.fillRect(QRectF(bar.left(), top, bar.width(), length - baseLength), kBonus);
-        p.setPen(QPen(kInk, 0.8));
-        p.drawRect(bar);
+        // Each part has a bar of its own on the one log scale: a share of a log-scale length
+        // would read as a far smaller chance than the part's.
+        const BandBars bars = bandBars(axis, b);
+        const auto bar = [&](double from, double top, double chance, const QColor &colour) {
+            if (chance <= 0)
+                return;
+            const QRectF box(left + slot * from, top, slot * 0.34, kPlot.bottom() - top);
+            p.fillRect(box, colour);
+            p.setPen(QPen(kInk, 0.8));
+            p.drawRect(box);
+        };
+        bar(0.14, bars.baseTop, b.baseChance, kBase);
+        bar(0.52, bars.bonusTop, b.bonusChance, kBonus);
+        // The band's whole chance: a mark across both bars, and the wait it means.
+        p.setPen(QPen(kInk, 2));
+        p.drawLine(QPointF(left + slot * 0.08, bars.totalTop), QPointF(left + slot * 0.92, bars.totalTop));
         p.setFont(font(11));
-        p.drawText(QRectF(left, top - 18, slot, 16), Qt::AlignCenter, oneIn(b.chance()));
+        p.drawText(QRectF(left, bars.totalTop - 18, slot, 16), Qt::AlignCenter, oneIn(b.chance()));
     }
     p.setPen(QPen(kInk, 1.2));
     p.drawLine(kPlot.bottomLeft(), kPlot.bottomRight());
@@ -153,10 +152,14 @@ void paint(QPainter &p, const ParSheet &s)
     };
     p.setFont(font(13));
     key(kPlot.left(), kBase, QStringLiteral("base game"));
-    key(kPlot.left() + 140, kBonus, QStringLiteral("bonus rounds"));
+    key(kPlot.left() + 130, kBonus, QStringLiteral("bonus rounds"));
+    p.setPen(QPen(kInk, 2));
+    p.drawLine(QPointF(kPlot.left() + 270, legendTop + 10), QPointF(kPlot.left() + 290, legendTop + 10));
+    p.drawText(QRectF(kPlot.left() + 298, legendTop, 120, 20), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("both"));
     p.setFont(font(11));
-    p.drawText(QRectF(kPlot.left() + 300, legendTop, kPlot.width() - 300, 20), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("exact from the full cycle of 22^5 stop sets; colours split each bar by share"));
+    p.drawText(QRectF(kPlot.left() + 360, legendTop, kPlot.width() - 360, 20), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("exact from the full cycle of 22^5 stop sets; each bar reads on the scale"));
 }
 
 // Qt's notes on the platform (a missing runtime folder, say) are no business of the tool's
@@ -190,6 +193,29 @@ std::unique_ptr<PaintingGui> guiForPainting()
 }
 
 } // namespace
+
+double ChanceAxis::yOf(double chance) const
+{
+    const double depth =
+        chance > 0 ? std::clamp(-std::log10(chance), 0.0, static_cast<double>(decades)) : static_cast<double>(decades);
+    return top + (bottom - top) * depth / decades;
+}
+
+ChanceAxis chanceAxis(const ParSheet &sheet)
+{
+    // The axis reaches one decade below the least likely part of a band that occurs.
+    double least = 1;
+    for (const WinBand &b : sheet.bands)
+        for (const double chance : {b.baseChance, b.bonusChance})
+            if (chance > 0)
+                least = std::min(least, chance);
+    return {kPlot.top(), kPlot.bottom(), std::max(3, static_cast<int>(std::ceil(-std::log10(least))) + 1)};
+}
+
+BandBars bandBars(const ChanceAxis &axis, const WinBand &band)
+{
+    return {axis.yOf(band.baseChance), axis.yOf(band.bonusChance), axis.yOf(band.chance())};
+}
 
 void plotWinBands(const ParSheet &sheet, const std::string &file, PlotFormat format)
 {

@@ -1,11 +1,17 @@
 #include "platform/qt/historydialog.h"
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QWindow>
 
@@ -29,6 +35,9 @@ constexpr int kStepListWidth = kWindowWidth - 3 * kMargin - RecallView::kWidth;
 constexpr int kFactsTop = kStepsTop + RecallView::kHeight + 6;
 constexpr int kBadgeSize = 56;
 constexpr int kWindowHeight = kFactsTop + kBadgeSize + kMargin;
+constexpr QSize kDesignSize(kWindowWidth, kWindowHeight);
+// The widths of the game list's columns but the last, which takes the rest.
+constexpr std::array<int, 4> kColumnWidths = {190, 140, 100, 170};
 
 // The Wild multiplier badges of ImageList3, at their last sparkle frame.
 int badgePicture(int wildmult)
@@ -74,7 +83,16 @@ QString betName(GambleBet bet)
 }
 
 bool isSpin(const JournalStep &s) { return s.kind == StepKind::Spin || s.kind == StepKind::FreeSpin; }
-bool isEntry(const JournalStep &s) { return s.kind == StepKind::Credit || s.kind == StepKind::FastMoney; }
+// Credit put on and the credit changed outside play: no game, so no bet, ways or win.
+bool isEntry(const JournalStep &s) { return melvane::isEntry(s.kind); }
+
+QFont typeOf(qreal pixels)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(std::max(1, static_cast<int>(std::floor(pixels + 1e-6))));
+    font.setBold(true);
+    return font;
+}
 
 bool hasStops(const JournalStep &s)
 {
@@ -109,6 +127,11 @@ QStringList gameColumns(const JournalGame &game)
     const JournalStep &first = game.steps.front();
     const QString time = QDateTime::fromMSecsSinceEpoch(game.startedMs()).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     const QString after = money(game.steps.back().creditAfter);
+    // An adjustment (a fresh or cleared player, a start after a crash) carries the machine's
+    // bet of the moment, but nothing was staked and nothing won.
+    if (first.kind == StepKind::Adjustment)
+        return {time, QCoreApplication::translate("melvane::HistoryDialog", "credit adjusted"), QString(), QString(),
+                after};
     // Credit put on is no bet and no win: it says what it added where the bet stands.
     if (isEntry(first))
         return {time,
@@ -189,11 +212,11 @@ QString stepFacts(const JournalStep &s)
     return {};
 }
 
-RecallView::RecallView(QWidget *parent, const Pictures &pictures) : QWidget(parent), pictures_(pictures)
+RecallView::RecallView(QWidget *parent, const Pictures &pictures) : QWidget(parent), pictures_(&pictures)
 {
     setObjectName(QStringLiteral("recallview"));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(kWidth, kHeight);
+    resize(kWidth, kHeight);
 }
 
 void RecallView::setStep(const JournalStep *step)
@@ -202,14 +225,25 @@ void RecallView::setStep(const JournalStep *step)
     update();
 }
 
-QRect RecallView::cellRect(int reel, Row row)
+void RecallView::setLook(qreal scale, const Pictures &pictures)
 {
-    return {(reel - 1) * (kCell + kReelGap), static_cast<int>(row) * kCell, kCell, kCell};
+    scale_ = scale;
+    pictures_ = &pictures;
+    update();
+}
+
+QRect RecallView::cellRect(int reel, Row row, qreal scale)
+{
+    const int cell = scaled(kCell, scale);
+    return {(reel - 1) * (cell + scaled(kReelGap, scale)), static_cast<int>(row) * cell, cell, cell};
 }
 
 void RecallView::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
+    // Pictures drawn for another scale than the window's (the main window's, when the screen
+    // holds this one smaller) are resampled smoothly.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.fillRect(rect(), QColor(22, 6, 10));
     if (step_ != nullptr && isSpin(*step_) && hasStops(*step_)) {
         paintReels(p, *step_);
@@ -220,44 +254,39 @@ void RecallView::paintEvent(QPaintEvent *)
         return;
     }
     p.setPen(QColor(243, 230, 196));
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(22);
-    font.setBold(true);
-    p.setFont(font);
+    p.setFont(typeOf(22 * scale_));
     p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
                step_ == nullptr ? QStringLiteral("No game to recall") : stepTitle(*step_));
 }
 
 void RecallView::paintReels(QPainter &p, const JournalStep &s)
 {
-    // Each reel is drawn as the machine draws a reel at rest: its strip picture with the top at
-    // the stop's position, so the three cells in view are those of the strip at the stop.
-    for (int reel = 1; reel <= kReels; ++reel) {
-        const QRect window = cellRect(reel, Row::Top).united(cellRect(reel, Row::Bottom));
-        p.save();
-        p.setClipRect(window);
-        p.drawPixmap(window.left(), px(reeltopFor(s.stops[static_cast<std::size_t>(reel - 1)])),
-                     pictures_.reelStrip(reel));
-        p.restore();
-    }
+    // Cell by cell, as the machine draws a reel: the symbols of the strip at the stop. The
+    // machine's pictures hold the symbols but not whole strips, which only the design set has.
+    for (int reel = 1; reel <= kReels; ++reel)
+        for (const Row row : kRows)
+            p.drawPixmap(cellRect(reel, row, scale_),
+                         pictures_->symbol(symbolAt(reel, s.stops[static_cast<std::size_t>(reel - 1)], row)));
+    const qreal line = std::max<qreal>(1.0, std::round(scale_));
     const SpinEvaluation e = evaluateSpin(s.stops, s.waysmult, s.coinbet, s.kind == StepKind::FreeSpin);
     const CellMarks wins = winningCells(e);
     for (int reel = 1; reel <= kReels; ++reel)
         for (const Row row : kRows) {
             const int cell = cellOf(reel, row);
-            const QRect box = cellRect(reel, row);
+            const QRect box = cellRect(reel, row, scale_);
             if (!cellInPlay(cell, s.waysmult)) {
                 // Covered as the machine covers a cell out of play.
                 p.fillRect(box, QColor(20, 6, 10, 200));
-                p.setPen(QPen(QColor(184, 137, 44, 160), 1));
-                for (int y = box.top() + 12; y < box.bottom(); y += 12)
-                    p.drawLine(box.left() + 8, y, box.right() - 8, y);
+                p.setPen(QPen(QColor(184, 137, 44, 160), line));
+                for (qreal y = box.top() + 12 * scale_; y < box.bottom(); y += 12 * scale_)
+                    p.drawLine(QLineF(box.left() + 8 * scale_, y, box.right() - 8 * scale_, y));
             }
             if (wins[static_cast<std::size_t>(cell)]) {
                 // A frame only: the picture inside stays as the reel showed it.
-                p.setPen(QPen(QColor(255, 213, 74), 4));
+                const int inset = scaled(2, scale_);
+                p.setPen(QPen(QColor(255, 213, 74), 2 * inset));
                 p.setBrush(Qt::NoBrush);
-                p.drawRect(box.adjusted(2, 2, -2, -2));
+                p.drawRect(box.adjusted(inset, inset, -inset, -inset));
             }
         }
 }
@@ -268,38 +297,41 @@ void RecallView::paintGamble(QPainter &p, const JournalStep &s)
     green.setColorAt(0, QColor(0x0d, 0x51, 0x32));
     green.setColorAt(1, QColor(0x06, 0x30, 0x1d));
     p.fillRect(rect(), green);
-    const int cardLeft = 60;
-    const QRect card(cardLeft, (height() - Pictures::kCardSize.height()) / 2, Pictures::kCardSize.width(),
-                     Pictures::kCardSize.height());
+    // Laid out in design pixels, drawn at the view's scale.
+    const auto shown = [this](qreal x, qreal y, QSize size) {
+        return scaled(QRectF(QPointF(x, y), QSizeF(size)), scale_);
+    };
+    const qreal cardLeft = 60;
+    const qreal cardTop = (kHeight - Pictures::kCardSize.height()) / 2.0;
+    const QRect card = shown(cardLeft, cardTop, Pictures::kCardSize);
     // The card turned, or the joker for the card still face down when the gamble opens.
     if (s.kind == StepKind::GambleCard && s.card >= 1 && s.card <= 4)
-        p.drawPixmap(card, pictures_.cards(s.card));
+        p.drawPixmap(card, pictures_->cards(s.card));
     else if (s.kind == StepKind::GambleOpen)
-        p.drawPixmap(card, pictures_.cards(5));
+        p.drawPixmap(card, pictures_->cards(5));
 
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(20);
-    font.setBold(true);
-    p.setFont(font);
+    p.setFont(typeOf(20 * scale_));
     p.setPen(QColor(255, 243, 208));
-    const QRect text(card.right() + 40, card.top(), width() - card.right() - 60, 90);
+    const qreal textLeft = cardLeft + Pictures::kCardSize.width() + 40;
+    const QRect text = shown(textLeft, cardTop, QSize(kWidth - static_cast<int>(textLeft) - 20, 90));
     p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, stepTitle(s));
     const bool won = (s.kind == StepKind::GambleCard && s.won) || s.kind == StepKind::GambleCollect;
     const bool lost = (s.kind == StepKind::GambleCard && !s.won) || s.kind == StepKind::GambleLost;
     if (won || lost)
-        p.drawPixmap(QRect(text.left(), text.bottom() + 20, Pictures::kBannerSize.width(), Pictures::kBannerSize.height()),
-                     won ? pictures_.winBanner() : pictures_.loseBanner());
+        p.drawPixmap(shown(textLeft, cardTop + 110, Pictures::kBannerSize),
+                     won ? pictures_->winBanner() : pictures_->loseBanner());
 }
 
 HistoryDialog::HistoryDialog(HistoryWindow &model, const Pictures &pictures)
-    : QDialog(nullptr), model_(model), pictures_(pictures)
+    : QDialog(nullptr), model_(model), pictures_(&pictures)
 {
     // A window of its own, not a child of the main window, which is disabled while this is open.
     setObjectName(QStringLiteral("melvanehistory"));
     setWindowTitle(QStringLiteral("History"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(kWindowWidth, kWindowHeight);
-    auto *surface = new QWidget(this);
+    surface_ = new QWidget(this);
+    auto *surface = surface_;
     surface->setObjectName(QStringLiteral("historysurface"));
     surface->setAttribute(Qt::WA_StyledBackground);
     surface->setGeometry(0, 0, kWindowWidth, kWindowHeight);
@@ -322,8 +354,8 @@ HistoryDialog::HistoryDialog(HistoryWindow &model, const Pictures &pictures)
     games_->setAllColumnsShowFocus(true);
     games_->header()->setStretchLastSection(true);
     games_->header()->setSectionsMovable(false);
-    for (const auto &[column, width] : {std::pair{0, 190}, {1, 140}, {2, 100}, {3, 170}})
-        games_->setColumnWidth(column, width);
+    for (std::size_t column = 0; column < kColumnWidths.size(); ++column)
+        games_->setColumnWidth(static_cast<int>(column), kColumnWidths[column]);
     // The money and the ways stand right-aligned under headings aligned with them.
     for (int column = 1; column < 5; ++column)
         games_->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
@@ -342,7 +374,7 @@ HistoryDialog::HistoryDialog(HistoryWindow &model, const Pictures &pictures)
             showStep(row);
     });
 
-    view_ = new RecallView(surface, pictures_);
+    view_ = new RecallView(surface, *pictures_);
     view_->move(kMargin * 2 + kStepListWidth, kStepsTop);
 
     facts_ = new QLabel(surface);
@@ -362,7 +394,44 @@ HistoryDialog::HistoryDialog(HistoryWindow &model, const Pictures &pictures)
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, [this] { reject(); });
 
+    // Everything stands at the design size now: the design every scale starts from. Polished
+    // now, a sheet set for another scale takes at once.
+    layout_.capture(*this);
+    surface->ensurePolished();
     model_.onChange = [this] { handled(); };
+}
+
+void HistoryDialog::setLook(qreal scale, const Pictures &pictures)
+{
+    windowScale_ = scale;
+    pictures_ = &pictures;
+    if (isVisible()) {
+        fit();
+        showStep(shownStep_);
+    }
+}
+
+void HistoryDialog::fit()
+{
+    const QWidget &over = mainWindow_ != nullptr ? *mainWindow_ : *this;
+    qreal scale = windowScale_;
+    if (const QScreen *screen = over.screen()) {
+        // The title bar and borders come out of the free area: this window's own once shown,
+        // the main window's before (a full-screen main window has none to lend).
+        QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
+        if (!over.isFullScreen())
+            frame = frame.expandedTo(over.frameGeometry().size() - over.size());
+        const QSize free = screen->availableGeometry().size() - frame.expandedTo(QSize(0, 0));
+        scale = std::min(scale, fittingScale(free, kDesignSize, screen->devicePixelRatio()));
+    }
+    view_->setLook(scale, *pictures_);
+    if (scale == layout_.scale())
+        return;
+    setFixedSize(scaled(kWindowWidth, scale), scaled(kWindowHeight, scale));
+    surface_->setStyleSheet(scaledStyleSheet(machineStyleSheet(), scale));
+    layout_.setScale(scale);
+    for (std::size_t column = 0; column < kColumnWidths.size(); ++column)
+        games_->setColumnWidth(static_cast<int>(column), scaled(kColumnWidths[column], scale));
 }
 
 HistoryDialog::~HistoryDialog() { model_.onChange = nullptr; }
@@ -372,16 +441,19 @@ bool HistoryDialog::blocksMainWindow() const { return model_.isOpen(); }
 void HistoryDialog::refresh()
 {
     if (model_.isOpen() && !isVisible()) {
+        fit();
         fillGames();
         fillSteps();
-        // Over the middle of the machine, never past the top-left corner of the screen.
-        if (mainWindow_ != nullptr) {
-            const QRect machine = mainWindow_->frameGeometry();
-            move(std::max(0, machine.center().x() - width() / 2), std::max(0, machine.center().y() - height() / 2));
-        }
+        // Over the middle of the machine, inside the free area of its screen.
+        if (mainWindow_ != nullptr)
+            centreOver(*this, *mainWindow_);
         show();
         if (windowHandle() != nullptr && mainWindow_ != nullptr && mainWindow_->windowHandle() != nullptr)
             windowHandle()->setTransientParent(mainWindow_->windowHandle());
+        // Shown, the window knows its own frame: fitted and placed again with it.
+        fit();
+        if (mainWindow_ != nullptr)
+            centreOver(*this, *mainWindow_);
         games_->setFocus();
     } else if (model_.isOpen() && listedGame_ != model_.chosen) {
         fillSteps();
@@ -446,7 +518,7 @@ void HistoryDialog::showStep(int index)
     facts_->setText(step != nullptr ? stepFacts(*step) : QString());
     const int badge = step != nullptr && step->kind == StepKind::FreeSpin ? badgePicture(step->wildmult) : 0;
     if (badge > 0)
-        badge_->setPixmap(pictures_.overlay3(badge, kNoteFaceOn));
+        badge_->setPixmap(pictures_->overlay3(badge, kNoteFaceOn));
     badge_->setVisible(badge > 0);
 }
 

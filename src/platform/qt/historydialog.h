@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "game/ports/journal.h"
+#include "platform/qt/scaledlayout.h"
 #include "rules/grid.h"
 
 class QLabel;
@@ -22,18 +23,21 @@ class HistoryWindow;
 class Pictures;
 
 // What a recalled game returned: the credit its steps brought, the stake of its paid spin back
-// and a round total still waiting. 0 for an entry of credit.
+// and a round total still waiting. 0 for an entry of its own: credit put on, or the credit
+// changed outside play.
 std::int64_t gameWin(const JournalGame &game);
-// A game's row in the list: time, bet, ways, win and the credit after it.
+// A game's row in the list: time, bet, ways, win and the credit after it. An entry of its own
+// has no bet, ways or win: it says what happened where the bet stands.
 QStringList gameColumns(const JournalGame &game);
 // A step in the list of the game's steps, in a few words.
 QString stepTitle(const JournalStep &step);
 // Everything the step shows, in one line under its picture.
 QString stepFacts(const JournalStep &step);
 
-// One step of a recalled game drawn: a spin's five reels at its stops with the game's strip
-// pictures, the cells out of play covered and the winning cells framed; a gamble step's card
-// and result; the money of a collect or of credit put on.
+// One step of a recalled game drawn: a spin's five reels at its stops, cell by cell with the
+// game's symbol pictures, the cells out of play covered and the winning cells framed; a gamble
+// step's card and result; the money of a collect or of credit put on. Sizes below are design
+// pixels; the view draws them `scale` times as large.
 class RecallView : public QWidget {
 public:
     static constexpr int kCell = 125;
@@ -45,8 +49,11 @@ public:
 
     // The step drawn; null: none.
     void setStep(const JournalStep *step);
-    // Where the cell of a reel (1..5) and row is drawn, in this widget.
-    static QRect cellRect(int reel, Row row);
+    // Draws with `pictures` at `scale` window pixels to a design pixel from now on.
+    void setLook(qreal scale, const Pictures &pictures);
+    // Where the cell of a reel (1..5) and row is drawn, in this widget shown at `scale`: whole
+    // cells of the symbol pictures' size, so a picture drawn at that scale is copied unresampled.
+    static QRect cellRect(int reel, Row row, qreal scale = 1.0);
 
 protected:
     void paintEvent(QPaintEvent *) override;
@@ -55,7 +62,8 @@ private:
     void paintReels(QPainter &p, const JournalStep &s);
     void paintGamble(QPainter &p, const JournalStep &s);
 
-    const Pictures &pictures_;
+    const Pictures *pictures_;
+    qreal scale_ = 1.0;
     const JournalStep *step_ = nullptr;
 };
 
@@ -72,6 +80,11 @@ public:
     void refresh();
     void setAfterHandler(std::function<void()> after) { afterHandler_ = std::move(after); }
     void setMainWindow(QWidget *mainWindow) { mainWindow_ = mainWindow; }
+    // Shows the window `scale` times its design size, as the main window's other side windows,
+    // drawn with `pictures`; smaller where the screen it opens on cannot hold it whole.
+    void setLook(qreal scale, const Pictures &pictures);
+    // The scale the window is shown at.
+    qreal scale() const { return layout_.scale(); }
 
     // The step of the chosen game shown (-1: none), and showing another.
     int shownStep() const { return shownStep_; }
@@ -82,6 +95,8 @@ protected:
     void reject() override;
 
 private:
+    // Sizes the window for the main window's scale and the screen it opens on.
+    void fit();
     void fillGames();
     void fillSteps();
     void handled();
@@ -92,7 +107,10 @@ private:
     RecallView *view_ = nullptr;
     QLabel *facts_ = nullptr;
     QLabel *badge_ = nullptr;
-    const Pictures &pictures_;
+    const Pictures *pictures_;
+    QWidget *surface_ = nullptr;
+    ScaledLayout layout_;
+    qreal windowScale_ = 1.0;
     QWidget *mainWindow_ = nullptr;
     int listedGame_ = -2; // the game whose steps are listed; -2: none yet
     int shownStep_ = -1;

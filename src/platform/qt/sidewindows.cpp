@@ -30,6 +30,7 @@ SideWindows::SideWindows(Melvane &machine, MainWindow &window, QtHost &host, con
         optionsDialog.setScale(window.scale());
         paytable.setLook(window.scale(), current);
         about.setLook(window.scale(), current);
+        history.setLook(window.scale(), current);
         autoplay.setScale(window.scale());
     };
     look();

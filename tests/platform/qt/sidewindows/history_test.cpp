@@ -1,7 +1,11 @@
 // The last-game recall on screen, over a journal in its SQLite file: the player's games newest
 // first, and a chosen game's steps with its reels drawn cell by cell as the machine draws them.
 #include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
 #include <QTreeWidget>
+
+#include <cstdlib>
 
 #include "platform/qt/historydialog.h"
 #include "platform/sqlite/sqlitejournal.h"
@@ -44,17 +48,25 @@ JournalStep other(StepKind kind, std::int64_t amount, std::int64_t creditBefore,
     return s;
 }
 
-// The pixels that differ between two cells, leaving out the border a winning cell's frame
-// covers.
-int differingPixels(const QImage &a, const QRect &cellA, const QImage &b, const QRect &cellB)
+// How far a drawn cell is from a picture brought to the cell's size: the mean difference of
+// their colour channels (0..255), leaving out the border a winning cell's frame covers.
+double difference(const QImage &shot, const QRect &cell, const QPixmap &picture)
 {
-    const QImage x = a.copy(cellA.adjusted(6, 6, -6, -6)).convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.copy(cellB.adjusted(6, 6, -6, -6)).convertToFormat(QImage::Format_RGB32);
-    int differing = 0;
+    const int border = cell.width() / 16 + 1;
+    const QRect inside = QRect(QPoint(0, 0), cell.size()).adjusted(border, border, -border, -border);
+    const QImage x = shot.copy(cell).copy(inside).convertToFormat(QImage::Format_RGB32);
+    const QImage y = picture.toImage()
+                         .scaled(cell.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                         .copy(inside)
+                         .convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
     for (int row = 0; row < x.height(); ++row)
-        for (int column = 0; column < x.width(); ++column)
-            differing += x.pixel(column, row) != y.pixel(column, row) ? 1 : 0;
-    return differing;
+        for (int column = 0; column < x.width(); ++column) {
+            const QRgb a = x.pixel(column, row);
+            const QRgb b = y.pixel(column, row);
+            sum += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+        }
+    return sum / (3.0 * x.width() * x.height());
 }
 
 class HistoryTest : public ::testing::Test {
@@ -122,16 +134,15 @@ TEST_F(HistoryTest, AChosenGameShowsItsReelsCellByCellWithTheWinningCellsFramed)
     int won = 0;
     bool anotherStopDiffers = false;
     for (int reel = 1; reel <= kReels; ++reel) {
-        const QImage strip = pictures().reelStrip(reel).toImage();
         for (const Row r : kRows) {
             SCOPED_TRACE("reel " + std::to_string(reel) + " row " + std::to_string(static_cast<int>(r)));
-            const QRect cell = RecallView::cellRect(reel, r).translated(origin);
-            const int stripCell = kWin[static_cast<std::size_t>(reel - 1)] + static_cast<int>(r);
-            const QRect atStop(0, Pictures::kCellSize * stripCell, Pictures::kCellSize, Pictures::kCellSize);
-            EXPECT_EQ(differingPixels(shot, cell, strip, atStop), 0);
-            anotherStopDiffers = anotherStopDiffers || differingPixels(shot, cell, strip, atStop.translated(0, 125)) > 0;
-            // The frame of a winning cell is gold; other cells show the strip to their edge.
-            const bool framed = shot.pixelColor(cell.left() + 3, cell.center().y()) == QColor(255, 213, 74);
+            const QRect cell = RecallView::cellRect(reel, r, s.sides.history.scale()).translated(origin);
+            const int stop = kWin[static_cast<std::size_t>(reel - 1)];
+            EXPECT_LT(difference(shot, cell, pictures().symbol(symbolAt(reel, stop, r))), 3.0);
+            anotherStopDiffers =
+                anotherStopDiffers || difference(shot, cell, pictures().symbol(symbolAt(reel, stop + 1, r))) > 20.0;
+            // The frame of a winning cell is gold; other cells show their symbol to their edge.
+            const bool framed = shot.pixelColor(cell.left() + 1, cell.center().y()) == QColor(255, 213, 74);
             EXPECT_EQ(framed, wins[static_cast<std::size_t>(cellOf(reel, r))]);
             won += framed ? 1 : 0;
         }
@@ -185,6 +196,66 @@ TEST_F(HistoryTest, EachFreeSpinAndGambleStepIsShownInTurnAndEscapeCloses)
     QTest::keyClick(steps, Qt::Key_Escape);
     EXPECT_FALSE(d.isVisible());
     EXPECT_TRUE(s.window.isEnabled());
+}
+
+// Only a paid spin's game has a bet, ways and a win; an entry of its own says what it was.
+TEST(HistoryRows, OnlyAGameShowsABetWaysAndAWin)
+{
+    // The machine journals every entry with its bet of the moment: 25 coins at 243 ways.
+    const auto entry = [](StepKind kind, std::int64_t before, std::int64_t after) {
+        JournalStep s = other(kind, 0, before, after);
+        s.coinbet = 1;
+        s.waysmult = 25;
+        s.stake = 25;
+        return s;
+    };
+    const JournalStep won = spin(StepKind::Spin, {12, 2, 9, 1, 5}, 5000);
+    const QString money = QString::fromStdString(moneyCaption(won.win));
+    const struct {
+        const char *what;
+        JournalStep step;
+        QStringList columns; // bet, ways, win, credit after
+        std::int64_t win;
+    } cases[] = {
+        {"a paid spin", won, {"$ 0.25", "243", money, QString::fromStdString(moneyCaption(won.creditAfter))}, won.win},
+        {"credit put on", entry(StepKind::Credit, 5000, 5010), {"credit +$ 0.1", "", "", "$ 50.1"}, 0},
+        {"the $50 button", entry(StepKind::FastMoney, 0, 5000), {"$50 +$ 50", "", "", "$ 50"}, 0},
+        {"a fresh player", entry(StepKind::Adjustment, 0, 5000), {"credit adjusted", "", "", "$ 50"}, 0},
+        {"a cleared player", entry(StepKind::Adjustment, 5010, 25), {"credit adjusted", "", "", "$ 0.25"}, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const JournalGame game{1, 1, {c.step}};
+        EXPECT_EQ(gameColumns(game).mid(1).join(" | ").toStdString(), c.columns.join(" | ").toStdString());
+        EXPECT_EQ(gameWin(game), c.win);
+    }
+}
+
+// The window takes the main window's scale, as the other side windows do, but never more than
+// the screen holds: on this 800 x 600 screen the design size (860 x 661) is too large.
+TEST_F(HistoryTest, FitsTheScreenWithItsCloseButtonAndGrowsWithTheMachine)
+{
+    journal.record(spin(StepKind::Spin, {12, 2, 9, 1, 5}, 5000));
+    QDialog &d = s.sides.history;
+    struct Seen {
+        int width;
+        qreal machineScale;
+    };
+    std::vector<Seen> seen;
+    for (const QSize machine : {QSize(500, 380), QSize(1500, 1100)}) {
+        SCOPED_TRACE(machine.width());
+        s.window.resize(machine);
+        QCoreApplication::processEvents();
+        open();
+        const QRect free = s.window.screen()->availableGeometry();
+        auto *close = Screen::child<QPushButton>(d, "cmdclose");
+        EXPECT_TRUE(free.contains(d.frameGeometry())) << d.frameGeometry().width() << "x" << d.frameGeometry().height();
+        EXPECT_TRUE(free.contains(QRect(close->mapToGlobal(QPoint(0, 0)), close->size())));
+        seen.push_back({d.width(), s.window.scale()});
+        QTest::keyClick(&d, Qt::Key_Escape);
+    }
+    EXPECT_NEAR(seen[0].width, 860 * seen[0].machineScale, 1.0) << "as large as the machine where the screen holds it";
+    EXPECT_GT(seen[1].width, seen[0].width * 1.4);
 }
 
 } // namespace

@@ -39,10 +39,11 @@ public:
     std::vector<Clip> clips;
 };
 
-// Drawn once for the whole run: they take a while and never change.
+// Drawn once for the whole run, as the program draws them for its window (no reel strips):
+// they take a while and never change.
 inline const Pictures &pictures()
 {
-    static const Pictures shared;
+    static const Pictures shared(Pictures::draw(qApp->devicePixelRatio(), Pictures::Contents::Window));
     return shared;
 }
 
