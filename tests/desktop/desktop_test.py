@@ -202,12 +202,7 @@ class HistoryTest(GameTest):
         return None
 
     def recall_view(self, history):
-        # The recall view has no name of its own: it is the unnamed pane inside the window's surface.
-        surface = history.getChildAtIndex(0)
-        panes = [desktop.extents(n) for n in desktop.find(surface, role_name="filler") if n != surface]
-        panes = [p for p in panes if p[2] > 0 and p[3] > 0]
-        self.assertEqual(len(panes), 1, f"panes in the History window: {panes}\n{desktop.dump(history)}")
-        return panes[0]
+        return desktop.extents(desktop.find_one(history, "the recall view", name="Recall"))
 
 
 class FullScreenTest(GameTest):

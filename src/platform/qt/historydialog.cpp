@@ -343,6 +343,7 @@ HistoryDialog::HistoryDialog(HistoryWindow &model, const Pictures &pictures)
     banner->setGeometry(kMargin, kMargin, kWindowWidth - 2 * kMargin, kBannerHeight);
 
     games_ = new QTreeWidget(surface);
+    games_->setAccessibleName(QCoreApplication::translate("melvane::HistoryDialog", "Games"));
     games_->setObjectName(QStringLiteral("gamelist"));
     games_->setGeometry(kMargin, kGamesTop, kWindowWidth - 2 * kMargin, kGamesHeight);
     games_->setColumnCount(5);
@@ -365,6 +366,7 @@ HistoryDialog::HistoryDialog(HistoryWindow &model, const Pictures &pictures)
     });
 
     steps_ = new QListWidget(surface);
+    steps_->setAccessibleName(QCoreApplication::translate("melvane::HistoryDialog", "Steps"));
     steps_->setObjectName(QStringLiteral("steplist"));
     steps_->setGeometry(kMargin, kStepsTop, kStepListWidth, RecallView::kHeight);
     steps_->setWordWrap(true);
@@ -375,6 +377,7 @@ HistoryDialog::HistoryDialog(HistoryWindow &model, const Pictures &pictures)
     });
 
     view_ = new RecallView(surface, *pictures_);
+    view_->setAccessibleName(QCoreApplication::translate("melvane::HistoryDialog", "Recall"));
     view_->move(kMargin * 2 + kStepListWidth, kStepsTop);
 
     facts_ = new QLabel(surface);
