@@ -1,3 +1,4 @@
+#include <set>
 #include <utility>
 
 #include <QApplication>
@@ -150,6 +151,26 @@ TEST_F(RealWindow, TheCloseBoxSavesTheProfile)
     credit(2);
     s.window.close();
     EXPECT_EQ(s.store.value("keys", "player1", "bank"), std::optional<std::string>("20"));
+}
+
+TEST_F(RealWindow, AfterALostGambleTheWinningCellsGoOnBlinkingUntilTheNextSpin)
+{
+    credit(5);
+    s.queueSpin(kK40Stops); // K on reels 1 to 3: cells 3, 5 and 9 win, the Wild in cell 6 turns
+    s.click("play(1)");
+    s.click("doublebutton");
+    s.queueDraw(4, 1); // hearts: a black bet loses
+    s.click("betblack");
+    ASSERT_FALSE(s.m.pandouble.visible());
+
+    std::set<int> covered, uncovered;
+    for (int tick = 0; tick < 12; ++tick) {
+        QTest::qWait(100);
+        for (const int cell : {3, 5, 9})
+            (s.m.flasher[static_cast<std::size_t>(cell)].visible() ? covered : uncovered).insert(cell);
+    }
+    EXPECT_EQ(covered, (std::set<int>{3, 5, 9}));
+    EXPECT_EQ(uncovered, (std::set<int>{3, 5, 9})) << "no winning cell may stay under its cover";
 }
 
 TEST(Focus, TabMovesTheFocusAndTheSessionClockLeavesItThere)
