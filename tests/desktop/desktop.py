@@ -260,38 +260,16 @@ class Desktop:
         an Image."""
         png = os.path.join(self.root, name + ".png")
         self.x(["/usr/bin/import", "-window", "root", png])
-        ppm = subprocess.run(["/usr/bin/convert", png, "-depth", "8", "ppm:-"], capture_output=True, check=True,
+        rgb = subprocess.run(["/usr/bin/convert", png, "-depth", "8", "rgb:-"], capture_output=True, check=True,
                              timeout=SETTLE_TIMEOUT).stdout
-        return Image.from_ppm(ppm, png)
+        if len(rgb) != 3 * self.width * self.height:
+            raise DesktopError(f"{png} is not a {self.width}x{self.height} screen")
+        return Image(self.width, self.height, rgb, png)
 
 
 class Image:
     def __init__(self, width, height, rgb, path):
         self.width, self.height, self.rgb, self.path = width, height, rgb, path
-
-    @staticmethod
-    def from_ppm(data, path):
-        # P6, width, height, maxval, then one whitespace byte and the samples.
-        fields, at = [], 0
-        while len(fields) < 4:
-            while data[at:at + 1].isspace():
-                at += 1
-            if data[at:at + 1] == b"#":
-                at = data.index(b"\n", at)
-                continue
-            end = at
-            while not data[end:end + 1].isspace():
-                end += 1
-            fields.append(data[at:end])
-            at = end
-        if fields[0] != b"P6" or int(fields[3]) != 255:
-            raise DesktopError(f"not an 8-bit PPM: {fields}")
-        width, height = int(fields[1]), int(fields[2])
-        return Image(width, height, data[at + 1:at + 1 + 3 * width * height], path)
-
-    def pixel(self, x, y):
-        i = 3 * (y * self.width + x)
-        return tuple(self.rgb[i:i + 3])
 
     def colours(self, left, top, width, height):
         """How often each colour appears in the rectangle (clipped to the picture)."""
