@@ -321,6 +321,28 @@ class ScreenCheckTest(GameTest):
         self.assertEqual(left, [], "a game that ended at its screen check wrote files")
 
 
+class TwoCopiesTest(GameTest):
+    def test_a_second_copy_on_the_same_settings_says_so_and_changes_nothing(self):
+        d = self.start_session(1024, 768)
+        self.start_game("--settings", d.settings)
+        first = self.game
+        self.click(self.button("Click For Credit"))
+        time.sleep(1.0)
+
+        def files():
+            stats = {os.path.relpath(os.path.join(folder, name), d.settings): os.stat(os.path.join(folder, name))
+                     for folder, _, names in os.walk(d.settings) for name in names}
+            return {name: (st.st_size, st.st_mtime_ns) for name, st in stats.items()}
+        before = files()
+        second = d.start_game(os.path.abspath(GAME), "--settings", d.settings)
+        notice = desktop.find_one(desktop.application(second.pid), "the already-running notice", role_name="alert")
+        desktop.act(desktop.find_one(notice, "its OK button", name="OK", role_name="push button"), "Press")
+
+        self.assertEqual(second.wait(timeout=SPIN_TIMEOUT), 1, d.game_log())
+        self.assertIsNone(first.poll(), "the first copy plays on")
+        self.assertEqual(files(), before, "the second copy changed the settings folder")
+
+
 class FirstStartTest(GameTest):
     def test_window_opens_whole_on_small_and_wide_screens(self):
         for width, height in ((800, 600), (1366, 768)):

@@ -129,7 +129,8 @@ public:
     void setCovers();
 
     // ---- start-up and shutdown (session/)
-    // The load of the window; false when the program must end at once (screen check failed).
+    // The load of the window; false when the program must end at once (screen check failed,
+    // or another copy of the game runs on the same settings).
     // A free-spin round the game was closed in carries on where it stopped.
     bool load();
     // The close box, "&Exit", a signal or the end of the session: saves the profile and

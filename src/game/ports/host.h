@@ -78,6 +78,9 @@ public:
     virtual bool changeDisplayMode() = 0;
     // Returns the screen to the mode that was in force before the game changed it.
     virtual void restoreDisplayMode() = 0;
+    // Claims the settings for this run, before anything of them is read: false when another
+    // running copy of the game holds them (the host has told the player), and the game ends.
+    virtual bool claimSettings() { return true; }
 };
 
 } // namespace melvane

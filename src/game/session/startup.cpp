@@ -55,6 +55,9 @@ bool Melvane::load()
         host_.showMessage({kLargeFontsTitle, largeFontsText(), MessageIcon::Information});
         return false;
     }
+    // One copy of the game to a settings folder: two would overwrite each other's saves.
+    if (!host_.claimSettings())
+        return false;
     if (journal != nullptr)
         journal->open();
     // The window layer opens the window at the top-left corner of the screen.

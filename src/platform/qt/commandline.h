@@ -26,6 +26,8 @@ struct CommandLine {
 // The exit status of a command line that ends the program at once.
 inline constexpr int kPrintedStatus = 0;
 inline constexpr int kRefusedStatus = 2;
+// The exit status of a copy that found the game already running on its settings.
+inline constexpr int kSettingsHeldStatus = 1;
 
 // Reads the program's arguments, its own name first. It needs no QApplication, so the help,
 // the version and a refusal work without a display.

@@ -61,6 +61,7 @@ int main(int argc, char **argv)
 
     melvane::QSettingsStore store(options.settingsFolder);
     melvane::QtHost host(store);
+    host.setSettingsLock(QString::fromStdString(store.folder()) + QStringLiteral("/melvane.lock"));
     melvane::ClipPlayer player;
     host.setClipPlayer(&player);
     // Every settled step goes to the player's journal; it outlives the machine that writes it,
@@ -101,7 +102,7 @@ int main(int argc, char **argv)
     machine.journal = &journal;
 
     if (!machine.load())
-        return 0;
+        return host.settingsHeldElsewhere() ? melvane::kSettingsHeldStatus : 0;
     // Where the player left it, or centred at a size the screen can show; full screen when asked.
     window.showAtRememberedPlace();
     if (options.fullScreen)

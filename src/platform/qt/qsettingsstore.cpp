@@ -1,5 +1,6 @@
 #include "platform/qt/qsettingsstore.h"
 
+#include <QFileInfo>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -56,6 +57,11 @@ void QSettingsStore::setValue(const std::string &application, const std::string 
 {
     QSettings &settings = settingsOf(application);
     settings.setValue(keyPath(section, key), text(value));
+}
+
+std::string QSettingsStore::folder() const
+{
+    return QFileInfo(settingsOf("keys").fileName()).absolutePath().toStdString();
 }
 
 void QSettingsStore::flush()

@@ -28,6 +28,8 @@ public:
                   const std::string &value) override;
     // Writes every changed file to disk.
     void flush() override;
+    // The folder that holds the store's files.
+    std::string folder() const;
 
 private:
     QSettings &settingsOf(const std::string &application) const;

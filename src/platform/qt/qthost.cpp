@@ -4,7 +4,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -28,6 +31,8 @@ QString withLineFeeds(const std::string &text)
 }
 
 constexpr int kLargeScreenWidth = 800;
+// A copy that is just closing gets this long to let go of the settings.
+constexpr int kSettingsLockWaitMs = 300;
 constexpr int kLargeScreenHeight = 600;
 
 // What the player does with the mouse, the keyboard, a pen or a finger, and the close box: all of
@@ -297,6 +302,33 @@ QSize QtHost::screenSize() const
 }
 
 bool QtHost::changeDisplayMode() { return changeDisplay_ && changeDisplay_(kLargeScreenWidth, kLargeScreenHeight); }
+
+bool QtHost::claimSettings()
+{
+    if (settingsLockPath_.isEmpty())
+        return true;
+    QDir().mkpath(QFileInfo(settingsLockPath_).absolutePath());
+    settingsLock_ = std::make_unique<QLockFile>(settingsLockPath_);
+    // Held for the whole run, however long: only a holder that is no longer running leaves a
+    // stale lock, which is taken over.
+    settingsLock_->setStaleLockTime(0);
+    if (settingsLock_->tryLock(kSettingsLockWaitMs))
+        return true;
+    // A folder the game cannot write to is no second copy: play goes on, and its saves say so.
+    if (settingsLock_->error() != QLockFile::LockFailedError)
+        return true;
+    settingsHeldElsewhere_ = true;
+    const QString folder = QDir::toNativeSeparators(QFileInfo(settingsLockPath_).absolutePath());
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Slots Melvane"),
+                    QCoreApplication::translate("melvane::QtHost",
+                                                "Melvane is already running with the settings in\n%1\n\n"
+                                                "Play on in that window; this one closes without changing anything.")
+                        .arg(folder),
+                    QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+    return false;
+}
 
 void QtHost::restoreDisplayMode()
 {

@@ -15,6 +15,7 @@
 #include "platform/qt/linkopener.h"
 
 class QEvent;
+class QLockFile;
 class QEventLoop;
 class QTimer;
 class QWidget;
@@ -85,6 +86,12 @@ public:
     void loadClips() override;
     bool changeDisplayMode() override;
     void restoreDisplayMode() override;
+    bool claimSettings() override;
+
+    // The lock file that keeps a second copy of the game off the same settings; empty: none.
+    void setSettingsLock(const QString &path) { settingsLockPath_ = path; }
+    // Whether the settings were refused because another copy holds them.
+    bool settingsHeldElsewhere() const { return settingsHeldElsewhere_; }
 
 private:
     class LandingFilter;
@@ -126,6 +133,9 @@ private:
     LinkHandler linkHandler_;
     std::function<bool(int, int)> changeDisplay_;
     std::function<void()> restoreDisplay_;
+    QString settingsLockPath_;
+    std::unique_ptr<QLockFile> settingsLock_;
+    bool settingsHeldElsewhere_ = false;
     QWidget *mainWindow_ = nullptr;
     std::function<qreal()> windowScale_;
 };

@@ -97,12 +97,14 @@ public:
         return displayModeChangeWorks;
     }
     void restoreDisplayMode() override { ++displayModeRestores; }
+    bool claimSettings() override { return !settingsHeldElsewhere; }
 
     int logicalDpi = 96;
     int clipLoads = 0;
     int displayModeChanges = 0;
     int displayModeRestores = 0;
     bool displayModeChangeWorks = true;
+    bool settingsHeldElsewhere = false; // another copy of the game runs on the same settings
 
 private:
     struct Scheduled {

@@ -139,6 +139,37 @@ TEST_F(StartUp, AScreenThatIsNotAtNinetySixDotsPerInchEndsStartUpWithNothingRead
     }
 }
 
+TEST_F(StartUp, AStartUpThatEndsEarlyReadsWritesAndOpensNothing)
+{
+    struct CountingJournal : InMemoryJournal {
+        int opens = 0;
+        bool open() override { return ++opens > 0; }
+    };
+    const struct {
+        const char *what;
+        int dpi;
+        bool heldElsewhere;
+    } cases[] = {
+        {"a screen the game refuses", 120, false},
+        {"another copy of the game on the same settings", 96, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Game game;
+        game.storeProfile(1, kAda);
+        game.host.logicalDpi = c.dpi;
+        game.host.settingsHeldElsewhere = c.heldElsewhere;
+        CountingJournal journal;
+        game.m.journal = &journal;
+
+        EXPECT_FALSE(game.m.load());
+
+        EXPECT_TRUE(game.host.recorder.log.empty()) << "nothing read or saved";
+        EXPECT_EQ(journal.opens, 0);
+        EXPECT_EQ(game.host.clipLoads, 0);
+    }
+}
+
 // One value of profile 1 spoiled as a person editing the store might leave it.
 struct SpoiledValue {
     const char *what;
