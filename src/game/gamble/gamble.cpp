@@ -156,11 +156,20 @@ void win(Melvane &m, const Bet &bet)
     m.journalStep(cardStep(m, bet, true));
 }
 
-// Shows the loss, holds it on screen, then closes the gamble; the stake stays lost.
+// Settles the loss at once, then holds it on screen and closes the gamble: a game ended during
+// the hold cannot give the stake back.
 void lose(Melvane &m, const Bet &bet)
 {
     GamblePanel &p = m.gamble;
     m.journalStep(cardStep(m, bet, false));
+    p.lost = true;
+    addChecked(m.g.gamblelost, m.gamble.stakedAmount);
+    JournalStep lost;
+    lost.kind = StepKind::GambleLost;
+    lost.creditBefore = m.g.bank;
+    lost.amount = m.gamble.stakedAmount;
+    m.journalStep(lost);
+    m.saveSettled();
     m.doublebutton.setEnabled(false);
     m.sound(Clip::GambleLost);
     slideBanner(p.gamblelose);
@@ -172,18 +181,11 @@ void lose(Melvane &m, const Bet &bet)
     // The lost card and its banner stay on screen, and the machine takes no input meanwhile.
     m.host().sleep(timing::kGambleLossHoldMs);
     m.pandouble.hide();
-    addChecked(m.g.gamblelost, m.gamble.stakedAmount);
-    JournalStep lost;
-    lost.kind = StepKind::GambleLost;
-    lost.creditBefore = m.g.bank;
-    lost.amount = m.gamble.stakedAmount;
-    m.journalStep(lost);
     // The stake left the credit when the gamble opened; the meters only need showing again.
     m.showBank();
     m.LABWIN.setCaption(kNoWin);
     m.lblwin.setCaption(kBlankWin);
     leaveGamble(m);
-    m.saveSettled();
 }
 
 // A click on a gamble button while a card is being resolved waits for that card; true if it
@@ -278,6 +280,7 @@ void Melvane::doublebuttonClick()
         gambleamount = freespincollected;
     freespincollected = 0;
     p.stakedAmount = gambleamount;
+    p.lost = false;
 
     LABWIN.setCaption(std::to_string(gambleamount));
     lblwin.setCaption(moneyCaption(gambleamount));

@@ -95,6 +95,8 @@ struct GamblePanel {
     std::int32_t stakedAmount = 0;
     // The card drawn last (1..4), for the journal.
     int lastCard = 0;
+    // The last card lost the stake: the panel only shows the loss now, nothing is at risk.
+    bool lost = false;
 
     // Cards are resolved one at a time: a click that arrives while a card is being resolved
     // waits here until that card has been settled.

@@ -664,7 +664,7 @@ void Runner::checkAnytime()
     ++stats.checks;
     const Melvane &m = *m_;
     const Globals &g = m.g;
-    const std::int64_t atRisk = m.pandouble.visible() ? m.gamble.stakedAmount : 0;
+    const std::int64_t atRisk = m.pandouble.visible() && !m.gamble.lost ? m.gamble.stakedAmount : 0;
     const std::int64_t held = static_cast<std::int64_t>(g.bank) + m.freespinwin + atRisk;
     const std::int64_t owed = static_cast<std::int64_t>(g.amountinvested) - g.wager + g.total - g.gamblelost;
     std::int64_t &offset = booksOffset_[g.playernumber];

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -415,10 +416,13 @@ TEST_F(Gamble, ALostCardStaysOnScreenForThreeSecondsOfHostTimeBeforeThePanelClos
     bool panelShownDuringHold = false;
     bool lockedDuringHold = false;
     std::string riskDuringHold;
+    std::optional<std::string> savedLossDuringHold;
     host.onSleep = [&](int) {
         panelShownDuringHold = m.pandouble.visible() && m.gamble.gamblelose.visible();
         lockedDuringHold = machineLocked() && !m.gamble.betred.enabled() && !m.gamble.cancelbet.enabled();
         riskDuringHold = m.gamble.risklab.caption();
+        // A game killed now must not give the stake back at its next start.
+        savedLossDuringHold = host.store.value("keys", "player1", "gamblelost");
     };
 
     bet(Press::Red, 2);
@@ -428,6 +432,7 @@ TEST_F(Gamble, ALostCardStaysOnScreenForThreeSecondsOfHostTimeBeforeThePanelClos
     EXPECT_TRUE(panelShownDuringHold);
     EXPECT_TRUE(lockedDuringHold);
     EXPECT_EQ(riskDuringHold, "No Win  ");
+    EXPECT_EQ(savedLossDuringHold, std::optional<std::string>("100"));
     EXPECT_FALSE(m.pandouble.visible());
 }
 
