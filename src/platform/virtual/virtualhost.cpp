@@ -23,10 +23,10 @@ std::vector<Clip> VirtualHost::clipsPlayed() const
     return played;
 }
 
-Timer *VirtualHost::nextDue(std::int64_t limit, const std::vector<Timer *> &skip) const
+VirtualHost::Scheduled *VirtualHost::nextDue(std::int64_t limit, const std::vector<Timer *> &skip)
 {
-    const Scheduled *best = nullptr;
-    for (const Scheduled &at : scheduled_) {
+    Scheduled *best = nullptr;
+    for (Scheduled &at : scheduled_) {
         if (!at.timer->enabled() || at.timer->ticking() || at.due > limit)
             continue;
         if (best != nullptr && (at.due > best->due || (at.due == best->due && at.order > best->order)))
@@ -35,7 +35,7 @@ Timer *VirtualHost::nextDue(std::int64_t limit, const std::vector<Timer *> &skip
             continue;
         best = &at;
     }
-    return best != nullptr ? best->timer : nullptr;
+    return best;
 }
 
 VirtualHost::Scheduled &VirtualHost::scheduleOf(Timer *timer)
@@ -47,9 +47,10 @@ VirtualHost::Scheduled &VirtualHost::scheduleOf(Timer *timer)
     return scheduled_.emplace_back(Scheduled{timer, 0, 0});
 }
 
-void VirtualHost::fire(Timer *timer)
+void VirtualHost::fire(Scheduled &at)
 {
-    Scheduled &at = scheduleOf(timer);
+    // The tick may start or stop timers, which moves the schedule: `at` is not used after it.
+    Timer *timer = at.timer;
     // As a precise window timer: the next tick one interval after this one was due, or one
     // interval from now if the tick came late.
     at.due += timer->interval();
@@ -102,8 +103,8 @@ void VirtualHost::advance(std::int64_t ms)
     const std::int64_t target = now_ + ms;
     runPosted();
     for (;;) {
-        Timer *t = nextDue(target, {});
-        std::int64_t next = t != nullptr ? scheduleOf(t).due : target + 1;
+        Scheduled *t = nextDue(target, {});
+        std::int64_t next = t != nullptr ? t->due : target + 1;
         for (const Posted &p : posted_)
             if (p.at <= target && p.at < next) {
                 next = p.at;
@@ -113,7 +114,7 @@ void VirtualHost::advance(std::int64_t ms)
             break;
         now_ = std::max(now_, next);
         if (t != nullptr)
-            fire(t);
+            fire(*t);
         runPosted();
     }
     now_ = std::max(now_, target);
@@ -138,11 +139,11 @@ void VirtualHost::processEvents()
     // What is due now fires once; ticks that fall due while these run wait for the next yield.
     const std::int64_t snapshot = now_;
     std::vector<Timer *> fired;
-    while (Timer *t = nextDue(snapshot, fired)) {
+    while (Scheduled *t = nextDue(snapshot, fired)) {
         if (ended_)
             return;
-        fired.push_back(t);
-        fire(t);
+        fired.push_back(t->timer);
+        fire(*t);
         runPosted();
     }
 }

@@ -110,10 +110,10 @@ private:
         std::uint64_t order = 0;
     };
     // The enabled timer due first at or before `limit`, skipping those ticking and `skip`.
-    Timer *nextDue(std::int64_t limit, const std::vector<Timer *> &skip) const;
+    Scheduled *nextDue(std::int64_t limit, const std::vector<Timer *> &skip);
     // The schedule of a timer, made when it is first seen.
     Scheduled &scheduleOf(Timer *timer);
-    void fire(Timer *timer);
+    void fire(Scheduled &at);
     void runPosted();
 
     std::int64_t now_ = 0;
