@@ -1,8 +1,10 @@
-// Prints how fast the exact return table and the simulation run on this machine.
+// Prints how fast the exact return table, the simulation and the game itself run on this machine.
 #include <chrono>
 #include <cstdio>
 #include <thread>
 
+#include "mathtool/gameengine.h"
+#include "rules/grid.h"
 #include "rules/parsheet.h"
 #include "rules/returntoplayer.h"
 #include "rules/simulation.h"
@@ -74,6 +76,21 @@ void benchSimulation(unsigned threads)
                 static_cast<double>(request.spins) / seconds / 1e6 / threads,
                 static_cast<unsigned long long>(totals.freeSpins));
 }
+// `melvane-math simulate --engine game`: the whole game in autoplay on the virtual clock, its
+// profile saved after every settled step.
+void benchGameEngine(int ways, int machinepay)
+{
+    melvane::mathtool::GameEngineRequest request;
+    request.spins = 400'000;
+    request.waysmult = melvane::waysmultForWays(ways);
+    request.machinepay = machinepay;
+    request.seed = 7;
+    const auto start = Clock::now();
+    const auto result = melvane::mathtool::playGameEngine(request);
+    const double seconds = secondsSince(start);
+    std::printf("game engine, %d ways, payout %d: %.0f paid spins/s, %llu bonuses\n", ways, machinepay,
+                static_cast<double>(result.games) / seconds, static_cast<unsigned long long>(result.bonuses));
+}
 } // namespace
 
 int main()
@@ -85,5 +102,10 @@ int main()
     benchParTable();
     benchSimulation(1);
     benchSimulation(std::max(1u, std::thread::hardware_concurrency()));
+    // Few and many ways under every payout setting.
+    benchGameEngine(3, 5);
+    benchGameEngine(27, 3);
+    benchGameEngine(81, 2);
+    benchGameEngine(243, 5);
     return 0;
 }

@@ -3,7 +3,7 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <tuple>
+#include <unordered_map>
 
 namespace melvane {
 
@@ -21,21 +21,34 @@ public:
     virtual void flush() {}
 };
 
-// A store that lives in memory only: tests and tools.
+// A store that lives in memory only: tests and tools. The game saves its whole profile after
+// every settled step, twenty values to one section in a row, so a write finds that section
+// without a search and its key by hashing; no text is built or copied but a new one.
 class InMemorySettingsStore : public SettingsStore {
 public:
     std::optional<std::string> value(const std::string &application, const std::string &section,
                                      const std::string &key) const override
     {
-        const auto it = values_.find({application, section, key});
-        if (it == values_.end())
+        const auto app = values_.find(application);
+        if (app == values_.end())
+            return std::nullopt;
+        const auto sec = app->second.find(section);
+        if (sec == app->second.end())
+            return std::nullopt;
+        const auto it = sec->second.find(key);
+        if (it == sec->second.end())
             return std::nullopt;
         return it->second;
     }
     void setValue(const std::string &application, const std::string &section, const std::string &key,
                   const std::string &value) override
     {
-        values_[{application, section, key}] = value;
+        if (recent_.keys == nullptr || section != recent_.section || application != recent_.application) {
+            recent_.keys = &values_[application][section];
+            recent_.application = application;
+            recent_.section = section;
+        }
+        (*recent_.keys)[key] = value;
         ++writes_;
     }
     void flush() override { ++flushes_; }
@@ -43,7 +56,22 @@ public:
     int flushes() const { return flushes_; }
 
 private:
-    std::map<std::tuple<std::string, std::string, std::string>, std::string> values_;
+    using Keys = std::unordered_map<std::string, std::string>;
+    std::map<std::string, std::map<std::string, Keys>> values_;
+    // The section written last. It points into this store's own maps, so a copy starts without it.
+    struct Recent {
+        std::string application;
+        std::string section;
+        Keys *keys = nullptr;
+        Recent() = default;
+        Recent(const Recent &) {}
+        Recent &operator=(const Recent &)
+        {
+            keys = nullptr;
+            return *this;
+        }
+    };
+    Recent recent_;
     int writes_ = 0;
     int flushes_ = 0;
 };

@@ -2,6 +2,7 @@
 #include "game/profiles/profiles.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cstdint>
 #include <functional>
@@ -28,53 +29,80 @@ constexpr const char *kClearQuestion = "Are you sure you want to Delete Current 
 constexpr const char *kSelectedLabelPrefix = "Current Player   ";
 constexpr const char *kNamedLabelPrefix = "Current Player  ";
 constexpr const char *kVacant = "Vacant";
-constexpr const char *kNameKey = "currentplayer";
+// The store's texts are made once, not at each use: the profile is saved after every settled
+// step, and building its keys and section name anew each time cost more than storing them.
+const std::string kApplication = kProfileApplication;
+const std::string kNameKey = "currentplayer";
+
+// The section of profile n (1..kProfiles).
+const std::string &sectionOf(int n)
+{
+    static const auto sections = [] {
+        std::array<std::string, kProfiles + 1> names;
+        for (int k = 1; k <= kProfiles; ++k)
+            names[static_cast<std::size_t>(k)] = profileSection(k);
+        return names;
+    }();
+    return sections[static_cast<std::size_t>(n)];
+}
+
+struct NumberKeys {
+    std::string howmanyspins = "howmanyspins", soundonoff = "soundonoff", machinepay = "machinepay",
+                winroll = "winroll", reelspeed = "reelspeed", amountinvested = "amountinvested", wager = "wager",
+                total = "total", bank = "bank", games = "games";
+};
+const NumberKeys kNumberKeys;
 
 // The ten numbers of the record with their keys, in the order they are stored; reading and
 // writing share this one list so the two can never disagree.
-template <typename Visit>
-void forEachNumber(Globals &g, Visit &&visit)
+template <typename G, typename Visit>
+void forEachNumber(G &g, Visit &&visit)
 {
-    visit("howmanyspins", g.howmanyspins);
-    visit("soundonoff", g.soundonoff);
-    visit("machinepay", g.machinepay);
-    visit("winroll", g.winroll);
-    visit("reelspeed", g.reelspeed);
-    visit("amountinvested", g.amountinvested);
-    visit("wager", g.wager);
-    visit("total", g.total);
-    visit("bank", g.bank);
-    visit("games", g.games);
+    const NumberKeys &k = kNumberKeys;
+    visit(k.howmanyspins, g.howmanyspins);
+    visit(k.soundonoff, g.soundonoff);
+    visit(k.machinepay, g.machinepay);
+    visit(k.winroll, g.winroll);
+    visit(k.reelspeed, g.reelspeed);
+    visit(k.amountinvested, g.amountinvested);
+    visit(k.wager, g.wager);
+    visit(k.total, g.total);
+    visit(k.bank, g.bank);
+    visit(k.games, g.games);
 }
 
 // Newer than the ten numbers above, so a profile written before it has none: a missing value
 // leaves the tally at 0 and, unlike the ten, does not count as an unusable one.
-constexpr const char *kGambleLostKey = "gamblelost";
+const std::string kGambleLostKey = "gamblelost";
 
 // The round stored beside the profile's values.
-constexpr const char *kRoundSpinsKey = "roundspins";
-constexpr const char *kRoundDoneKey = "rounddone";
-constexpr const char *kRoundWinKey = "roundwin";
-constexpr const char *kRoundCoinbetKey = "roundcoinbet";
-constexpr const char *kRoundWaysmultKey = "roundwaysmult";
-constexpr const char *kRoundTuneKey = "roundtune";
-constexpr const char *kRoundWildmultKey = "roundwildmult";
-constexpr const char *kRoundStopsKey = "roundstops";
+const std::string kRoundSpinsKey = "roundspins";
+const std::string kRoundDoneKey = "rounddone";
+const std::string kRoundWinKey = "roundwin";
+const std::string kRoundCoinbetKey = "roundcoinbet";
+const std::string kRoundWaysmultKey = "roundwaysmult";
+const std::string kRoundTuneKey = "roundtune";
+const std::string kRoundWildmultKey = "roundwildmult";
+const std::string kRoundStopsKey = "roundstops";
 
 constexpr const char *kRefusedRoundTitle = "Slots Melvane";
 
 bool isCoinbet(int c) { return c == 1 || c == 2 || c == 5 || c == 10 || c == 20; }
 bool isWildmult(int w) { return w == 0 || w == 2 || w == 3 || w == 5 || w == 10; }
 
-// "12,2,9,1,5", or "" when no stops are on show.
-std::string stopsText(const Stops &stops)
+// "12,2,9,1,5", or "" when no stops are on show, written into `text`.
+void setStopsText(std::string &text, const Stops &stops)
 {
+    text.clear();
     if (stops == Stops{})
-        return {};
-    std::string text;
-    for (int s : stops)
-        text += (text.empty() ? "" : ",") + std::to_string(s);
-    return text;
+        return;
+    std::string number;
+    for (int s : stops) {
+        if (!text.empty())
+            text += ',';
+        setWholeText(number, s);
+        text += number;
+    }
 }
 
 std::optional<Stops> parseStops(const std::string &text)
@@ -103,7 +131,7 @@ void readRecord(Melvane &m, int n, const std::function<void()> &afterFailure)
 {
     const std::string section = profileSection(n);
     const SettingsStore &store = m.host().settings();
-    forEachNumber(m.g, [&](const char *key, auto &target) {
+    forEachNumber(m.g, [&](const std::string &key, auto &target) {
         if (!readStored(target, store.value(kProfileApplication, section, key)) && afterFailure)
             afterFailure();
     });
@@ -136,7 +164,7 @@ RoundReading readRound(Melvane &m, int n)
 {
     const SettingsStore &store = m.host().settings();
     const std::string section = profileSection(n);
-    const auto text = [&](const char *key) { return store.value(kProfileApplication, section, key); };
+    const auto text = [&](const std::string &key) { return store.value(kProfileApplication, section, key); };
     if (!text(kRoundSpinsKey))
         return {}; // written before rounds were stored
     StoredRound r;
@@ -182,10 +210,10 @@ void reportRefusedRound(Melvane &m, int n)
 
 int profileNumber(const std::string &playernumber)
 {
-    for (int n = 1; n <= kProfiles; ++n)
-        if (playernumber == std::to_string(n))
-            return n;
-    return 0;
+    // "1" .. "6": one digit, compared without making the six texts at every save.
+    if (playernumber.size() != 1 || playernumber[0] < '1' || playernumber[0] > '0' + kProfiles)
+        return 0;
+    return playernumber[0] - '0';
 }
 
 std::size_t characterCount(const std::string &text)
@@ -282,23 +310,29 @@ void saveprofile(Melvane &m, const Globals &meters, const StoredRound &round)
     const int n = profileNumber(m.g.playernumber);
     if (n == 0)
         return;
-    const std::string section = profileSection(n);
+    const std::string &section = sectionOf(n);
     SettingsStore &store = m.host().settings();
-    const auto put = [&](const char *key, const std::string &value) {
-        store.setValue(kProfileApplication, section, key, value);
+    // One text reused for every value: a number's digits never outgrow its inline storage.
+    std::string text;
+    const auto put = [&](const std::string &key, const std::string &value) {
+        store.setValue(kApplication, section, key, value);
     };
-    Globals values = meters;
-    forEachNumber(values, [&](const char *key, const auto &value) { put(key, std::to_string(value)); });
+    const auto putNumber = [&](const std::string &key, std::int64_t value) {
+        setWholeText(text, value);
+        put(key, text);
+    };
+    forEachNumber(meters, putNumber);
     put(kNameKey, meters.currentplayer);
-    put(kGambleLostKey, std::to_string(meters.gamblelost));
-    put(kRoundSpinsKey, std::to_string(round.spins));
-    put(kRoundDoneKey, std::to_string(round.done));
-    put(kRoundWinKey, std::to_string(round.win));
-    put(kRoundCoinbetKey, std::to_string(round.coinbet));
-    put(kRoundWaysmultKey, std::to_string(round.waysmult));
-    put(kRoundTuneKey, std::to_string(round.tune));
-    put(kRoundWildmultKey, std::to_string(round.wildmult));
-    put(kRoundStopsKey, stopsText(round.stops));
+    putNumber(kGambleLostKey, meters.gamblelost);
+    putNumber(kRoundSpinsKey, round.spins);
+    putNumber(kRoundDoneKey, round.done);
+    putNumber(kRoundWinKey, round.win);
+    putNumber(kRoundCoinbetKey, round.coinbet);
+    putNumber(kRoundWaysmultKey, round.waysmult);
+    putNumber(kRoundTuneKey, round.tune);
+    putNumber(kRoundWildmultKey, round.wildmult);
+    setStopsText(text, round.stops);
+    put(kRoundStopsKey, text);
     store.flush();
 }
 

@@ -51,6 +51,15 @@ inline bool readStoredSwitch(bool &target, const std::optional<std::string> &tex
     return true;
 }
 
+// A whole number as it is stored, the text std::to_string gives, written into `text` so that a
+// save made after every step reuses its storage rather than making a new string per value.
+inline void setWholeText(std::string &text, std::int64_t value)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    text.assign(digits, end);
+}
+
 inline std::string storedSwitchText(bool on) { return on ? "-1" : "0"; }
 
 } // namespace melvane

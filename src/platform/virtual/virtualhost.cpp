@@ -23,26 +23,34 @@ std::vector<Clip> VirtualHost::clipsPlayed() const
     return played;
 }
 
-Timer *VirtualHost::nextDue(std::int64_t limit, const std::vector<Timer *> &skip) const
+VirtualHost::Scheduled *VirtualHost::nextDue(std::int64_t limit, const std::vector<Timer *> &skip)
 {
-    Timer *best = nullptr;
-    Scheduled bestAt{};
-    for (const auto &[timer, at] : scheduled_) {
-        if (!timer->enabled() || timer->ticking() || at.due > limit)
+    Scheduled *best = nullptr;
+    for (Scheduled &at : scheduled_) {
+        if (!at.timer->enabled() || at.timer->ticking() || at.due > limit)
             continue;
-        if (std::find(skip.begin(), skip.end(), timer) != skip.end())
+        if (best != nullptr && (at.due > best->due || (at.due == best->due && at.order > best->order)))
             continue;
-        if (best == nullptr || at.due < bestAt.due || (at.due == bestAt.due && at.order < bestAt.order)) {
-            best = timer;
-            bestAt = at;
-        }
+        if (std::find(skip.begin(), skip.end(), at.timer) != skip.end())
+            continue;
+        best = &at;
     }
     return best;
 }
 
-void VirtualHost::fire(Timer *timer)
+VirtualHost::Scheduled &VirtualHost::scheduleOf(Timer *timer)
 {
-    Scheduled &at = scheduled_[timer];
+    const auto it =
+        std::find_if(scheduled_.begin(), scheduled_.end(), [timer](const Scheduled &at) { return at.timer == timer; });
+    if (it != scheduled_.end())
+        return *it;
+    return scheduled_.emplace_back(Scheduled{timer, 0, 0});
+}
+
+void VirtualHost::fire(Scheduled &at)
+{
+    // The tick may start or stop timers, which moves the schedule: `at` is not used after it.
+    Timer *timer = at.timer;
     // As a precise window timer: the next tick one interval after this one was due, or one
     // interval from now if the tick came late.
     at.due += timer->interval();
@@ -53,6 +61,9 @@ void VirtualHost::fire(Timer *timer)
 
 void VirtualHost::runPosted()
 {
+    // Nearly every call finds nothing due: leave before a queue is built for it.
+    if (std::none_of(posted_.begin(), posted_.end(), [this](const Posted &p) { return p.at <= now_; }))
+        return;
     // Only what was pending when events began to be processed: input posted by input waits for
     // the next processing, as a click made during a handler does.
     std::deque<Posted> pending;
@@ -92,8 +103,8 @@ void VirtualHost::advance(std::int64_t ms)
     const std::int64_t target = now_ + ms;
     runPosted();
     for (;;) {
-        Timer *t = nextDue(target, {});
-        std::int64_t next = t != nullptr ? scheduled_[t].due : target + 1;
+        Scheduled *t = nextDue(target, {});
+        std::int64_t next = t != nullptr ? t->due : target + 1;
         for (const Posted &p : posted_)
             if (p.at <= target && p.at < next) {
                 next = p.at;
@@ -103,7 +114,7 @@ void VirtualHost::advance(std::int64_t ms)
             break;
         now_ = std::max(now_, next);
         if (t != nullptr)
-            fire(t);
+            fire(*t);
         runPosted();
     }
     now_ = std::max(now_, target);
@@ -128,11 +139,11 @@ void VirtualHost::processEvents()
     // What is due now fires once; ticks that fall due while these run wait for the next yield.
     const std::int64_t snapshot = now_;
     std::vector<Timer *> fired;
-    while (Timer *t = nextDue(snapshot, fired)) {
+    while (Scheduled *t = nextDue(snapshot, fired)) {
         if (ended_)
             return;
-        fired.push_back(t);
-        fire(t);
+        fired.push_back(t->timer);
+        fire(*t);
         runPosted();
     }
 }
@@ -199,8 +210,20 @@ MessageAnswer VirtualHost::showMessage(const MessageBoxRequest &request)
 
 void VirtualHost::timerChanged(Timer &timer)
 {
-    if (timer.enabled())
-        scheduled_[&timer] = {now_ + timer.interval(), order_++};
+    if (timer.enabled()) {
+        Scheduled &at = scheduleOf(&timer);
+        at.due = now_ + timer.interval();
+        at.order = order_++;
+        return;
+    }
+    // Only running timers are kept, so a search looks at the few that run rather than all the
+    // machine has; enabling one again schedules it afresh.
+    const auto it =
+        std::find_if(scheduled_.begin(), scheduled_.end(), [&timer](const Scheduled &at) { return at.timer == &timer; });
+    if (it != scheduled_.end()) {
+        *it = scheduled_.back();
+        scheduled_.pop_back();
+    }
 }
 
 } // namespace melvane

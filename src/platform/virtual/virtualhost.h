@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
-#include <map>
 #include <optional>
 #include <random>
 #include <vector>
@@ -108,18 +107,22 @@ public:
 
 private:
     struct Scheduled {
+        Timer *timer = nullptr;
         std::int64_t due = 0;
         std::uint64_t order = 0;
     };
     // The enabled timer due first at or before `limit`, skipping those ticking and `skip`.
-    Timer *nextDue(std::int64_t limit, const std::vector<Timer *> &skip) const;
-    void fire(Timer *timer);
+    Scheduled *nextDue(std::int64_t limit, const std::vector<Timer *> &skip);
+    // The schedule of a timer, made when it is first seen.
+    Scheduled &scheduleOf(Timer *timer);
+    void fire(Scheduled &at);
     void runPosted();
 
     std::int64_t now_ = 0;
     bool ended_ = false;
     std::uint64_t order_ = 0;
-    std::map<Timer *, Scheduled> scheduled_;
+    // The running timers, searched at every yield of the game: a few, so a flat list beats a tree.
+    std::vector<Scheduled> scheduled_;
     std::deque<double> uniforms_;
     struct Posted {
         std::int64_t at;

@@ -20,6 +20,16 @@ using testing_support::Writes;
 
 class Profiles : public ProfileFixture {};
 
+TEST(ProfileNumber, OnlyTheDigitsOneToSixNameAProfile)
+{
+    const struct {
+        const char *playernumber;
+        int expected;
+    } cases[] = {{"1", 1}, {"6", 6}, {"0", 0}, {"7", 0}, {"01", 0}, {"1 ", 0}, {"", 0}, {"a", 0}};
+    for (const auto &c : cases)
+        EXPECT_EQ(profileNumber(c.playernumber), c.expected) << '"' << c.playernumber << '"';
+}
+
 TEST_F(Profiles, SaveprofileWritesAllElevenKeysInOrderAsPlainDecimalText)
 {
     m.g.playernumber = "4";
