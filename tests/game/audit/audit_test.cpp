@@ -91,6 +91,26 @@ TEST_F(Journaled, AScriptedSessionIsRecordedStepByStepAndPassesTheAudit)
     EXPECT_TRUE(report.mismatches.empty()) << report.mismatches.front().what;
 }
 
+// Credit put on while a gamble is open is an entry of its own that begins after the gamble's
+// game and settles before its cards: the audit, taking games one at a time, still replays the
+// steps in the order they were recorded.
+TEST_F(Journaled, CreditPutOnInsideAGambleAuditsClean)
+{
+    m.COINSIN.press();
+    spinWith(kK40Stops);
+    m.doublebutton.press();
+    m.cmdfastmoney.press();
+    host.queueDraw(4, 1);
+    m.gamble.betred.press();
+    m.gamble.cancelbet.press();
+    ASSERT_EQ(journal.games.size(), 3u);
+    ASSERT_EQ(journal.games[2].steps.front().kind, StepKind::FastMoney);
+    ASSERT_GT(journal.games[1].steps.back().serial, journal.games[2].steps.front().serial);
+
+    const AuditReport report = auditJournal(journal.games);
+    EXPECT_TRUE(report.mismatches.empty()) << report.mismatches.front().what;
+}
+
 using Games = std::vector<JournalGame>;
 constexpr std::int64_t kMax = 2'147'483'647;
 
