@@ -71,10 +71,11 @@ inline void growTo(const QString &path, std::int64_t games)
     db.setDatabaseName(path);
     db.open();
     QSqlQuery q(db);
-    q.exec(QStringLiteral("SELECT max(id), count(*) FROM games"));
+    q.exec(QStringLiteral("SELECT max(id), count(*), (SELECT max(serial) FROM steps) FROM games"));
     q.next();
     const qlonglong block = q.value(0).toLongLong();
     const qlonglong have = q.value(1).toLongLong();
+    const qlonglong serials = q.value(2).toLongLong();
     q.finish();
     q.exec(QStringLiteral("BEGIN"));
     for (qlonglong copy = 1; copy * have < games; ++copy) {
@@ -82,9 +83,11 @@ inline void growTo(const QString &path, std::int64_t games)
         q.exec(QStringLiteral("INSERT INTO games SELECT id + %1, player, started_ms, kind FROM games WHERE id <= %2")
                    .arg(shift)
                    .arg(block));
+        // Every column, the serial included: an insert short of one inserts nothing.
         q.exec(QStringLiteral("INSERT INTO steps SELECT game_id + %1, seq, kind, at_ms, stake, win, credit_before, "
-                              "credit_after, detail FROM steps WHERE game_id <= %2")
+                              "credit_after, detail, serial + %2 FROM steps WHERE game_id <= %3")
                    .arg(shift)
+                   .arg(copy * serials)
                    .arg(block));
     }
     q.exec(QStringLiteral("COMMIT"));

@@ -18,10 +18,11 @@ AuditReport auditJournalFile(const std::string &path)
     const std::unique_ptr<SqliteJournal> journal = SqliteJournal::openForReading(QString::fromStdString(path), error);
     if (!journal)
         throw UsageError(error);
-    std::vector<JournalGame> games;
-    if (!journal->forEachGame([&games](JournalGame &&g) { games.push_back(std::move(g)); }, error))
+    // One game at a time: a journal of millions of games is audited in the memory of a few.
+    JournalAudit audit;
+    if (!journal->forEachGame([&audit](JournalGame &&g) { audit.add(std::move(g)); }, error))
         throw UsageError(path + " could not be read to its end: " + error);
-    return auditJournal(games);
+    return audit.finish();
 }
 
 Json auditReport(const std::string &path, const AuditReport &report)

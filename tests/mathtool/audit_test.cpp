@@ -1,6 +1,7 @@
 // `melvane-math audit` on a real journal file written by a scripted session of the game.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -71,6 +72,39 @@ TEST_F(AuditCommand, PassesARealSessionAndNamesTheGameWhoseWinWasAltered)
     ASSERT_FALSE(altered.mismatches.empty());
     EXPECT_EQ(altered.mismatches.front().game, 2);
     EXPECT_NE(auditText(path, altered).find("game 2, step 1"), std::string::npos);
+}
+
+// Altered files that the reader alone could hide: a step of a kind it does not know, a game
+// moved to a player no profile has.
+TEST_F(AuditCommand, NamesTheGameOfAStepOfNoKnownKindOrOfNoPlayer)
+{
+    playSession();
+    const struct {
+        const char *sql;
+        std::int64_t game;
+        int step;
+    } cases[] = {
+        {"INSERT INTO steps SELECT game_id, 1, 42, at_ms, 0, 0, credit_after, credit_after, '', serial FROM steps "
+         "WHERE game_id = 1",
+         1, 2},
+        {"UPDATE games SET player = 0 WHERE id = 4", 4, 1},
+        {"UPDATE games SET player = 7 WHERE id = 4", 4, 1},
+    };
+    const std::string honest = path + ".honest";
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(path), QString::fromStdString(honest)));
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.sql);
+        QFile::remove(QString::fromStdString(path));
+        ASSERT_TRUE(QFile::copy(QString::fromStdString(honest), QString::fromStdString(path)));
+        alter(QString::fromUtf8(c.sql));
+        const AuditReport report = auditJournalFile(path);
+        if (report.mismatches.empty()) {
+            ADD_FAILURE() << "the audit passed it";
+            continue;
+        }
+        EXPECT_EQ(report.mismatches.front().game, c.game) << report.mismatches.front().what;
+        EXPECT_EQ(report.mismatches.front().step, c.step);
+    }
 }
 
 TEST_F(AuditCommand, AFileThatIsNoJournalIsOneClearLine)

@@ -250,13 +250,14 @@ bool validKind(qint64 kind)
     return kind >= static_cast<int>(StepKind::Spin) && kind <= static_cast<int>(StepKind::Adjustment);
 }
 
-// The step in the columns of `q` from `first` on (kStepColumns); false for a row of no known kind.
-bool stepFrom(const QSqlQuery &q, int first, int player, JournalStep &s)
+// The step in the columns of `q` from `first` on (kStepColumns); false for a row of no known kind,
+// unless `anyKind`: then the step keeps the kind's number (0 for one past an int).
+bool stepFrom(const QSqlQuery &q, int first, int player, JournalStep &s, bool anyKind = false)
 {
     const qint64 kind = q.value(first).toLongLong();
-    if (!validKind(kind))
+    if (!validKind(kind) && !anyKind)
         return false;
-    s.kind = static_cast<StepKind>(kind);
+    s.kind = static_cast<StepKind>(asInt(q.value(first)));
     s.player = player;
     s.atMs = q.value(first + 1).toLongLong();
     s.stake = q.value(first + 2).toLongLong();
@@ -885,8 +886,8 @@ bool SqliteJournal::forEachGame(const std::function<void(JournalGame &&)> &visit
                 game.steps.reserve(4);
             }
             JournalStep s;
-            if (stepFrom(q, 2, game.player, s))
-                game.steps.push_back(std::move(s));
+            stepFrom(q, 2, game.player, s, true);
+            game.steps.push_back(std::move(s));
         }
     }
     // next() gives false at the end and on a page it cannot read alike.

@@ -60,10 +60,12 @@ public:
     // Called with (games read, games in the file) while the games are read.
     using Progress = std::function<void(std::int64_t done, std::int64_t total)>;
     // Hands every game to `visit`, oldest first, each with its steps in order, one game at a
-    // time. False, with `error` saying why, when the file could not be read to its end.
+    // time; a step of a kind this version does not know comes with that kind's number, for the
+    // audit to tell. False, with `error` saying why, when the file could not be read to its end.
     bool forEachGame(const std::function<void(JournalGame &&)> &visit, std::string &error,
                      const Progress &progress = {});
-    // Every game, oldest first; what could be read when the file fails part way (readError()).
+    // Every game, oldest first, as forEachGame gives them; what could be read when the file
+    // fails part way (readError()).
     std::vector<JournalGame> allGames(const Progress &progress = {});
     // Why the last allGames() stopped early; empty when it read everything.
     const std::string &readError() const { return readError_; }
