@@ -116,7 +116,11 @@ std::optional<Stops> parseStops(const std::string &text)
         const bool last = r + 1 == stops.size();
         if (last != (comma == std::string::npos))
             return std::nullopt;
-        const auto value = parseStoredWhole(text.substr(start, last ? std::string::npos : comma - start));
+        // The store joins a list it reads back with a blank after each comma; so may a person.
+        std::string item = text.substr(start, last ? std::string::npos : comma - start);
+        item.erase(0, item.find_first_not_of(' '));
+        item.erase(item.find_last_not_of(' ') + 1);
+        const auto value = parseStoredWhole(item);
         if (!value || *value < 1 || *value > kStops)
             return std::nullopt;
         stops[r] = static_cast<int>(*value);

@@ -190,6 +190,7 @@ TEST_F(Rounds, AStoredRoundWithABadOrInconsistentValueIsRefusedWholeAndReported)
         bool resumes;
     } cases[] = {
         {"a whole round", "", "", true},
+        {"stops joined with a blank after each comma, as the store joins a list", "roundstops", "2, 10, 3, 2, 2", true},
         {"spins that are not a number", "roundspins", "x1", false},
         {"more spins done than awarded", "rounddone", "30", false},
         {"no spin counted", "rounddone", "0", false},
