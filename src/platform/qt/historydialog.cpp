@@ -86,13 +86,8 @@ bool isSpin(const JournalStep &s) { return s.kind == StepKind::Spin || s.kind ==
 // Credit put on and the credit changed outside play: no game, so no bet, ways or win.
 bool isEntry(const JournalStep &s) { return melvane::isEntry(s.kind); }
 
-QFont typeOf(qreal pixels)
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(std::max(1, static_cast<int>(std::floor(pixels + 1e-6))));
-    font.setBold(true);
-    return font;
-}
+// Rounded down, so a text that fits the design fits at any scale.
+QFont typeOf(qreal pixels) { return gameFont(std::max(1, static_cast<int>(std::floor(pixels + 1e-6))), true); }
 
 bool hasStops(const JournalStep &s)
 {

@@ -70,9 +70,9 @@ int main(int argc, char **argv)
     QTimer tellTroubles;
     // A settings folder given on the command line holds the journal too, beside the profiles, so
     // two folders never share one journal and nothing is written under the user's own folders.
-    melvane::SqliteJournal journal(
-        options.settingsFolder ? QString::fromStdString(*options.settingsFolder) + QStringLiteral("/Melvane/journal.sqlite")
-                               : melvane::SqliteJournal::defaultPath());
+    melvane::SqliteJournal journal(options.settingsFolder
+                                       ? QString::fromStdString(store.folder()) + QStringLiteral("/journal.sqlite")
+                                       : melvane::SqliteJournal::defaultPath());
     melvane::Melvane machine(host);
     machine.startupPlayer = options.player;
     // The design set for the window; the reel strips of a full set are not needed.

@@ -41,14 +41,6 @@ const QColor kGold(0xff, 0xd5, 0x4a);
 const QColor kCream(0xf3, 0xe6, 0xc4);
 const QColor kFrame(0xb8, 0x89, 0x2c);
 
-QFont font(int pixels, bool bold = false)
-{
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
 // Draws into the picture and keeps a note of every text, for whoever checks what it says.
 class Canvas {
 public:
@@ -109,7 +101,7 @@ void drawSymbol(Canvas &c, const Pictures &pictures, Symbol s, const QRect &cell
     c.painter().drawPixmap(QRect(area.left() + 6, area.top() + 5, 56, 56), pictures.symbol(s));
     c.text({area.left() + 2, area.top() + 63, 64, 16}, kCentre, QString::fromUtf8(symbolName(s).data(),
                                                                                  static_cast<int>(symbolName(s).size())),
-           font(10), kCream);
+           gameFont(10), kCream);
     int line = 0;
     const int lines = basePay(s, 2) > 0 ? 4 : 3;
     const int top = area.top() + (area.height() - 18 * lines) / 2;
@@ -118,8 +110,8 @@ void drawSymbol(Canvas &c, const Pictures &pictures, Symbol s, const QRect &cell
         if (pay <= 0)
             continue;
         const int y = top + 18 * line++;
-        c.text({area.left() + 72, y, 46, 18}, kLeft, runLabel(run), font(11), kCream);
-        c.text({area.left() + 110, y, 40, 18}, kRight, payLabel(pay), font(12, true), kGold);
+        c.text({area.left() + 72, y, 46, 18}, kLeft, runLabel(run), gameFont(11), kCream);
+        c.text({area.left() + 110, y, 40, 18}, kRight, payLabel(pay), gameFont(12, true), kGold);
     }
     out.symbols.push_back({s, area});
 }
@@ -128,20 +120,20 @@ void drawScatter(Canvas &c, const Pictures &pictures, const QRect &box)
 {
     c.panel(box, QColor(22, 6, 9, 235), kFrame);
     c.painter().drawPixmap(QRect(box.left() + 6, box.top() + 6, 44, 44), pictures.symbol(Symbol::Scatter));
-    c.text({box.left() + 56, box.top() + 6, box.width() - 62, 18}, kLeft, QStringLiteral("SCATTER"), font(13, true),
+    c.text({box.left() + 56, box.top() + 6, box.width() - 62, 18}, kLeft, QStringLiteral("SCATTER"), gameFont(13, true),
            kGold);
     c.text({box.left() + 56, box.top() + 24, box.width() - 62, 28}, kWrapped,
-           QStringLiteral("From reel 1 rightwards, paid on the whole stake"), font(10), kCream);
+           QStringLiteral("From reel 1 rightwards, paid on the whole stake"), gameFont(10), kCream);
     int line = 0;
     for (int n = kReels; n >= 3; --n) {
         const int code = codeOfFirstReels(n);
         const int y = box.top() + 54 + 16 * line++;
-        c.text({box.left() + 8, y, 66, 16}, kLeft, QStringLiteral("%1 Scatters").arg(n), font(11), kCream);
+        c.text({box.left() + 8, y, 66, 16}, kLeft, QStringLiteral("%1 Scatters").arg(n), gameFont(11), kCream);
         c.text({box.left() + 74, y, 72, 16}, kRight, QStringLiteral("%1 x stake").arg(scatterPayMultiple(code)),
-               font(11, true), kGold);
+               gameFont(11, true), kGold);
         // The spins added count the triggering spin; the player is given the rest.
         c.text({box.left() + 150, y, box.width() - 156, 16}, kRight,
-               QStringLiteral("%1 free spins").arg(freeSpinsAdded(code) - 1), font(11), kCream);
+               QStringLiteral("%1 free spins").arg(freeSpinsAdded(code) - 1), gameFont(11), kCream);
     }
 }
 
@@ -149,9 +141,9 @@ void drawWild(Canvas &c, const Pictures &pictures, const QRect &box)
 {
     c.panel(box, QColor(22, 6, 9, 235), kFrame);
     c.painter().drawPixmap(QRect(box.left() + 6, box.top() + 6, 44, 44), pictures.symbol(Symbol::Wild));
-    c.text({box.left() + 56, box.top() + 6, box.width() - 62, 18}, kLeft, QStringLiteral("WILD"), font(13, true), kGold);
+    c.text({box.left() + 56, box.top() + 6, box.width() - 62, 18}, kLeft, QStringLiteral("WILD"), gameFont(13, true), kGold);
     c.text({box.left() + 56, box.top() + 23, box.width() - 60, 42}, kWrapped,
-           QStringLiteral("Reels 2 and 4 only: stands in for every paying symbol and counts as a Scatter"), font(10),
+           QStringLiteral("Reels 2 and 4 only: stands in for every paying symbol and counts as a Scatter"), gameFont(10),
            kCream);
     std::vector<int> multipliers;
     for (const auto &[multiplier, chance] : wildMultiplierDistribution())
@@ -159,14 +151,14 @@ void drawWild(Canvas &c, const Pictures &pictures, const QRect &box)
             multipliers.push_back(multiplier);
     std::sort(multipliers.begin(), multipliers.end());
     c.text({box.left() + 8, box.top() + 68, box.width() - 16, 32}, kWrapped,
-           QStringLiteral("In free spins every win is multiplied by %1.").arg(spokenList(multipliers)), font(11, true),
+           QStringLiteral("In free spins every win is multiplied by %1.").arg(spokenList(multipliers)), gameFont(11, true),
            kGold);
 }
 
 void drawReturns(Canvas &c, const PaytableFacts &facts, int top)
 {
     c.text({kGridLeft, top, kPictureWidth - 2 * kGridLeft, 18}, kLeft,
-           QStringLiteral("Return to player at %1 ways").arg(waysForWaysmult(facts.waysmult)), font(12, true), kGold);
+           QStringLiteral("Return to player at %1 ways").arg(waysForWaysmult(facts.waysmult)), gameFont(12, true), kGold);
     std::vector<int> chances;
     for (std::size_t i = 0; i < kPayoutSettings.size(); ++i) {
         const int setting = kPayoutSettings[i];
@@ -177,24 +169,24 @@ void drawReturns(Canvas &c, const PaytableFacts &facts, int top)
                 inForce ? kGold : kFrame);
         const std::string_view name = payoutSettingName(setting);
         c.text({column.left(), column.top() + 2, column.width(), 16}, kCentre,
-               QString::fromUtf8(name.data(), static_cast<int>(name.size())), font(11), kCream);
+               QString::fromUtf8(name.data(), static_cast<int>(name.size())), gameFont(11), kCream);
         const auto figure = std::find_if(facts.returns.begin(), facts.returns.end(),
                                          [setting](const RtpFigures &f) { return f.machinepay == setting; });
         if (figure != facts.returns.end())
             c.text({column.left(), column.top() + 18, column.width(), 20}, kCentre, percentLabel(figure->totalReturn),
-                   font(15, true), kGold);
+                   gameFont(15, true), kGold);
     }
     // The payout settings differ only in how often a big win stands.
     c.text({kGridLeft, top + 66, kPictureWidth - 2 * kGridLeft, 32}, kWrapped,
            QStringLiteral("A win above twice the stake stands only with the chance the payout setting gives, "
                           "1 in %1; otherwise the spin is drawn again.")
                .arg(spokenList(chances)),
-           font(11), kCream);
+           gameFont(11), kCream);
     if (facts.volatility) {
         c.text({kGridLeft, top + 100, kPictureWidth - 2 * kGridLeft, 18}, kLeft, volatilityLabel(*facts.volatility),
-               font(12, true), kGold);
+               gameFont(12, true), kGold);
         c.text({kGridLeft, top + 118, kPictureWidth - 2 * kGridLeft, 18}, kLeft, sessionsLabel(*facts.volatility),
-               font(11), kCream);
+               gameFont(11), kCream);
     }
 }
 
@@ -290,9 +282,9 @@ PaytablePicture drawPaytable(const PaytableFacts &facts, const Pictures &picture
     p.drawRect(QRectF(1.5, 1.5, kPictureWidth - 3, kPictureHeight - 3));
 
     Canvas c(out, p);
-    c.text({16, 8, 380, 28}, kLeft, QStringLiteral("PAY TABLE"), font(22, true), kGold);
+    c.text({16, 8, 380, 28}, kLeft, QStringLiteral("PAY TABLE"), gameFont(22, true), kGold);
     c.text({16, 36, 390, 18}, kLeft, QStringLiteral("Pays per way for one coin of the bet, runs from the left"),
-           font(11), kCream);
+           gameFont(11), kCream);
     for (std::size_t i = 0; i < kGridOrder.size(); ++i) {
         const int column = static_cast<int>(i % 3);
         const int row = static_cast<int>(i / 3);
