@@ -7,9 +7,24 @@ namespace melvane {
 
 void Melvane::journalStep(JournalStep step)
 {
+    noteSettledStep();
+    recordStep(std::move(step), g, freespinsdone);
+}
+
+void Melvane::noteSettledStep()
+{
     // Every settled step passes here, so the session counts each one as it settles.
     session.note(sessionMeters());
     showSessionLine();
+}
+
+JournalBooks booksOf(const Globals &meters)
+{
+    return {meters.amountinvested, meters.wager, meters.total, meters.games, meters.gamblelost, meters.howmanyspins};
+}
+
+void Melvane::recordStep(JournalStep step, const Globals &meters, int done)
+{
     const int player = profileNumber(g.playernumber);
     if (journal == nullptr || closed_ || player == 0)
         return;
@@ -17,11 +32,15 @@ void Melvane::journalStep(JournalStep step)
     step.coinbet = coinbet;
     step.waysmult = waysmult;
     step.stake = stake();
-    step.creditAfter = g.bank;
+    step.creditAfter = meters.bank;
     step.roundTotal = freespinwin;
     step.freespins = freespins;
-    step.freespinsdone = freespinsdone;
-    journal->record(step);
+    step.freespinsdone = done;
+    step.books = booksOf(meters);
+    // The profile saved next names this step as the last one it holds; a profile left behind
+    // by a kill before that save is brought up to the journal at the next start.
+    if (const std::int64_t serial = journal->record(step); serial > 0)
+        journalSerial = serial;
 }
 
 JournalStep Melvane::spinStep(StepKind kind) const

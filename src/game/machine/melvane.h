@@ -98,6 +98,9 @@ struct MachineTimers {
 // its Host. The handlers are declared here by subsystem and defined in that subsystem's folder.
 struct StoredRound;
 
+// The books of the meters as the journal keeps them with a step.
+JournalBooks booksOf(const Globals &meters);
+
 class Melvane : public MachineVariables, public MachineControls, public MachineTimers {
 public:
     explicit Melvane(Host &host);
@@ -111,6 +114,8 @@ public:
 
     // Where every settled step is written; none: nothing is journaled.
     Journal *journal = nullptr;
+    // The journal's serial of the last step recorded for the profile in use, stored with it.
+    std::int64_t journalSerial = 0;
 
     // ---- bet, ways and the spin (machine/playsequence.cpp, machine/resolution.cpp)
     void paylineClick(int index);
@@ -229,6 +234,9 @@ public:
     // Records a settled step of the current player, with the bet in force, unless the game has
     // closed or has no journal.
     void journalStep(JournalStep step);
+    // The step with `meters` as the books after it and `done` free spins counted, where the
+    // machine's own have not caught up yet (the award, written before its wait).
+    void recordStep(JournalStep step, const Globals &meters, int done);
     // At start-up, and when the player clears the profile: an entry for credit that changed
     // outside play since the player's last recorded step.
     void journalAdjustment();
@@ -237,8 +245,16 @@ public:
     // are whole: the end of a settled paid game, each counted free spin, a collect, the end of a
     // gamble. A crash then costs at most the spin in play, never credit or a round already won.
     void saveSettled();
+    // Whether the last save of the profile failed; paid spins wait until one succeeds.
+    bool saveFailing() const { return saveFailing_; }
+    // What a save of the profile came to: a failure stops paid spins and is told once.
+    void noteSave(bool written);
+    // Saves again after a failure; true when the profile is saved.
+    bool retrySave();
+    void tellSaveFailure();
 
 private:
+    void noteSettledStep();
     // One play sequence; true when autoplay asks for the next spin at once (after a loss).
     bool runPlaySequence(int index);
     void spinStartReset();
@@ -248,6 +264,8 @@ private:
     void landReels(const std::array<bool, kReels + 1> &chimes);
     void awardFreeSpins();
     void countFreeSpin();
+    // The counted spin to the session and the journal (which had the award's spin already).
+    void recordCountedSpin();
     void chooseWinSound();
     void settle();
     void setAllPlayAndWays(bool enabled);
@@ -293,6 +311,10 @@ private:
     int discards_ = 0;
     bool winCredited_ = true;
     bool paidSpin_ = false;
+    // The award's spin went to the journal at the award; its count after the wait adds nothing.
+    bool awardRecorded_ = false;
+    bool saveFailing_ = false;
+    bool saveFailureTold_ = false;
     WaysPays lastWays_{};
     Charge charged_;
     // The player asked to land the reels at once.

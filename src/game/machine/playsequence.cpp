@@ -79,15 +79,25 @@ bool Melvane::runPlaySequence(int index)
         ~Running() { --depth; }
     } running(playSequenceDepth_);
 
-    autoplayon.setEnabled(false);
     const bool freeSpin = freespins > 0;
+    // A paid spin waits for the profile to be saved: money played unsaved could be lost.
+    if (!freeSpin && !retrySave()) {
+        sound(Clip::Refused);
+        if (autoplay > 0) {
+            autoplay = 0;
+            autoRun_.keyStop = false;
+            autoplayon.show();
+        } else {
+            tellSaveFailure();
+        }
+        return false;
+    }
+    autoplayon.setEnabled(false);
     if (!freeSpin) {
         sound(Clip::Click);
         autoticks = 0;
         wildframeticks = 0;
         wildframe = 0;
-        freespincollected = 0;
-        gambleamount = 0;
         // `freespinwin` is 0 here, unless collect could not add a bonus total to a full credit:
         // that total waits for the next collect rather than being lost at the next spin.
         wincountvalue = 0;
@@ -105,6 +115,9 @@ bool Melvane::runPlaySequence(int index)
             host_.processEvents();
             return false;
         }
+        // Only a spin that starts ends the last win's gamble: a refused press leaves it as it was.
+        freespincollected = 0;
+        gambleamount = 0;
         pannomoney.hide();
         setCovers();
         if (autoplay > 0)

@@ -1,6 +1,7 @@
 // The resolution of a spin: evaluation, settlement, the payout control, the landing
 // animation, the free-spin award and count.
 #include <algorithm>
+#include <utility>
 
 #include "game/machine/checked.h"
 #include "rules/draw.h"
@@ -383,7 +384,7 @@ void Melvane::countFreeSpin()
             host_.stopClips();
             tuneSounding_ = false;
         }
-        journalStep(spinStep(paidSpin_ ? StepKind::Spin : StepKind::FreeSpin));
+        recordCountedSpin();
         saveSettled();
         if (autoplay > 0) {
             tmrautospin.start();
@@ -400,8 +401,15 @@ void Melvane::countFreeSpin()
     if (charged_.bank)
         addChecked(g.bank, stake());
     Timerrespin.start();
-    journalStep(spinStep(paidSpin_ ? StepKind::Spin : StepKind::FreeSpin));
+    recordCountedSpin();
     saveSettled();
+}
+
+void Melvane::recordCountedSpin()
+{
+    noteSettledStep();
+    if (!std::exchange(awardRecorded_, false))
+        recordStep(spinStep(paidSpin_ ? StepKind::Spin : StepKind::FreeSpin), g, freespinsdone);
 }
 
 void Melvane::hideBetControls()
@@ -485,6 +493,10 @@ void Melvane::saveAwardedRound()
         addChecked(meters.bank, stake());
     StoredRound round = roundOf(*this);
     addChecked(round.done, 1);
+    // The journal has the spin before the profile does, as with every step: a kill during the
+    // wait leaves both holding the round, its first spin counted.
+    recordStep(spinStep(paidSpin_ ? StepKind::Spin : StepKind::FreeSpin), meters, round.done);
+    awardRecorded_ = true;
     if (!closed_)
         saveprofile(*this, meters, round);
 }

@@ -42,6 +42,18 @@ struct PayPart {
     friend bool operator==(const PayPart &, const PayPart &) = default;
 };
 
+// The player's books after a step, beside the credit: with them a step says all the profile
+// holds of money, so a profile that missed the step's save can be brought up to it.
+struct JournalBooks {
+    std::int64_t amountinvested = 0;
+    std::int64_t wager = 0;
+    std::int64_t total = 0;
+    std::int64_t games = 0;
+    std::int64_t gamblelost = 0;
+    std::int64_t howmanyspins = 0;
+    friend bool operator==(const JournalBooks &, const JournalBooks &) = default;
+};
+
 struct JournalStep {
     StepKind kind = StepKind::Spin;
     int player = 0; // 1..6
@@ -81,6 +93,8 @@ struct JournalStep {
     std::int64_t creditBefore = 0;
     std::int64_t creditAfter = 0;
     std::int64_t roundTotal = 0; // a round total waiting for a collect, after the step
+    // None in steps recorded before the books were kept with them.
+    std::optional<JournalBooks> books;
 
     friend bool operator==(const JournalStep &, const JournalStep &) = default;
 };
@@ -103,8 +117,9 @@ public:
     virtual bool open() { return true; }
     // Writes one settled step at once, in a transaction of its own. A Spin begins a new game;
     // Credit, FastMoney and Adjustment are entries of their own; every other step belongs to the
-    // player's latest game (a round carried on after a restart included).
-    virtual void record(const JournalStep &step) = 0;
+    // player's latest game (a round carried on after a restart included). Returns the step's
+    // serial, or 0 when it was not written.
+    virtual std::int64_t record(const JournalStep &step) = 0;
     // The last `count` games of a player, newest first, each with its steps in order.
     virtual std::vector<JournalGame> lastGames(int player, int count) = 0;
     // The step of a player that was recorded last, if any.
@@ -123,7 +138,7 @@ class InMemoryJournal : public Journal {
 public:
     explicit InMemoryJournal(std::size_t keep = 0) : keep_(keep) {}
 
-    void record(const JournalStep &step) override
+    std::int64_t record(const JournalStep &step) override
     {
         JournalStep s = step;
         s.atMs = ++clock_;
@@ -138,6 +153,7 @@ public:
         game->steps.push_back(std::move(s));
         if (keep_ > 0 && games.size() > keep_ + keep_ / 10)
             games.erase(games.begin(), games.begin() + static_cast<std::ptrdiff_t>(games.size() - keep_));
+        return clock_;
     }
     std::vector<JournalGame> lastGames(int player, int count) override
     {

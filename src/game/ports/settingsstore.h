@@ -3,6 +3,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <unordered_map>
 
 namespace melvane {
@@ -17,8 +18,11 @@ public:
     virtual void setValue(const std::string &application, const std::string &section, const std::string &key,
                           const std::string &value) = 0;
     // Puts what was written on disk at once, all of it or nothing: called after a whole
-    // profile or flag has been written, so a save is never half on disk.
-    virtual void flush() {}
+    // profile or flag has been written, so a save is never half on disk. False when it did not
+    // reach the disk; what was on disk before stays there, and the next flush tries again.
+    virtual bool flush() { return true; }
+    // Where the store keeps the profiles, as a player would look for it; empty when nowhere.
+    virtual std::string location() const { return {}; }
 };
 
 // A store that lives in memory only: tests and tools. The game saves its whole profile after
@@ -48,12 +52,30 @@ public:
             recent_.application = application;
             recent_.section = section;
         }
-        (*recent_.keys)[key] = value;
+        if (failing_) {
+            pending_[{application, section, key}] = value;
+        } else {
+            if (!pending_.empty())
+                pending_.erase({application, section, key});
+            (*recent_.keys)[key] = value;
+        }
         ++writes_;
     }
-    void flush() override { ++flushes_; }
+    bool flush() override
+    {
+        ++flushes_;
+        if (failing_)
+            return false; // what waits is written once the store takes writes again
+        for (auto &[where, value] : pending_)
+            values_[std::get<0>(where)][std::get<1>(where)][std::get<2>(where)] = std::move(value);
+        pending_.clear();
+        return true;
+    }
     int writes() const { return writes_; }
     int flushes() const { return flushes_; }
+    // A store that stands for a full disk or a read-only folder: its flushes fail and keep
+    // nothing of what was written since the last one that succeeded.
+    void setFailing(bool failing) { failing_ = failing; }
 
 private:
     using Keys = std::unordered_map<std::string, std::string>;
@@ -72,6 +94,8 @@ private:
         }
     };
     Recent recent_;
+    bool failing_ = false;
+    std::map<std::tuple<std::string, std::string, std::string>, std::string> pending_;
     int writes_ = 0;
     int flushes_ = 0;
 };

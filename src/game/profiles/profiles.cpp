@@ -74,6 +74,9 @@ void forEachNumber(G &g, Visit &&visit)
 // Newer than the ten numbers above, so a profile written before it has none: a missing value
 // leaves the tally at 0 and, unlike the ten, does not count as an unusable one.
 const std::string kGambleLostKey = "gamblelost";
+// The journal's serial of the last step the profile holds; newer still, and missing alike in a
+// profile written before it.
+const std::string kJournalSerialKey = "journalserial";
 
 // The round stored beside the profile's values.
 const std::string kRoundSpinsKey = "roundspins";
@@ -86,6 +89,7 @@ const std::string kRoundWildmultKey = "roundwildmult";
 const std::string kRoundStopsKey = "roundstops";
 
 constexpr const char *kRefusedRoundTitle = "Slots Melvane";
+constexpr const char *kProfileTitle = "Slots Melvane";
 
 bool isCoinbet(int c) { return c == 1 || c == 2 || c == 5 || c == 10 || c == 20; }
 bool isWildmult(int w) { return w == 0 || w == 2 || w == 3 || w == 5 || w == 10; }
@@ -129,32 +133,77 @@ std::optional<Stops> parseStops(const std::string &text)
     return stops;
 }
 
-// Reads the values of profile n in their stored order; `afterFailure` runs after each
-// number that is missing or unusable, whose variable keeps its value.
-void readRecord(Melvane &m, int n, const std::function<void()> &afterFailure)
+bool isMoneyKey(const std::string &key)
 {
-    const std::string section = profileSection(n);
-    const SettingsStore &store = m.host().settings();
-    forEachNumber(m.g, [&](const std::string &key, auto &target) {
-        if (!readStored(target, store.value(kProfileApplication, section, key)) && afterFailure)
+    const NumberKeys &k = kNumberKeys;
+    return key == k.amountinvested || key == k.wager || key == k.total || key == k.bank || key == kGambleLostKey ||
+           key == kRoundWinKey;
+}
+
+// Reads the values of profile n in their stored order into `g`; `afterFailure` runs after each
+// number that is missing or unusable, whose variable keeps its value. Returns the first money
+// value that is stored but unreadable, which refuses the profile.
+std::optional<std::string> readRecord(const SettingsStore &store, int n, Globals &g,
+                                      const std::function<void()> &afterFailure)
+{
+    const std::string &section = sectionOf(n);
+    std::optional<std::string> unreadable;
+    // The newer values may be missing from an older profile, which is no failure.
+    const auto read = [&](const std::string &key, auto &target, bool newer) {
+        const auto text = store.value(kApplication, section, key);
+        if (readStored(target, text))
+            return;
+        if (afterFailure && !newer)
             afterFailure();
-    });
-    readStored(m.g.gamblelost, store.value(kProfileApplication, section, kGambleLostKey));
+        if (text && !unreadable && isMoneyKey(key))
+            unreadable = key;
+    };
+    forEachNumber(g, [&](const std::string &key, auto &target) { read(key, target, false); });
+    read(kGambleLostKey, g.gamblelost, true);
     // A text always reads; only a missing key leaves the name as it was.
-    if (const auto name = store.value(kProfileApplication, section, kNameKey))
-        m.g.currentplayer = firstCharacters(*name, kNameLimit);
+    if (const auto name = store.value(kApplication, section, kNameKey))
+        g.currentplayer = firstCharacters(*name, kNameLimit);
+    std::int32_t roundTotal = 0;
+    read(kRoundWinKey, roundTotal, true);
+    return unreadable;
+}
+
+// Reads profile n over `candidate` into the machine unless one of its money values is
+// unreadable: then the machine is left as it was and the key is returned. With `fastestOnFailure`
+// any unusable value sends the reels back to their fastest pace, even one read before it.
+std::optional<std::string> takeProfile(Melvane &m, int n, Globals candidate, bool fastestOnFailure = false)
+{
+    const auto fastest = [&candidate] { candidate.reelspeed = 1; };
+    if (auto unreadable = readRecord(m.host().settings(), n, candidate,
+                                     fastestOnFailure ? std::function<void()>(fastest) : std::function<void()>()))
+        return unreadable;
+    candidate.playernumber = std::to_string(n);
+    m.g = std::move(candidate);
+    m.journalSerial = storedJournalSerial(m.host().settings(), n).value_or(0);
+    return std::nullopt;
 }
 
 // The round total of the newly chosen profile replaces the machine's: a total waiting for a
 // collect belongs to the player who won it.
 void takeWaitingTotal(Melvane &m, int n)
 {
-    m.freespinwin = 0;
     const RoundReading reading = readRound(m, n);
-    if (reading.status == RoundOnRecord::Found && !reading.round.running())
-        m.freespinwin = reading.round.win;
-    else if (reading.status != RoundOnRecord::None)
-        reportRefusedRound(m, n); // a running round carries on only at start-up
+    // A round that does not carry on (only at start-up does one) still leaves its total to collect.
+    m.freespinwin = reading.round.win;
+    if (reading.status == RoundOnRecord::Refused || (reading.status == RoundOnRecord::Found && reading.round.running()))
+        reportRefusedRound(m, n);
+}
+
+// The player's message that profile n holds a money value that is not a number.
+void reportUnreadableProfile(Melvane &m, int n, const std::string &key)
+{
+    const std::string where = m.host().settings().location();
+    m.host().showMessage({kProfileTitle,
+                          "Player " + std::to_string(n) + "'s profile cannot be played: its value \"" + key +
+                              "\" is not a number the game can read" + (where.empty() ? "" : " (in " + where + ")") +
+                              ". The profile has been left as it is, so that it can be mended; the other players' "
+                              "profiles play as before.",
+                          MessageIcon::Critical});
 }
 
 bool isContinuationByte(unsigned char byte) { return (byte & 0xC0U) == 0x80U; }
@@ -172,6 +221,9 @@ RoundReading readRound(Melvane &m, int n)
     if (!text(kRoundSpinsKey))
         return {}; // written before rounds were stored
     StoredRound r;
+    // Whatever else is wrong with the round, a total that reads is kept: it is the player's.
+    std::int32_t total = 0;
+    const StoredRound kept{0, 0, readStored(total, text(kRoundWinKey)) && total > 0 ? total : 0, 0, 0, 0, 0, {}};
     const bool numbers = readStored(r.spins, text(kRoundSpinsKey)) && readStored(r.done, text(kRoundDoneKey)) &&
                          readStored(r.win, text(kRoundWinKey)) && readStored(r.coinbet, text(kRoundCoinbetKey)) &&
                          readStored(r.waysmult, text(kRoundWaysmultKey)) && readStored(r.tune, text(kRoundTuneKey)) &&
@@ -179,18 +231,18 @@ RoundReading readRound(Melvane &m, int n)
     const auto stopsStored = text(kRoundStopsKey);
     const std::optional<Stops> stops = stopsStored ? parseStops(*stopsStored) : std::nullopt;
     if (!numbers || !stops || r.win < 0 || r.spins < 0)
-        return {RoundOnRecord::Refused, {}};
+        return {RoundOnRecord::Refused, kept};
     r.stops = *stops;
     if (!r.running()) {
         if (r.done != 0)
-            return {RoundOnRecord::Refused, {}};
+            return {RoundOnRecord::Refused, kept};
         return r.win > 0 ? RoundReading{RoundOnRecord::Found, StoredRound{0, 0, r.win, 0, 0, 0, 0, {}}} : RoundReading{};
     }
     // A running round is stored where it waits for its next free spin, its first spin counted.
     const bool agrees = r.done >= 1 && r.done <= r.spins && isCoinbet(r.coinbet) && isValidWaysmult(r.waysmult) &&
                         r.tune >= 0 && r.tune <= 2 && isWildmult(r.wildmult);
     if (!agrees)
-        return {RoundOnRecord::Refused, {}};
+        return {RoundOnRecord::Refused, kept};
     return {RoundOnRecord::Found, r};
 }
 
@@ -282,8 +334,30 @@ std::string storedName(Melvane &m, int n)
     return name ? firstCharacters(*name, kNameLimit) : std::string();
 }
 
+std::optional<std::string> unreadableMoneyKey(const SettingsStore &store, int n)
+{
+    Globals scratch;
+    return readRecord(store, n, scratch, {});
+}
+
+std::optional<std::int64_t> storedJournalSerial(const SettingsStore &store, int n)
+{
+    std::int64_t serial = 0;
+    if (!readStored(serial, store.value(kApplication, sectionOf(n), kJournalSerialKey)) || serial < 0)
+        return std::nullopt;
+    return serial;
+}
+
+Globals readProfile(const SettingsStore &store, int n)
+{
+    Globals g;
+    readRecord(store, n, g, {});
+    return g;
+}
+
 std::optional<StoredRound> loadStartupProfile(Melvane &m)
 {
+    const SettingsStore &store = m.host().settings();
     int n = m.startupPlayer >= 1 && m.startupPlayer <= kProfiles ? m.startupPlayer : 1;
     for (int k = 1; k <= kProfiles; ++k) {
         const RoundReading reading = readRound(m, k);
@@ -292,18 +366,25 @@ std::optional<StoredRound> loadStartupProfile(Melvane &m)
             break;
         }
     }
-    m.g.playernumber = std::to_string(n);
-    readRecord(m, n, {});
-    m.autoplayLimits = readAutoplayLimits(m.host().settings(), n);
+    // A profile whose money cannot be read is never played, so never saved over: the game
+    // starts with the first one that reads, or not at all.
+    if (const auto key = takeProfile(m, n, m.g)) {
+        reportUnreadableProfile(m, n, *key);
+        n = 0;
+        for (int k = 1; k <= kProfiles && n == 0; ++k)
+            if (!takeProfile(m, k, m.g))
+                n = k;
+        if (n == 0)
+            return std::nullopt;
+    }
+    m.autoplayLimits = readAutoplayLimits(store, n);
     const RoundReading reading = readRound(m, n);
     if (reading.status == RoundOnRecord::Refused)
         reportRefusedRound(m, n);
-    if (reading.status != RoundOnRecord::Found)
+    m.freespinwin = reading.round.win;
+    if (reading.status != RoundOnRecord::Found || !reading.round.running())
         return std::nullopt;
-    if (!reading.round.running()) {
-        m.freespinwin = reading.round.win;
-        return std::nullopt;
-    }
+    m.freespinwin = 0;
     return reading.round;
 }
 
@@ -314,8 +395,13 @@ void saveprofile(Melvane &m, const Globals &meters, const StoredRound &round)
     const int n = profileNumber(m.g.playernumber);
     if (n == 0)
         return;
+    m.noteSave(writeProfile(m.host().settings(), n, meters, round, m.journalSerial));
+}
+
+bool writeProfile(SettingsStore &store, int n, const Globals &meters, const StoredRound &round,
+                  std::int64_t journalSerial)
+{
     const std::string &section = sectionOf(n);
-    SettingsStore &store = m.host().settings();
     // One text reused for every value: a number's digits never outgrow its inline storage.
     std::string text;
     const auto put = [&](const std::string &key, const std::string &value) {
@@ -337,28 +423,31 @@ void saveprofile(Melvane &m, const Globals &meters, const StoredRound &round)
     putNumber(kRoundWildmultKey, round.wildmult);
     setStopsText(text, round.stops);
     put(kRoundStopsKey, text);
-    store.flush();
+    putNumber(kJournalSerialKey, journalSerial);
+    return store.flush();
 }
 
 void selectProfile(Melvane &m, OptionsWindow &w, int n)
 {
     if (n < 1 || n > kProfiles)
         return;
-    Globals &g = m.g;
-    g.playernumber = std::to_string(n);
     // The sound, payout and award count are not cleared: a profile without them takes over
     // the ones of the profile used before.
-    g.winroll = 0;
-    g.reelspeed = 0;
-    g.amountinvested = 0;
-    g.wager = 0;
-    g.total = 0;
-    g.bank = 0;
-    g.games = 0;
-    g.gamblelost = 0;
-    g.currentplayer.clear();
-    // Any unusable value sends the reels back to their fastest pace, even one read before it.
-    readRecord(m, n, [&g] { g.reelspeed = 1; });
+    Globals fresh = m.g;
+    fresh.winroll = 0;
+    fresh.reelspeed = 0;
+    fresh.amountinvested = 0;
+    fresh.wager = 0;
+    fresh.total = 0;
+    fresh.bank = 0;
+    fresh.games = 0;
+    fresh.gamblelost = 0;
+    fresh.currentplayer.clear();
+    if (const auto key = takeProfile(m, n, fresh, true)) {
+        reportUnreadableProfile(m, n, *key);
+        return;
+    }
+    Globals &g = m.g;
     takeWaitingTotal(m, n);
     m.autoplayLimits = readAutoplayLimits(m.host().settings(), n);
     // The session goes on with this player's meters; what the last one played stays counted.

@@ -12,6 +12,7 @@ namespace melvane {
 
 class Melvane;
 class OptionsWindow;
+class SettingsStore;
 
 // Where the six profiles live in the settings store, and what each one holds.
 inline constexpr const char *kProfileApplication = "keys";
@@ -79,8 +80,26 @@ void reportRefusedRound(Melvane &m, int n);
 // carry on, if any; a round total waiting for a collect is taken into `freespinwin`.
 std::optional<StoredRound> loadStartupProfile(Melvane &m);
 
+// The first money value of profile n that is stored but cannot be read as a number that fits.
+// Such a profile is refused for play and left on disk as it is: reading it as 0 would throw the
+// player's credit away at the next save.
+std::optional<std::string> unreadableMoneyKey(const SettingsStore &store, int n);
+// The journal's serial of the last step profile n holds, when one is stored.
+std::optional<std::int64_t> storedJournalSerial(const SettingsStore &store, int n);
+// The values of profile n over a fresh set of meters.
+Globals readProfile(const SettingsStore &store, int n);
+// Writes every value of profile n in their fixed order, as clean text, with the round and the
+// journal's serial, and puts them on disk; false when they did not reach it.
+bool writeProfile(SettingsStore &store, int n, const Globals &meters, const StoredRound &round,
+                  std::int64_t journalSerial);
+
+// Start-up, before any profile is read: when the journal holds a step of player n newer than
+// the one profile n was saved at (the game was killed between the two writes), the profile is
+// written as that step left the books and the round.
+void bringProfileUpToJournal(Melvane &m, int n);
+
 // Writes every value of the profile in use, in their fixed order, as clean text, with the
-// machine's free-spin round.
+// machine's free-spin round. A save that fails stops paid play until one succeeds.
 void saveprofile(Melvane &m);
 // The same, with the meters and the round given rather than those of the machine.
 void saveprofile(Melvane &m, const Globals &meters, const StoredRound &round);

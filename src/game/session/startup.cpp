@@ -1,8 +1,10 @@
 // Start-up and shutdown of the main window.
 #include <array>
 #include <optional>
+#include <utility>
 
 #include "game/machine/melvane.h"
+#include "game/ports/settingsstore.h"
 #include "game/profiles/profiles.h"
 
 namespace melvane {
@@ -10,6 +12,7 @@ namespace melvane {
 namespace {
 
 constexpr int kSmallFontsDpi = 96;
+constexpr const char *kSaveFailedTitle = "Slots Melvane";
 
 constexpr const char *kLargeFontsTitle = "               LARGE FONTS BEING USED !!!";
 constexpr std::array<const char *, 11> kLargeFontsLines = {
@@ -60,11 +63,16 @@ bool Melvane::load()
         return false;
     if (journal != nullptr)
         journal->open();
+    for (int n = 1; n <= kProfiles; ++n)
+        bringProfileUpToJournal(*this, n);
     // The window layer opens the window at the top-left corner of the screen.
     host_.loadClips();
     coinbet = 1;
     waysmult = 25;
     const std::optional<StoredRound> round = loadStartupProfile(*this);
+    // Every profile holds money that cannot be read: none can be played, none is touched.
+    if (profileNumber(g.playernumber) == 0)
+        return false;
     caption = kMainCaptionPrefix + g.currentplayer;
     showBank();
     host_.setMousePointer(MousePointer::Default);
@@ -128,6 +136,40 @@ void Melvane::saveSettled()
 {
     if (!closed_)
         saveprofile(*this);
+}
+
+void Melvane::noteSave(bool written)
+{
+    saveFailing_ = !written;
+    if (written) {
+        saveFailureTold_ = false;
+        return;
+    }
+    // Once for each run of failures: a round or autoplay would otherwise ask at every step.
+    if (std::exchange(saveFailureTold_, true))
+        return;
+    tellSaveFailure();
+}
+
+void Melvane::tellSaveFailure()
+{
+    const std::string where = host_.settings().location();
+    ++messagesOpen_;
+    host_.showMessage({kSaveFailedTitle,
+                       "Player " + g.playernumber + "'s profile could not be saved" +
+                           (where.empty() ? "" : " to " + where) +
+                           ". The disk may be full or the folder read-only.\n\nPaid spins wait until the profile "
+                           "can be saved again: the game tries at every step and at every press of a bet button. "
+                           "What was saved before is kept.",
+                       MessageIcon::Critical});
+    --messagesOpen_;
+}
+
+bool Melvane::retrySave()
+{
+    if (saveFailing_ && !closed_)
+        saveprofile(*this);
+    return !saveFailing_;
 }
 
 } // namespace melvane

@@ -1,5 +1,6 @@
 #include "platform/qt/qsettingsstore.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QString>
@@ -64,12 +65,31 @@ std::string QSettingsStore::folder() const
     return QFileInfo(settingsOf("keys").fileName()).absolutePath().toStdString();
 }
 
-void QSettingsStore::flush()
+bool QSettingsStore::flush()
 {
     // QSettings writes a temporary file and renames it over the old one, so a file on disk
-    // holds either the whole save or the one before it.
-    for (auto &[application, settings] : settings_)
+    // holds either the whole save or the one before it; a write that failed leaves the old one.
+    bool written = true;
+    for (auto &[application, settings] : settings_) {
+        // QSettings keeps the first error it met for good, so a store whose write failed once
+        // would never tell a later success: a fresh one over the same file takes every value
+        // the old one holds and writes them all.
+        if (settings->status() != QSettings::NoError) {
+            auto fresh = std::make_unique<QSettings>(settings->fileName(), QSettings::NativeFormat);
+            fresh->setFallbacksEnabled(false);
+            for (const QString &key : settings->allKeys())
+                fresh->setValue(key, settings->value(key));
+            settings = std::move(fresh);
+        }
         settings->sync();
+        written = settings->status() == QSettings::NoError && written;
+    }
+    return written;
+}
+
+std::string QSettingsStore::location() const
+{
+    return QDir::toNativeSeparators(QFileInfo(settingsOf("keys").fileName()).absoluteFilePath()).toStdString();
 }
 
 } // namespace melvane

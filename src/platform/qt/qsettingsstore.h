@@ -26,8 +26,10 @@ public:
                                      const std::string &key) const override;
     void setValue(const std::string &application, const std::string &section, const std::string &key,
                   const std::string &value) override;
-    // Writes every changed file to disk.
-    void flush() override;
+    // Writes every changed file to disk; false when one of them could not be written.
+    bool flush() override;
+    // The profiles' file.
+    std::string location() const override;
     // The folder that holds the store's files.
     std::string folder() const;
 

@@ -98,10 +98,11 @@ bool fileIsUnreadable(const QSqlError &error)
 
 std::string describe(const QSqlError &error) { return error.text().toStdString(); }
 
-// The tags of the detail text: "c5 w25 s2,10,3,2,2 p6:3:2:10/7:3:1:5 m10 b6 k4 v1 a250".
+// The tags of the detail text: "c5 w25 s2,10,3,2,2 p6:3:2:10/7:3:1:5 m10 b6 k4 v1 a250", and the
+// books after the step, all six always: "B100,40,35,8,0,1".
 constexpr char kCoinbet = 'c', kWaysmult = 'w', kStops = 's', kDiscarded = 'd', kParts = 'p', kScatterPay = 'x',
                kWildmult = 'm', kFreeSpinsAdded = 'f', kFreespins = 'n', kFreespinsDone = 'o', kBet = 'b',
-               kCard = 'k', kWon = 'v', kAmount = 'a', kRoundTotal = 'r', kUncredited = 'u', kUncharged = 'q';
+               kCard = 'k', kWon = 'v', kAmount = 'a', kRoundTotal = 'r', kUncredited = 'u', kUncharged = 'q', kBooks = 'B';
 
 // The fields of a step that have no column, those that are not 0, as tagged numbers.
 QString encodeDetail(const JournalStep &s)
@@ -142,6 +143,17 @@ QString encodeDetail(const JournalStep &s)
     put(kWon, s.won ? 1 : 0);
     put(kAmount, s.amount);
     put(kRoundTotal, s.roundTotal);
+    if (s.books) {
+        const JournalBooks &b = *s.books;
+        text += text.isEmpty() ? QStringLiteral("B") : QStringLiteral(" B");
+        bool first = true;
+        for (const std::int64_t n : {b.amountinvested, b.wager, b.total, b.games, b.gamblelost, b.howmanyspins}) {
+            if (!first)
+                text += ',';
+            first = false;
+            text += QString::number(n);
+        }
+    }
     return text;
 }
 
@@ -218,6 +230,14 @@ void decodeDetail(QStringView text, JournalStep &s)
                 whole = (r == 0 || (p != end && *p == ',' && ++p)) && readInt(p, end, stops[r]);
             if (whole)
                 s.stops = stops;
+            break;
+        }
+        case kBooks: {
+            JournalBooks b;
+            if (readNumber(p, end, b.amountinvested) && readAfter(p, end, ',', b.wager) &&
+                readAfter(p, end, ',', b.total) && readAfter(p, end, ',', b.games) &&
+                readAfter(p, end, ',', b.gamblelost) && readAfter(p, end, ',', b.howmanyspins))
+                s.books = b;
             break;
         }
         case kParts:
@@ -714,14 +734,17 @@ SqliteJournal::Latest &SqliteJournal::latestOf(int player)
     return latest_[player] = latest;
 }
 
-void SqliteJournal::record(const JournalStep &step)
+std::int64_t SqliteJournal::record(const JournalStep &step)
 {
     if (!opened_)
         open();
     if (!writing_ || readOnly_)
-        return;
-    if (!writeStep(step))
-        stopWriting();
+        return 0;
+    const std::int64_t serial = nextSerial();
+    if (writeStep(step))
+        return serial;
+    stopWriting();
+    return 0;
 }
 
 bool SqliteJournal::writeStep(const JournalStep &step)

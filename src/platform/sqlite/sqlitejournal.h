@@ -53,7 +53,7 @@ public:
     // Null, with `error` saying why, when the file is missing or not a readable journal.
     static std::unique_ptr<SqliteJournal> openForReading(const QString &path, std::string &error);
 
-    void record(const JournalStep &step) override;
+    std::int64_t record(const JournalStep &step) override;
     std::vector<JournalGame> lastGames(int player, int count) override;
     std::optional<JournalStep> lastStep(int player) override;
 

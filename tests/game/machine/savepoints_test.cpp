@@ -23,7 +23,7 @@ using testing_support::kMultiplierTwo;
 const std::vector<std::string> kProfileKeys = {
     "howmanyspins", "soundonoff", "machinepay", "winroll",      "reelspeed",     "amountinvested", "wager",
     "total",        "bank",       "games",      "currentplayer", "gamblelost",   "roundspins",     "rounddone",
-    "roundwin",     "roundcoinbet", "roundwaysmult", "roundtune", "roundwildmult", "roundstops"};
+    "roundwin",     "roundcoinbet", "roundwaysmult", "roundtune", "roundwildmult", "roundstops",  "journalserial"};
 
 // What was on disk after one flush: player 1's section as text.
 struct Save {
@@ -53,7 +53,7 @@ class RecordingStore : public InMemorySettingsStore {
 public:
     std::vector<Save> saves;
 
-    void flush() override
+    bool flush() override
     {
         InMemorySettingsStore::flush();
         Save s;
@@ -63,6 +63,7 @@ public:
         s.writes = writes() - writesAtLastFlush_;
         writesAtLastFlush_ = writes();
         saves.push_back(std::move(s));
+        return true;
     }
 
 private:

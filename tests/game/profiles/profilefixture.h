@@ -21,7 +21,10 @@ namespace melvane::testing_support {
 // them must see the eleven exactly as before.
 class RecordingStore : public InMemorySettingsStore {
 public:
-    static bool isNewerKey(const std::string &key) { return key == "gamblelost" || key.rfind("round", 0) == 0; }
+    static bool isNewerKey(const std::string &key)
+    {
+        return key == "gamblelost" || key == "journalserial" || key.rfind("round", 0) == 0;
+    }
 
     struct Access {
         bool write = false;

@@ -117,7 +117,7 @@ TEST_F(Profiles, AnyUnusableValueOfASelectedProfileSetsTheReelSpeedToOne)
         std::int32_t bank;
     } cases[] = {
         {"every value usable", bob, 8, 4700},
-        {"the bank unreadable, after the speed", with(bob, "bank", "abc"), 1, 0},
+        {"the games unreadable, after the speed", with(bob, "games", "abc"), 1, 4700},
         {"the games missing, after the speed", without(bob, "games"), 1, 4700},
         {"the award count missing, before the speed is read", without(bob, "howmanyspins"), 8, 4700},
         {"the speed itself stored as 0", with(bob, "reelspeed", "0"), 0, 4700},

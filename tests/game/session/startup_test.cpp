@@ -176,6 +176,9 @@ struct SpoiledValue {
     std::string key;
     std::optional<std::string> text; // nullopt: the key is missing
     std::string savedAs;             // what the next save writes under the key
+    // A money value that does not read refuses the profile: the game plays player 2 and
+    // leaves player 1 as it is on disk.
+    bool refused = false;
 };
 
 void PrintTo(const SpoiledValue &v, std::ostream *os) { *os << v.what; }
@@ -187,11 +190,20 @@ TEST_P(StartUpWithASpoiledValue, TakesOnlyWholeNumbersThatFitAndSavesCleanValues
     const SpoiledValue &v = GetParam();
     Game game;
     game.storeProfile(1, v.text ? with(kAda, v.key, *v.text) : without(kAda, v.key));
+    game.storeProfile(2, with(kAda, "currentplayer", "Bob"));
 
     ASSERT_TRUE(game.m.load());
+    const std::vector<MessageBoxRequest> told = game.host.messages;
     game.forget();
     game.m.shutdown();
 
+    if (v.refused) {
+        EXPECT_TRUE(game.writesTo(1).empty()) << "a profile whose money does not read is never saved over";
+        ASSERT_EQ(told.size(), 1u);
+        EXPECT_NE(told[0].text.find("\"" + v.key + "\""), std::string::npos) << "names the value";
+        EXPECT_EQ(game.m.caption, "Current Player       Bob") << "the next profile plays";
+        return;
+    }
     EXPECT_EQ(game.writesTo(1), inWriteOrder(with(kAda, v.key, v.savedAs)))
         << "the spoiled value keeps the start-up value, every other value survives";
     const std::string name = v.key == "currentplayer" ? v.savedAs : "Ada";
@@ -204,18 +216,19 @@ INSTANTIATE_TEST_SUITE_P(
     BadInput, StartUpWithASpoiledValue,
     ::testing::Values(
         SpoiledValue{"a missing bank", "bank", std::nullopt, "0"},
-        SpoiledValue{"an empty bank", "bank", "", "0"},
-        SpoiledValue{"letters", "bank", "abc", "0"},
-        SpoiledValue{"a fraction", "bank", "1.5", "0"},
-        SpoiledValue{"a leading blank", "bank", " 7", "0"},
-        SpoiledValue{"a trailing blank", "bank", "7 ", "0"},
-        SpoiledValue{"a plus sign", "bank", "+7", "0"},
-        SpoiledValue{"hexadecimal", "bank", "0x10", "0"},
+        SpoiledValue{"an empty bank", "bank", "", "0", true},
+        SpoiledValue{"letters", "bank", "abc", "0", true},
+        SpoiledValue{"a fraction", "bank", "1.5", "0", true},
+        SpoiledValue{"a leading blank", "bank", " 7", "0", true},
+        SpoiledValue{"a trailing blank", "bank", "7 ", "0", true},
+        SpoiledValue{"a plus sign", "bank", "+7", "0", true},
+        SpoiledValue{"hexadecimal", "bank", "0x10", "0", true},
         SpoiledValue{"a negative bank", "bank", "-250", "-250"},
         SpoiledValue{"eleven digits for a 32-bit value", "games", "99999999999", "0"},
         SpoiledValue{"a small number behind twenty-one zeros", "games", "0000000000000000000001770", "1770"},
         SpoiledValue{"a number far beyond 64 bits", "games", "123456789012345678901234567890", "0"},
-        SpoiledValue{"one past the 32-bit range", "wager", "2147483648", "0"},
+        SpoiledValue{"one past the 32-bit range", "wager", "2147483648", "0", true},
+        SpoiledValue{"twenty digits of credit", "bank", "12345678901234567890", "0", true},
         SpoiledValue{"the largest 32-bit value", "wager", "2147483647", "2147483647"},
         SpoiledValue{"the smallest 32-bit value", "total", "-2147483648", "-2147483648"},
         SpoiledValue{"40000 for the 16-bit award count", "howmanyspins", "40000", "0"},
