@@ -76,6 +76,12 @@ public:
     // A store that stands for a full disk or a read-only folder: its flushes fail and keep
     // nothing of what was written since the last one that succeeded.
     void setFailing(bool failing) { failing_ = failing; }
+    // What the disk holds: the writes no flush put there are dropped, and writes work again.
+    void discardUnflushed()
+    {
+        pending_.clear();
+        failing_ = false;
+    }
 
 private:
     using Keys = std::unordered_map<std::string, std::string>;

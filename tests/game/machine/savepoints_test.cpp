@@ -55,7 +55,8 @@ public:
 
     bool flush() override
     {
-        InMemorySettingsStore::flush();
+        if (!InMemorySettingsStore::flush())
+            return false;
         Save s;
         for (const std::string &key : kProfileKeys)
             if (const auto v = value(kProfileApplication, "player1", key))
@@ -246,6 +247,38 @@ TEST_F(SavePoints, AutoplayWritesEveryGameAndEveryCollectWithBooksThatBalance)
     }
     EXPECT_EQ(games, m.g.games);
     EXPECT_GE(saves().back().number("howmanyspins"), 2);
+}
+
+TEST_F(SavePoints, AFailedSaveIsToldOnceHoldsPaidSpinsUntilASaveSucceedsAndLosesNothingSaved)
+{
+    const auto told = [&] { return host.messages.size(); };
+    queueSpin(kThreeScattersStops);
+    m.play[1].press();
+    const std::size_t savedBefore = saves().size();
+    const Save lastSaved = saves().back();
+
+    host.recording.setFailing(true);
+    host.queueDraw(2, 1); // the round's music
+    for (int i = 0; i < 10; ++i)
+        queueSpin(kLosingStops, 1, kMultiplierTwo);
+    ASSERT_TRUE(host.advanceUntil([&] { return m.freespinsover == 1; }, 600'000)) << "free spins go on";
+    m.takewin.press();
+    EXPECT_EQ(told(), 1u) << "ten failed saves, one message";
+    EXPECT_NE(host.messages.back().text.find("could not be saved"), std::string::npos);
+    EXPECT_EQ(saves().size(), savedBefore) << "nothing reached the disk";
+    EXPECT_EQ(saves().back().values, lastSaved.values) << "and what was there is kept";
+
+    const std::int32_t wager = m.g.wager;
+    queueSpin(kLosingStops);
+    m.play[1].press();
+    EXPECT_EQ(m.g.wager, wager) << "no paid spin while the profile cannot be saved";
+    EXPECT_EQ(told(), 2u) << "a refused press says why";
+
+    host.recording.setFailing(false);
+    m.play[1].press();
+    EXPECT_EQ(m.g.wager, wager + 25) << "the press saved the profile, then spun";
+    expectLastSaveIsTheMachine();
+    EXPECT_EQ(told(), 2u);
 }
 
 } // namespace

@@ -138,6 +138,26 @@ TEST_F(Profiles, AnyUnusableValueOfASelectedProfileSetsTheReelSpeedToOne)
     }
 }
 
+TEST_F(Profiles, AProfileWhoseMoneyDoesNotReadIsRefusedAndLeftAsItIs)
+{
+    Game game;
+    game.storeProfile(1, kAda);
+    game.storeProfile(2, with(with(kAda, "currentplayer", "Bob"), "amountinvested", "50\xff" "00"));
+    ASSERT_TRUE(game.m.load());
+    game.m.mnuplayer.press();
+    game.forget();
+
+    game.options.machine.select(2);
+    game.m.shutdown();
+
+    ASSERT_EQ(game.host.messages.size(), 1u);
+    EXPECT_NE(game.host.messages[0].text.find("\"amountinvested\""), std::string::npos);
+    EXPECT_EQ(game.m.g.currentplayer, "Ada") << "the player in use plays on";
+    EXPECT_EQ(game.m.g.bank, 4700);
+    EXPECT_TRUE(game.writesTo(2).empty());
+    EXPECT_EQ(game.writesTo(1), inWriteOrder(kAda));
+}
+
 TEST_F(Profiles, NamesOfUpToTwelveCharactersAreTakenAndOthersRefused)
 {
     const struct {
