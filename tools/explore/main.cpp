@@ -251,7 +251,8 @@ int main(int argc, char **argv)
               << ", timer ticks " << st.ticks << "\n"
               << "  spins " << st.spins << " (free " << st.freeSpins << "), awards " << st.awards << ", collects "
               << st.collects << ", gambles " << st.gambles << ", cards " << st.cards << ", restarts " << st.restarts
-              << " (rounds resumed " << st.resumedRounds << "), profile selections " << st.playerSwitches << "\n"
+              << " (kills " << st.kills << ", " << st.killsAtSave << " of them at a save; rounds resumed "
+              << st.resumedRounds << "), profile selections " << st.playerSwitches << "\n"
               << "  quick stops " << st.quickStops << ", reality checks " << st.realityChecks
               << ", autoplay stopped by a limit, a key or a check " << st.autoplayStops << "\n"
               << "  checks " << st.checks << ", virtual time " << st.virtualMs / 3'600'000 << " h\n";

@@ -70,7 +70,9 @@ void Melvane::journalAdjustment()
     const std::optional<JournalStep> last = journal->lastStep(player);
     const std::int64_t before = last ? last->creditAfter : 0;
     const std::int64_t roundBefore = last ? last->roundTotal : 0;
-    if (before == g.bank && roundBefore == freespinwin)
+    // Steps recorded before the books were kept with them tell only the credit and the round.
+    const bool booksAgree = !last || !last->books || *last->books == booksOf(g);
+    if (before == g.bank && roundBefore == freespinwin && booksAgree)
         return;
     JournalStep s;
     s.kind = StepKind::Adjustment;

@@ -5,6 +5,7 @@
 // does hold; at the next start the journal's last step, which carries the whole books and the
 // round, is written into the profile. A gamble the kill left open is settled on the way as
 // closing the game settles it: the amount at risk is collected (or, after a lost card, lost).
+#include <utility>
 #include <vector>
 
 #include "game/machine/checked.h"
@@ -17,22 +18,35 @@ namespace melvane {
 
 namespace {
 
-// The amount the player's latest game staked on its open gamble.
-std::optional<std::int64_t> stakedOnOpenGamble(Journal &journal, int player)
+// The player's latest game that is not an entry of credit: credit may be put on while a gamble
+// is open, so the gamble's game is not always the latest entry.
+std::optional<JournalGame> latestGame(Journal &journal, int player)
 {
-    const std::vector<JournalGame> games = journal.lastGames(player, 1);
-    if (games.empty())
-        return std::nullopt;
-    for (auto it = games.front().steps.rbegin(); it != games.front().steps.rend(); ++it)
-        if (it->kind == StepKind::GambleOpen)
-            return it->amount;
-    return std::nullopt;
+    for (int count = 8;; count *= 8) {
+        std::vector<JournalGame> games = journal.lastGames(player, count);
+        for (JournalGame &g : games)
+            if (!g.steps.empty() && !isEntry(g.steps.front().kind))
+                return std::move(g);
+        if (static_cast<int>(games.size()) < count)
+            return std::nullopt;
+    }
 }
 
-// The step that settles a gamble `last` left open, with the books after it.
+// The step that settles the gamble a kill left open in the player's latest game, as closing the
+// game settles it: the amount at risk collected, or after a lost card the stake lost. It follows
+// `last`, the player's last step, and carries the books after it. None when no gamble is open.
 std::optional<JournalStep> settlingStep(Journal &journal, const JournalStep &last)
 {
-    const std::optional<std::int64_t> staked = stakedOnOpenGamble(journal, last.player);
+    const std::optional<JournalGame> game = latestGame(journal, last.player);
+    if (!game)
+        return std::nullopt;
+    const JournalStep &end = game->steps.back();
+    if (end.kind != StepKind::GambleOpen && end.kind != StepKind::GambleCard)
+        return std::nullopt;
+    std::optional<std::int64_t> staked;
+    for (const JournalStep &s : game->steps)
+        if (s.kind == StepKind::GambleOpen)
+            staked = s.amount;
     if (!staked)
         return std::nullopt;
     JournalStep s = last;
@@ -41,16 +55,18 @@ std::optional<JournalStep> settlingStep(Journal &journal, const JournalStep &las
     s.bet = GambleBet::None;
     s.card = 0;
     s.won = false;
+    s.stops = end.stops;
+    s.parts.clear();
     s.creditBefore = last.creditAfter;
-    if (last.kind == StepKind::GambleCard && !last.won) {
+    if (end.kind == StepKind::GambleCard && !end.won) {
         s.kind = StepKind::GambleLost;
         s.amount = *staked;
         s.books->gamblelost += *staked;
     } else {
         s.kind = StepKind::GambleCollect;
-        s.amount = last.amount;
-        s.creditAfter = last.creditAfter + last.amount;
-        s.books->total += last.amount - *staked;
+        s.amount = end.amount;
+        s.creditAfter = last.creditAfter + end.amount;
+        s.books->total += end.amount - *staked;
     }
     return s;
 }
@@ -86,15 +102,16 @@ void bringProfileUpToJournal(Melvane &m, int n)
     if (journal == nullptr || !held || unreadableMoneyKey(store, n))
         return;
     std::optional<JournalStep> step = journal->lastStep(n);
-    if (!step || step->serial <= *held || !step->books)
+    if (!step || !step->books)
         return;
-    if (step->kind == StepKind::GambleOpen || step->kind == StepKind::GambleCard) {
-        step = settlingStep(*journal, *step);
-        if (!step)
+    // A gamble left open is settled even when the profile was saved after it opened.
+    if (std::optional<JournalStep> settling = settlingStep(*journal, *step)) {
+        settling->serial = journal->record(*settling);
+        if (settling->serial == 0)
             return;
-        step->serial = journal->record(*step);
-        if (step->serial == 0)
-            return;
+        step = settling;
+    } else if (step->serial <= *held) {
+        return;
     }
     Globals meters = readProfile(store, n);
     StoredRound round;

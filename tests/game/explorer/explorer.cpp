@@ -25,6 +25,10 @@ public:
         pScript_ = pick(std::array<double, 3>{0.02, 0.08, 0.2});
         pAdvance_ = pick(std::array<double, 3>{0.2, 0.3, 0.45});
         for (const Input &i : alphabet()) {
+            // Kills come only with the chance of a restart: picked like any input, they would
+            // end most runs long before a round or a gamble had been played.
+            if (i.kind != Kind::Kill)
+                anyInput_.push_back(i);
             if (i.kind >= Kind::OptionsProfile && i.kind <= Kind::OptionsOriginalScreen)
                 optionsInputs_.push_back(i);
             const bool trigger = i.kind == Kind::ScriptSpin && scriptedSpinOf(i.arg) != ScriptedSpin::Losing &&
@@ -70,8 +74,12 @@ private:
     Input choose(const Runner &r)
     {
         const Melvane &m = r.machine();
-        if (chance(pRestart_))
-            return {Kind::CloseMain, 0};
+        // Closes and kills take turns, without a draw of their own: a seed's run stays as it was
+        // up to its second restart.
+        if (chance(pRestart_)) {
+            const int turn = restartsChosen_++ % 4;
+            return turn % 2 == 0 ? Input{Kind::CloseMain, 0} : Input{Kind::Kill, turn / 2};
+        }
         if (r.optionsOpen() && chance(0.85))
             return pick(optionsInputs_);
         if (r.aboutOpen() && chance(0.5))
@@ -134,7 +142,7 @@ private:
                 return pick(now);
             }
         }
-        return pick(alphabet());
+        return pick(anyInput_);
     }
 
     // How long after its posting an input arrives: at once, within a landing, within the
@@ -189,6 +197,8 @@ private:
 
     std::mt19937_64 rng_;
     double pRestart_ = 0, pTrigger_ = 0, pScript_ = 0, pAdvance_ = 0;
+    int restartsChosen_ = 0;
+    std::vector<Input> anyInput_;
     std::vector<Input> optionsInputs_, triggers_, scripts_, autoplayChoices_, playerChoices_, quickStops_;
     bool thenAfter_ = false;
     Input lastInput_;
@@ -221,6 +231,8 @@ void Stats::add(const Stats &o)
     cards += o.cards;
     collects += o.collects;
     restarts += o.restarts;
+    kills += o.kills;
+    killsAtSave += o.killsAtSave;
     resumedRounds += o.resumedRounds;
     quickStops += o.quickStops;
     realityChecks += o.realityChecks;

@@ -48,6 +48,8 @@ enum class Kind : std::uint8_t {
     QuickStop,      // a click on the reels during the next landing, after `arg` frames of it
     AutoplayKey,    // Escape while autoplay runs
     RealityAnswer,  // how the next reality checks are answered: "Stop" (1) or "Keep playing" (0)
+    Kill,           // the program killed where it stands (0), or as its next save begins, after the
+                    // journal has the step (1); the next run starts on what was saved and the journal
 };
 
 // The "Play" menu's entries.
@@ -165,6 +167,8 @@ struct Stats {
     std::uint64_t cards = 0;
     std::uint64_t collects = 0;
     std::uint64_t restarts = 0;
+    std::uint64_t kills = 0;         // of those that restarted, kills where the game stood
+    std::uint64_t killsAtSave = 0;   // and kills between the journal's write and the profile's save
     std::uint64_t resumedRounds = 0;
     std::uint64_t playerSwitches = 0;
     std::uint64_t quickStops = 0;     // landings cut short by a click on the reels

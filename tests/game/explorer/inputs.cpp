@@ -106,6 +106,8 @@ std::vector<Input> buildAlphabet()
     all.push_back({Kind::AutoplayKey, 0});
     all.push_back({Kind::RealityAnswer, 0});
     all.push_back({Kind::RealityAnswer, 1});
+    all.push_back({Kind::Kill, 0});
+    all.push_back({Kind::Kill, 1});
     return all;
 }
 
@@ -171,6 +173,8 @@ std::string label(const Input &input)
         return "paytable close";
     case Kind::CloseMain:
         return "close the main window, start again";
+    case Kind::Kill:
+        return a == 1 ? "kill the program as its next save begins, start again" : "kill the program, start again";
     case Kind::ScriptSpin: {
         const ScriptedSpin s = scriptedSpinOf(a);
         if (s == ScriptedSpin::Losing || s == ScriptedSpin::Winning)

@@ -165,6 +165,7 @@ void Runner::startProgram()
     quickStopIn_ = 0;
     autoplayStarted_.reset();
     host_.onSleep = [this](int) { onSleep(); };
+    host_.killable.canDie = [this] { return m_ != nullptr && !m_->closing(); };
     host_.onRealityCheck = [this] {
         ++stats.realityChecks;
         const Melvane &m = *m_;
@@ -247,6 +248,61 @@ void Runner::tick(const char *name, void (Melvane::*handler)())
 }
 
 void Runner::execute(const Step &step, std::size_t index)
+{
+    try {
+        executeUntilKilled(step, index);
+    } catch (const Killed &killed) {
+        restartAfterKill(killed);
+    }
+}
+
+void Runner::restartAfterKill(const Killed &killed)
+{
+    running_.clear();
+    endProgram();
+    host_.killable.disarm();
+    host_.startProgram();
+    ++stats.restarts;
+    ++stats.kills;
+    if (killed.atSave)
+        ++stats.killsAtSave;
+    try {
+        startProgram();
+    } catch (const Killed &) {
+        fail("kill", "the start after a kill died at a save nobody armed");
+    }
+    checkAgreesWithJournal();
+}
+
+// After a kill the profile the game starts with is where the journal's last step left it: a
+// step the journal has is never lost, and one it does not have never happened.
+void Runner::checkAgreesWithJournal()
+{
+    const Melvane &m = *m_;
+    const int player = profileNumber(m.g.playernumber);
+    const std::optional<JournalStep> last = player != 0 ? journal_.lastStep(player) : std::nullopt;
+    if (!last || !last->books)
+        return;
+    const JournalBooks &b = *last->books;
+    const Globals &g = m.g;
+    const bool agrees = g.bank == last->creditAfter && g.amountinvested == b.amountinvested && g.wager == b.wager &&
+                        g.total == b.total && g.games == b.games && g.gamblelost == b.gamblelost &&
+                        g.howmanyspins == b.howmanyspins && m.freespinwin == last->roundTotal &&
+                        m.freespins == last->freespins && (m.freespins == 0 || m.freespinsdone == last->freespinsdone);
+    if (!agrees) {
+        std::ostringstream out;
+        out << "started with bank " << g.bank << ", invested " << g.amountinvested << ", wager " << g.wager
+            << ", total " << g.total << ", games " << g.games << ", lost " << g.gamblelost << ", awards "
+            << g.howmanyspins << ", round " << m.freespinsdone << "/" << m.freespins << " total " << m.freespinwin
+            << "; the journal's last step (kind " << static_cast<int>(last->kind) << ") has bank " << last->creditAfter
+            << ", invested " << b.amountinvested << ", wager " << b.wager << ", total " << b.total << ", games "
+            << b.games << ", lost " << b.gamblelost << ", awards " << b.howmanyspins << ", round "
+            << last->freespinsdone << "/" << last->freespins << " total " << last->roundTotal;
+        fail("kill", out.str());
+    }
+}
+
+void Runner::executeUntilKilled(const Step &step, std::size_t index)
 {
     step_ = index;
     host_.yields = 0;
@@ -383,6 +439,11 @@ bool Runner::perform(const Input &input)
         return true;
     case Kind::CloseMain:
         closeMainWindow();
+        return true;
+    case Kind::Kill:
+        if (a == 0)
+            throw Killed{};
+        host_.killable.arm();
         return true;
     case Kind::ScriptSpin:
         queueScriptedSpin(a);

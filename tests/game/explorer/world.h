@@ -4,6 +4,8 @@
 // program creates, on a virtual host, with every input delivered as the real window would
 // deliver it and every check made after every delivered input and timer tick.
 #include <array>
+#include <exception>
+#include <functional>
 #include <deque>
 #include <map>
 #include <memory>
@@ -32,6 +34,54 @@ struct Stop {
     Failure failure;
 };
 
+// Thrown where the program is killed: it unwinds the game without a save, as SIGKILL would end it.
+struct Killed {
+    bool atSave = false;
+};
+
+// The settings store the program sees: the host's, except that once armed, the next save dies
+// before it reaches the disk (the journal has the step by then).
+class KillableStore : public SettingsStore {
+public:
+    explicit KillableStore(InMemorySettingsStore &disk) : disk_(disk) {}
+    std::optional<std::string> value(const std::string &application, const std::string &section,
+                                     const std::string &key) const override
+    {
+        return disk_.value(application, section, key);
+    }
+    void setValue(const std::string &application, const std::string &section, const std::string &key,
+                  const std::string &value) override
+    {
+        disk_.setValue(application, section, key, value);
+    }
+    bool flush() override
+    {
+        // Never while another kill unwinds the game, nor in a close, whose save is made where
+        // nothing can unwind (a handler's end): that save goes through.
+        if (armed_ && std::uncaught_exceptions() == 0 && (!canDie || canDie())) {
+            armed_ = false;
+            disk_.discardUnflushed();
+            throw Killed{true};
+        }
+        return disk_.flush();
+    }
+    void arm()
+    {
+        armed_ = true;
+        disk_.setFailing(true);
+    }
+    void disarm()
+    {
+        armed_ = false;
+        disk_.discardUnflushed();
+    }
+    std::function<bool()> canDie;
+
+private:
+    InMemorySettingsStore &disk_;
+    bool armed_ = false;
+};
+
 // The virtual host with two differences. Its draws come from the seed, the virtual time and
 // the count of draws made at that time, rather than from one stream: a draw then does not depend
 // on every draw made before it, so taking an unrelated step out of a failing run leaves the
@@ -40,6 +90,9 @@ struct Stop {
 class ExplorerHost : public VirtualHost {
 public:
     explicit ExplorerHost(std::uint64_t seed) : VirtualHost(seed), seed_(seed) {}
+
+    SettingsStore &settings() override { return killable; }
+    KillableStore killable{store};
 
     // The next draw gives `u`, before any other: a scripted outcome.
     void script(double u) { scripted_.push_back(u); }
@@ -156,6 +209,9 @@ private:
     };
     Closed closedState() const;
     void checkRestart(const Closed &before);
+    void executeUntilKilled(const Step &step, std::size_t index);
+    void restartAfterKill(const Killed &killed);
+    void checkAgreesWithJournal();
     void checkAnytime();
     void checkTopLevel();
     [[noreturn]] void fail(const std::string &check, const std::string &detail);

@@ -145,6 +145,18 @@ TEST(Restarts, AProfileAKillLeftOneStepBehindIsBroughtUpToTheJournal)
              b.bank += m.gambleamount;
              return b;
          }},
+        {"credit put on over an open gamble",
+         [](Played &t, const auto &) {
+             t.queueSpin(kK40Stops);
+             t.m.play[1].press();
+             t.m.doublebutton.press();
+             t.m.cmdfastmoney.press();
+         },
+         [](const Melvane &m) {
+             Books b = booksOf(m);
+             b.bank += m.gambleamount;
+             return b;
+         }},
         {"a won card: its gain collected too",
          [](Played &t, const auto &) {
              t.queueSpin(kK40Stops);
