@@ -209,6 +209,12 @@ private:
         if (s.uncredited) {
             ++report_.uncredited;
             expect(s.win > 0, "a win of " + std::to_string(s.win) + " marked as one no meter could take");
+            // A step that carries the books tells the tally too: then only a full one explains it.
+            const std::int64_t meter = spins > 0 ? round : credit - stake;
+            if (s.books)
+                expect(passesLimit(meter, s.win) || passesLimit(s.books->total, s.win),
+                       "a win of " + std::to_string(s.win) + " marked as one no meter could take, beside a meter of " +
+                           std::to_string(meter) + " and a total of " + std::to_string(s.books->total));
         }
         const std::int64_t win = s.uncredited ? 0 : s.win;
         books.lastWin = s.win;
@@ -247,7 +253,9 @@ private:
         // not hold that tally, so a skip is always possible, a multiple past the limits never.
         const std::int64_t multiplied = books.atRisk * pays;
         const bool fits = multiplied <= kCreditLimit && !passesLimit(s.creditBefore, multiplied);
-        expect((fits && s.amount == multiplied) || s.amount == books.atRisk,
+        // With the books, the tally is known: whether the gain fits it decides the skip.
+        const bool tallyFits = s.books && !passesLimit(s.books->total - books.staked, multiplied);
+        expect((fits && s.amount == multiplied) || (s.amount == books.atRisk && !(fits && tallyFits)),
                "a won card's amount " + std::to_string(s.amount) + " from " + std::to_string(books.atRisk) + " at " +
                    std::to_string(pays) + " to 1, beside a credit of " + std::to_string(s.creditBefore));
         books.atRisk = s.amount;

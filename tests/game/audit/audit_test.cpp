@@ -182,6 +182,16 @@ TEST_F(Journaled, AForgedJournalFailsTheAuditWithItsGame)
              append(g, 4, {credit, spin, gambleStep(K::GambleOpen, spin.win, -spin.win), card,
                            gambleStep(K::GambleCollect, card.amount, card.amount)});
          }},
+        {"a win marked as one no meter could take beside meters with room", 2, 0,
+         [](Games &g) {
+             JournalStep &s = g[2].steps[0];
+             s.uncredited = true;
+             s.creditAfter = s.creditBefore - s.stake;
+             for (JournalStep &later : g[2].steps)
+                 later.creditBefore -= s.win, later.creditAfter -= later.kind == K::Spin ? 0 : s.win;
+         }},
+        {"a won card whose doubling was skipped beside a total with room", 2, 2,
+         [](Games &g) { g[2].steps[2].amount = g[2].steps[0].win; }},
         {"a step of no kind the machine writes", 1, 1,
          [](Games &g) { append(g, 1, {gambleStep(static_cast<K>(42), 0, 0)}); }},
         {"a game of player 0", 3, 0, [](Games &g) { g[3].player = 0; }},

@@ -63,6 +63,10 @@ public:
             disk_.discardUnflushed();
             throw Killed{true};
         }
+        if (armed_) {
+            armed_ = false;
+            disk_.setFailing(false);
+        }
         return disk_.flush();
     }
     void arm()
