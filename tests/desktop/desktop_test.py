@@ -343,6 +343,70 @@ class TwoCopiesTest(GameTest):
         self.assertEqual(files(), before, "the second copy changed the settings folder")
 
 
+class FullDiskTest(GameTest):
+    messages_seen = 0
+
+    def dismiss_alerts(self, quiet=2.0):
+        """Presses OK on every message box the game shows until none comes for `quiet` seconds;
+        returns their texts in the order they came."""
+        texts = []
+        while True:
+            try:
+                alert = wait_for("a message box", lambda: next(iter(desktop.find(self.app, role_name="alert")), None),
+                                 timeout=quiet)
+            except DesktopError:
+                return texts
+            texts.append(" ".join(plain(n.name) for n in desktop.find(alert, role_name="label") if n.name.strip()))
+            self.desktop.screenshot(f"message-{self.messages_seen}")
+            self.messages_seen += 1
+            desktop.act(desktop.find_one(alert, "its OK button", name="OK", role_name="push button"), "Press")
+            time.sleep(0.3)
+
+    def test_a_save_the_disk_refuses_is_told_holds_paid_spins_and_loses_nothing_saved(self):
+        d = self.start_session(1024, 768)
+        # The settings on a small disk of their own, which only root can mount.
+        if subprocess.run(["mount", "-t", "tmpfs", "-o", "size=4m", "tmpfs", d.settings],
+                          stderr=subprocess.DEVNULL).returncode != 0:
+            self.skipTest("mounting a small filesystem needs root")
+        self.addCleanup(subprocess.run, ["umount", "-l", d.settings])
+        window = self.start_game("--settings", d.settings)
+        for _ in range(2):
+            self.click(self.button("Click For Credit"))
+        self.click(self.button("Play 3 Lines"))
+        self.spin()
+        profile = os.path.join(d.settings, "Melvane", "keys.conf")
+        with open(profile) as f:
+            saved = f.read()
+
+        filler = os.path.join(d.settings, "filler")
+        subprocess.run(["dd", "if=/dev/zero", "of=" + filler, "bs=64k"], stderr=subprocess.DEVNULL)
+        self.click(self.button("Bet 1 Coin"))
+        told = self.dismiss_alerts()
+        lost = [t for t in told if "could not be saved" in t]
+        self.assertEqual(len(lost), 1, f"one message of the lost save, naming the file; the game said {told}")
+        self.assertIn(profile, lost[0])
+        with open(profile) as f:
+            self.assertEqual(f.read(), saved, "the last save on disk was overwritten")
+        d.screenshot("after-the-failed-save")
+
+        bet = self.button("Bet 1 Coin")
+        self.click(bet)
+        told = self.dismiss_alerts()
+        self.assertEqual(len([t for t in told if "could not be saved" in t]), 1,
+                         f"a press of a bet button while the profile cannot be saved says why: {told}")
+        self.assertTrue(desktop.has_state(bet, pyatspi.STATE_SENSITIVE), "no spin started")
+
+        os.remove(filler)
+        self.spin()
+        self.assertEqual(self.dismiss_alerts(quiet=1.0), [], "the save succeeds again without a word")
+        with open(profile) as f:
+            now = f.read()
+        self.assertNotEqual(now, saved, "the press saved the profile and the spin after it")
+        d.activate(window)
+        d.key("alt+F4")
+        self.assertEqual(self.game.wait(timeout=SPIN_TIMEOUT), 0, d.game_log())
+
+
 class FirstStartTest(GameTest):
     def test_window_opens_whole_on_small_and_wide_screens(self):
         for width, height in ((800, 600), (1366, 768)):
