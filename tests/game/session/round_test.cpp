@@ -254,6 +254,27 @@ TEST_F(Rounds, AGambleAfterACollectTheCreditCouldNotTakeStakesNothing)
     EXPECT_EQ(m->freespinwin, 1000);
 }
 
+TEST_F(Rounds, ABetRefusedForWantOfCreditLeavesTheCollectedTotalToGamble)
+{
+    m->g.bank = 0;
+    m->coinbet = 20;
+    m->freespins = 11;
+    m->freespinsdone = 11;
+    m->freespinsover = 1;
+    m->freespinwin = 100;
+    m->spinwin = 0; // the round's last spin won nothing
+    m->takewin.setEnabled(true);
+    m->takewin.show();
+    m->takewin.press();
+
+    m->play[5].press(); // 20 coins x 25 ways: more than the credit
+    ASSERT_EQ(m->g.bank, 100) << "the refused bet spun nothing";
+    m->doublebutton.press();
+
+    EXPECT_EQ(m->gambleamount, 100) << "the gamble stakes the collected total, not the last spin's nothing";
+    EXPECT_EQ(m->g.bank, 0);
+}
+
 TEST_F(Rounds, AWaitingRoundTotalStaysWithItsPlayer)
 {
     OptionsWindow options(*m);
