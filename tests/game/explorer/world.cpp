@@ -476,12 +476,15 @@ bool Runner::perform(const Input &input)
 
     OptionsWindow &w = *options_;
     const std::string player = m.g.playernumber;
+    const bool spinning = m.spinRunning();
+    const bool inRound = m.freespins > 0;
     performOptions(w, input);
     // A spin or a round belongs to the player who started it: its stake was charged to that
-    // player and its win is that player's.
-    if (m.g.playernumber != player && (m.spinRunning() || m.freespins > 0))
+    // player and its win is that player's. One the new player starts while the selection yields
+    // is the new player's own.
+    if (m.g.playernumber != player && (spinning || inRound))
         fail("player", "the profile in use changed from player " + player + " to " + m.g.playernumber + " while " +
-                           (m.spinRunning() ? "a spin was running" : "a free-spin round was under way") +
+                           (spinning ? "a spin was running" : "a free-spin round was under way") +
                            ": its win goes to the other player");
     return true;
 }
