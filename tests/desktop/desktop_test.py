@@ -342,6 +342,34 @@ class TwoCopiesTest(GameTest):
         self.assertIsNone(first.poll(), "the first copy plays on")
         self.assertEqual(files(), before, "the second copy changed the settings folder")
 
+    def test_two_copies_started_at_once_leave_exactly_one_playing(self):
+        d = self.start_session(1024, 768)
+        games = [d.start_game(os.path.abspath(GAME), "--settings", d.settings) for _ in range(2)]
+
+        def refused():
+            for game in games:
+                try:
+                    app = desktop.application(game.pid, timeout=0.5)
+                except DesktopError:
+                    continue
+                if next(iter(desktop.find(app, role_name="alert")), None) is not None:
+                    return game, app
+            return None
+        loser, app = wait_for("one copy to say the game is already running", refused, timeout=WINDOW_TIMEOUT * 3)
+        notice = desktop.find_one(app, "the already-running notice", role_name="alert")
+        desktop.act(desktop.find_one(notice, "its OK button", name="OK", role_name="push button"), "Press")
+        self.assertEqual(loser.wait(timeout=SPIN_TIMEOUT), 1, d.game_log())
+        winner = games[1 - games.index(loser)]
+        time.sleep(1.0)
+        self.assertIsNone(winner.poll(), "the other copy plays")
+        winner_app = desktop.application(winner.pid)
+        self.assertIsNone(next(iter(desktop.find(winner_app, role_name="alert")), None), "and says nothing")
+        frame = desktop.find_one(winner_app, "its main window", role_name="frame")
+        self.click(self.button("Click For Credit", root=frame))
+        wait_for("the credit on the playing copy's window",
+                 lambda: "10" in [plain(n.name) for n in desktop.find(frame, role_name="label")],
+                 timeout=WINDOW_TIMEOUT)
+
 
 class FullDiskTest(GameTest):
     messages_seen = 0
