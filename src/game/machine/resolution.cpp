@@ -485,12 +485,16 @@ void Melvane::resumeRound(const StoredRound &round)
 void Melvane::saveAwardedRound()
 {
     Globals meters = g;
-    if (charged_.wager)
-        addChecked(meters.wager, -stake());
-    if (charged_.games)
-        addChecked(meters.games, -1);
-    if (charged_.bank)
-        addChecked(meters.bank, stake());
+    // As the count after the wait will leave them: every spin of a round is refunded but its
+    // last, which an award is only when a full count of spins could take none of it.
+    if (freespinsdone + 1 < freespins) {
+        if (charged_.wager)
+            addChecked(meters.wager, -stake());
+        if (charged_.games)
+            addChecked(meters.games, -1);
+        if (charged_.bank)
+            addChecked(meters.bank, stake());
+    }
     StoredRound round = roundOf(*this);
     addChecked(round.done, 1);
     // The journal has the spin before the profile does, as with every step: a kill during the
