@@ -3,8 +3,9 @@
 // killed while it plays. Every time, the profile on disk must be whole: its credit, round and
 // statistics balance, a round is either still there to carry on or collected, the games played
 // never go back, and every game the player saw settle is on disk. Other runs are killed where a
-// kill costs most: in a lost card's hold, in the wait after an award of free spins, and between
-// the journal's commit of a step and the save of the profile that names it. After every kill the
+// kill costs most: in a lost card's hold, in the wait after an award of free spins, while a
+// gamble is open, and between the journal's commit of a step and the save of the profile that
+// names it. After every kill the
 // game is started once more, as the player would start it, and what that start leaves must agree:
 // the profile with the journal's last step, and the journal with the rules.
 #include <gtest/gtest.h>
@@ -222,7 +223,7 @@ void storeRunningRound(const QString &storeFolder)
 
 // Where the kills fell, told once the tests have run.
 struct KillTally {
-    int random = 0, randomInRounds = 0, lostHold = 0, awardWait = 0, betweenJournalAndProfile = 0;
+    int random = 0, randomInRounds = 0, lostHold = 0, awardWait = 0, betweenJournalAndProfile = 0, openGamble = 0;
 };
 KillTally tally;
 
@@ -239,6 +240,7 @@ public:
         tell(tally.lostHold, " in a lost card's hold");
         tell(tally.awardWait, " in an award's wait");
         tell(tally.betweenJournalAndProfile, " between journal and profile");
+        tell(tally.openGamble, " while a gamble was open");
         if (!told.empty())
             std::printf("crash: %s\n", told.c_str());
     }
@@ -278,6 +280,7 @@ struct AfterKill {
     StoredProfile left;     // the profile as the kill left it
     StoredProfile restarted; // after the next start
     std::optional<JournalStep> last; // the journal's last step of player 1 after that start
+    bool settledGamble = false; // the start settled a gamble the kill left open
 };
 
 // Starts the game once more after a kill, as the player would, and ends it as soon as it has
@@ -294,6 +297,13 @@ AfterKill restartAndCheck(const QString &store, const QString &scratch)
     const int status = restart.waitForEnd(Clock::now() + std::chrono::seconds(60));
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0 && restart.last("started"))
         << "the restart did not start and end; it printed:\n" << restart.printed();
+    // All a start may add to the journal is the end of a gamble a kill left open; any other step
+    // (an adjustment) means the profile did not agree with the journal.
+    for (const std::string &line : restart.lines()) {
+        const bool gambleEnd = line.rfind("step 6 ", 0) == 0 || line.rfind("step 7 ", 0) == 0;
+        EXPECT_TRUE(gambleEnd || line.rfind("step ", 0) != 0) << "the restart journaled \"" << line << "\"";
+        after.settledGamble = after.settledGamble || gambleEnd;
+    }
 
     const StoredProfile &p = after.restarted = readProfile(store, scratch);
     EXPECT_TRUE(p.problem.empty()) << p.problem;
@@ -395,11 +405,11 @@ TEST(Crash, AGameKilledAtRandomMomentsAlwaysLeavesAWholeProfileOnDisk)
 }
 
 // Kills the player `runs` times, each time a random moment up to `maxDelayMs` after it printed
-// `word` (the lost card, the award): inside the hold that follows. What the step settled must be
-// on disk after the restart, and nothing after it. Each run has a store of its own when
-// `freshStore`, else all share one. Returns how many kills fell inside the hold; the others
-// still leave a whole profile.
-int killAfter(const std::string &option, const std::string &word, int maxDelayMs, int runs, bool freshStore)
+// a line starting with `word`. Each run has a store of its own when `freshStore`, else all share
+// one. Returns how many kills `fellThere` (given the player and what the restart found); the
+// others still leave a whole profile.
+int killAfter(const std::string &option, const std::string &word, int maxDelayMs, int runs, bool freshStore,
+              const std::function<bool(const Player &, const AfterKill &)> &fellThere)
 {
     QTemporaryDir folder;
     EXPECT_TRUE(folder.isValid());
@@ -407,7 +417,7 @@ int killAfter(const std::string &option, const std::string &word, int maxDelayMs
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> delayMs(0, maxDelayMs);
     SCOPED_TRACE("kill times drawn with seed " + std::to_string(seed));
-    int inside = 0;
+    int there = 0;
     for (int run = 1; run <= runs; ++run) {
         SCOPED_TRACE(option + " run " + std::to_string(run));
         const QString store = folder.path() + "/store" + (freshStore ? QString::number(run) : QString());
@@ -415,27 +425,34 @@ int killAfter(const std::string &option, const std::string &word, int maxDelayMs
         EXPECT_TRUE(player.started());
         if (!player.readUntil(Clock::now() + std::chrono::seconds(90), [&] { return player.last(word).has_value(); })) {
             ADD_FAILURE() << "the player never printed \"" << word << "\"; it printed:\n" << player.printed();
-            return inside;
+            return there;
         }
         player.readUntil(Clock::now() + std::chrono::milliseconds(delayMs(random)));
         const int status = player.kill();
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the player ended by itself";
-        const AfterKill after = restartAndCheck(store, folder.path() + "/check" + QString::number(run));
-        // No step came after it: the kill fell in its hold.
-        const std::optional<std::int64_t> serial = player.last(word);
-        if (player.last("step") == serial) {
-            ++inside;
-            EXPECT_EQ(after.last ? after.last->serial : 0, *serial) << "the step before the hold is not the last";
-        }
+        there += fellThere(player, restartAndCheck(store, folder.path() + "/check" + QString::number(run)));
     }
-    return inside;
+    return there;
+}
+
+// A kill in the hold after the step printed as `word`: no step came after it, and after the
+// restart it is the last one, in the profile with all it settled.
+bool inHoldAfter(const std::string &word, const Player &player, const AfterKill &after)
+{
+    const std::optional<std::int64_t> serial = player.last(word);
+    if (player.last("step") != serial)
+        return false;
+    EXPECT_EQ(after.last ? after.last->serial : 0, *serial) << "the step before the hold is not the last";
+    return true;
 }
 
 TEST(Crash, AKillInALostCardsHoldLeavesTheLossOnDisk)
 {
     constexpr int kRuns = 6;
     // The card is held for three seconds.
-    const int inside = killAfter("--gamble", "lost", 2500, kRuns, false);
+    const int inside = killAfter("--gamble", "lost", 2500, kRuns, false, [](const Player &p, const AfterKill &a) {
+        return inHoldAfter("lost", p, a);
+    });
     EXPECT_GE(inside, kRuns - 1);
     tally.lostHold += inside;
 }
@@ -445,9 +462,22 @@ TEST(Crash, AKillInTheWaitAfterAnAwardLeavesTheRoundOnDisk)
     constexpr int kRuns = 4;
     // The award holds the machine for eleven to twelve seconds. A fresh store each time: a
     // round the kill left would be played out first, and the random kills carry rounds on.
-    const int inside = killAfter("--awards", "award", 11'000, kRuns, true);
+    const int inside = killAfter("--awards", "award", 11'000, kRuns, true, [](const Player &p, const AfterKill &a) {
+        return inHoldAfter("award", p, a);
+    });
     EXPECT_GE(inside, kRuns - 1);
     tally.awardWait += inside;
+}
+
+TEST(Crash, AKillWhileAGambleIsOpenIsSettledByTheNextStart)
+{
+    constexpr int kRuns = 4;
+    // Killed just after the gamble opened (step 4), mostly before its first card or just after
+    // a won one: the amount at risk is out of the credit, and the restart must collect it.
+    const int open = killAfter("--gamble", "step 4", 60, kRuns, false,
+                               [](const Player &, const AfterKill &a) { return a.settledGamble; });
+    EXPECT_GE(open, 1) << "no kill fell while a gamble was open";
+    tally.openGamble += open;
 }
 
 TEST(Crash, AKillBetweenTheJournalAndTheProfileIsMadeGoodByTheNextStart)
