@@ -5,9 +5,9 @@
 // never go back, and every game the player saw settle is on disk. Other runs are killed where a
 // kill costs most: in a lost card's hold, in the wait after an award of free spins, while a
 // gamble is open, and between the journal's commit of a step and the save of the profile that
-// names it. After every kill the
-// game is started once more, as the player would start it, and what that start leaves must agree:
-// the profile with the journal's last step, and the journal with the rules.
+// names it. After every kill the game is started once more, as the player would start it, and
+// what that start leaves must agree: the profile with the journal's last step, and the journal
+// with the rules.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -277,10 +277,10 @@ std::optional<JournalStep> auditJournal(const QString &storeFolder)
 
 // What a kill left on disk, and what the next start made of it.
 struct AfterKill {
-    StoredProfile left;     // the profile as the kill left it
-    StoredProfile restarted; // after the next start
+    StoredProfile left;              // the profile as the kill left it
+    StoredProfile restarted;         // after the next start
     std::optional<JournalStep> last; // the journal's last step of player 1 after that start
-    bool settledGamble = false; // the start settled a gamble the kill left open
+    bool settledGamble = false;      // the start settled a gamble the kill left open
 };
 
 // Starts the game once more after a kill, as the player would, and ends it as soon as it has

@@ -102,7 +102,7 @@ void pressLikeAGambler(Melvane &m)
         m.doublebutton.press();
     } else if (shown(m.takewin)) {
         m.takewin.press();
-    } else if (!m.creditCovers() && m.freespins == 0) {
+    } else if (!m.creditCovers()) {
         m.cmdfastmoney.press();
     } else if (shown(m.play[1])) {
         m.play[1].press();
