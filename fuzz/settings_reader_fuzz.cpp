@@ -137,10 +137,17 @@ private:
 };
 
 // Start-up on `host`: player 1's numbers are what was stored when it fits, else 0; then the
-// payout and speed defaults; the name is the stored text cut to twelve characters.
-void checkStartup(Host &host, Melvane &m)
+// payout and speed defaults; the name is the stored text cut to twelve characters. A money value
+// that does not read refuses player 1 instead: another player plays, or, with none, no one.
+// Returns whether the game started.
+bool checkStartup(Host &host, Melvane &m)
 {
     SettingsStore &store = host.settings();
+    if (unreadableMoneyKey(store, 1)) {
+        const bool started = m.load();
+        expect(!started || m.g.playernumber != "1", "a profile whose money does not read is not played");
+        return started;
+    }
     expect(m.load(), "start-up goes on at 96 dots per inch");
     std::vector<std::int64_t> expected(10, 0);
     std::vector<std::string> texts(10);
@@ -164,6 +171,7 @@ void checkStartup(Host &host, Melvane &m)
            "start-up reads the name cut to twelve characters");
     expect(characterCount(m.g.currentplayer) <= kNameLimit, "a name has at most twelve characters");
     expect(m.caption == kMainCaptionPrefix + m.g.currentplayer, "the caption shows the name as stored");
+    return true;
 }
 
 // What saveprofile wrote as player 1, a fresh machine reads back at start-up unchanged (but for
@@ -194,8 +202,15 @@ void checkSelection(Melvane &m, int n)
     w.open();
     const std::vector<std::int64_t> before = numbersOf(m.g);
     SettingsStore &store = m.host().settings();
+    const std::string player = m.g.playernumber;
+    const bool refused = unreadableMoneyKey(store, n).has_value();
     selectProfile(m, w, n);
     const std::vector<std::int64_t> after = numbersOf(m.g);
+    if (refused) {
+        expect(after == before && m.g.playernumber == player, "a profile whose money does not read is not selected");
+        w.close();
+        return;
+    }
     for (std::size_t k = 0; k < 10; ++k) {
         if (k == 3 || k == 4)
             continue; // the win counter and the speed pass through their option buttons
@@ -229,7 +244,8 @@ void inMemory(FuzzedDataProvider &input)
     const int selected = input.ConsumeIntegralInRange(1, kProfiles);
 
     Melvane m(host);
-    checkStartup(host, m);
+    if (!checkStartup(host, m))
+        return;
     checkSelection(m, selected);
     // Whatever was loaded, the machine plays on it: one paid spin, its timers for a while, and
     // the autoplay button that reads the notice flag.
@@ -275,10 +291,11 @@ void onDisk(FuzzedDataProvider &input)
         QSettingsStore store(folder.string());
         StoreHost host(store);
         Melvane m(host);
-        checkStartup(host, m);
-        QSettingsStore again(folder.string());
-        StoreHost reader(again);
-        checkRoundTrip(m, reader);
+        if (checkStartup(host, m)) {
+            QSettingsStore again(folder.string());
+            StoreHost reader(again);
+            checkRoundTrip(m, reader);
+        }
     }
     std::filesystem::remove_all(folder);
 }
