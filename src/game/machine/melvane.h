@@ -276,6 +276,8 @@ private:
     // The round as a restart would carry it on, stored at the award before its wait: this spin
     // counted and its stake refunded.
     void saveAwardedRound();
+    // Gives a counted free spin's stake back to `meters`, as far as it was charged.
+    void refundStake(Globals &meters) const;
     void hideBetControls();
     void putCredit(std::int32_t coins);
     bool creditHasRoom(std::int32_t coins) const;

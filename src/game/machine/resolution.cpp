@@ -394,12 +394,7 @@ void Melvane::countFreeSpin()
         return;
     }
     Timerwincounter.start();
-    if (charged_.wager)
-        addChecked(g.wager, -stake());
-    if (charged_.games)
-        addChecked(g.games, -1);
-    if (charged_.bank)
-        addChecked(g.bank, stake());
+    refundStake(g);
     Timerrespin.start();
     recordCountedSpin();
     saveSettled();
@@ -482,19 +477,23 @@ void Melvane::resumeRound(const StoredRound &round)
     Timerrespin.start();
 }
 
+void Melvane::refundStake(Globals &meters) const
+{
+    if (charged_.wager)
+        addChecked(meters.wager, -stake());
+    if (charged_.games)
+        addChecked(meters.games, -1);
+    if (charged_.bank)
+        addChecked(meters.bank, stake());
+}
+
 void Melvane::saveAwardedRound()
 {
     Globals meters = g;
     // As the count after the wait will leave them: every spin of a round is refunded but its
     // last, which an award is only when a full count of spins could take none of it.
-    if (freespinsdone + 1 < freespins) {
-        if (charged_.wager)
-            addChecked(meters.wager, -stake());
-        if (charged_.games)
-            addChecked(meters.games, -1);
-        if (charged_.bank)
-            addChecked(meters.bank, stake());
-    }
+    if (freespinsdone + 1 < freespins)
+        refundStake(meters);
     StoredRound round = roundOf(*this);
     addChecked(round.done, 1);
     // The journal has the spin before the profile does, as with every step: a kill during the

@@ -91,7 +91,6 @@ const std::string kRoundStopsKey = "roundstops";
 constexpr const char *kRefusedRoundTitle = "Slots Melvane";
 constexpr const char *kProfileTitle = "Slots Melvane";
 
-bool isCoinbet(int c) { return c == 1 || c == 2 || c == 5 || c == 10 || c == 20; }
 bool isWildmult(int w) { return w == 0 || w == 2 || w == 3 || w == 5 || w == 10; }
 
 // "12,2,9,1,5", or "" when no stops are on show, written into `text`.
@@ -239,7 +238,7 @@ RoundReading readRound(Melvane &m, int n)
         return r.win > 0 ? RoundReading{RoundOnRecord::Found, StoredRound{0, 0, r.win, 0, 0, 0, 0, {}}} : RoundReading{};
     }
     // A running round is stored where it waits for its next free spin, its first spin counted.
-    const bool agrees = r.done >= 1 && r.done <= r.spins && isCoinbet(r.coinbet) && isValidWaysmult(r.waysmult) &&
+    const bool agrees = r.done >= 1 && r.done <= r.spins && isValidCoinbet(r.coinbet) && isValidWaysmult(r.waysmult) &&
                         r.tune >= 0 && r.tune <= 2 && isWildmult(r.wildmult);
     if (!agrees)
         return {RoundOnRecord::Refused, kept};

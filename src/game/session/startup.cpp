@@ -65,7 +65,6 @@ bool Melvane::load()
         journal->open();
     for (int n = 1; n <= kProfiles; ++n)
         bringProfileUpToJournal(*this, n);
-    // The window layer opens the window at the top-left corner of the screen.
     host_.loadClips();
     coinbet = 1;
     waysmult = 25;
