@@ -72,6 +72,15 @@ constexpr int waysmultForWays(int ways)
 
 inline constexpr std::array<int, 5> kCoinBets = {1, 2, 5, 10, 20};
 
+// The button (1..5) of a value in one of the lists above, in their order; 0 for none.
+constexpr int buttonFor(const std::array<int, 5> &values, int value)
+{
+    for (std::size_t i = 0; i < values.size(); ++i)
+        if (values[i] == value)
+            return static_cast<int>(i) + 1;
+    return 0;
+}
+
 constexpr bool isValidCoinbet(int coinbet)
 {
     for (int c : kCoinBets)

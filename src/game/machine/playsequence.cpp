@@ -8,17 +8,12 @@
 namespace melvane {
 
 namespace {
-constexpr std::array<int, 6> kCoinbetOfPlay = {0, 1, 2, 5, 10, 20};
-constexpr std::array<int, 6> kWaysmultOfPayline = {0, 1, 3, 7, 15, 25};
 constexpr std::array<int, 8> kCoverCells = {4, 7, 10, 13, 6, 9, 12, 15}; // the order they are set in
 } // namespace
 
 int Melvane::playIndexFor(int bet)
 {
-    for (int i = 1; i <= 5; ++i)
-        if (kCoinbetOfPlay[static_cast<std::size_t>(i)] == bet)
-            return i;
-    return 0;
+    return buttonFor(kCoinBets, bet);
 }
 
 void Melvane::setCovers()
@@ -34,7 +29,7 @@ void Melvane::paylineClick(int index)
     if (spinRunning())
         return;
     if (index >= 1 && index <= 5) {
-        waysmult = static_cast<std::int16_t>(kWaysmultOfPayline[static_cast<std::size_t>(index)]);
+        waysmult = static_cast<std::int16_t>(kWaysMults[static_cast<std::size_t>(index - 1)]);
         setCovers();
     }
     for (int c = 1; c <= kCells; ++c)
@@ -103,7 +98,7 @@ bool Melvane::runPlaySequence(int index)
         wincountvalue = 0;
         winstep = 0;
         if (index >= 1 && index <= 5)
-            coinbet = static_cast<std::int16_t>(kCoinbetOfPlay[static_cast<std::size_t>(index)]);
+            coinbet = static_cast<std::int16_t>(kCoinBets[static_cast<std::size_t>(index - 1)]);
         if (!creditCovers()) {
             sound(Clip::Refused);
             pannomoney.show();

@@ -10,13 +10,6 @@
 
 namespace melvane {
 
-namespace {
-
-// Design pixels of a reel cell: the unit the scale is counted in.
-constexpr int kCellPixels = 125;
-
-} // namespace
-
 int px(int twips)
 {
     // To the nearest pixel on both sides of 0: a reel at rest stands at a negative position, and

@@ -10,6 +10,9 @@
 
 namespace melvane {
 
+// Design pixels of a reel cell: the unit the scale is counted in.
+inline constexpr int kCellPixels = 125;
+
 // Design positions and sizes are in twips; the machine is drawn at one pixel to every
 // `timing::kTwipsPerPixel` twips, rounded to the nearest pixel.
 int px(int twips);

@@ -35,7 +35,6 @@ namespace melvane {
 namespace {
 
 constexpr QSize kCabinetSize{820, 595};
-constexpr qreal kCellPixels = 125;
 constexpr qreal kTwips = timing::kTwipsPerPixel;
 // The smallest cabinet: half the design, so the window with its frame and menu fits a screen
 // of 800 x 600 with room to spare.
@@ -63,15 +62,6 @@ QString fitted(const QString &caption, const QFont &font, int width, qreal scale
     if (best < 0)
         return caption;
     return trimmed.left(best) + '\n' + trimmed.mid(best + 1);
-}
-
-// The ways button of a stake multiplier, 1..5; 0 for none.
-int paylineIndexFor(int waysmult)
-{
-    for (std::size_t i = 0; i < kWaysMults.size(); ++i)
-        if (kWaysMults[i] == waysmult)
-            return static_cast<int>(i) + 1;
-    return 0;
 }
 
 // Sets a property the style sheet selects on, and has the widget drawn by it again.
@@ -641,7 +631,7 @@ void MainWindow::showBetInForce()
     // Shown only: the buttons of the coins and the ways in force are lit, and the stake they
     // make stands beside them. Nothing of the game changes.
     const int play = Melvane::playIndexFor(m_.coinbet);
-    const int payline = paylineIndexFor(m_.waysmult);
+    const int payline = buttonFor(kWaysMults, m_.waysmult);
     if (play != shownPlay_ || payline != shownPayline_) {
         shownPlay_ = play;
         shownPayline_ = payline;
