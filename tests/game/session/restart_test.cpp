@@ -80,6 +80,13 @@ struct Played {
 
 TEST(Restarts, AProfileAKillLeftOneStepBehindIsBroughtUpToTheJournal)
 {
+    // An open gamble is collected at the restart, with what its cards added.
+    const auto collected = [](const Melvane &m) {
+        Books b = booksOf(m);
+        b.bank += m.gambleamount;
+        b.total += m.gambleamount - m.gamble.stakedAmount;
+        return b;
+    };
     const struct {
         const char *what;
         // Plays up to the step; `lose` then stands for the kill: from there nothing reaches the disk.
@@ -140,11 +147,7 @@ TEST(Restarts, AProfileAKillLeftOneStepBehindIsBroughtUpToTheJournal)
              t.m.play[1].press();
              t.m.doublebutton.press();
          },
-         [](const Melvane &m) {
-             Books b = booksOf(m);
-             b.bank += m.gambleamount;
-             return b;
-         }},
+         collected},
         {"credit put on over an open gamble",
          [](Played &t, const auto &) {
              t.queueSpin(kK40Stops);
@@ -152,11 +155,7 @@ TEST(Restarts, AProfileAKillLeftOneStepBehindIsBroughtUpToTheJournal)
              t.m.doublebutton.press();
              t.m.cmdfastmoney.press();
          },
-         [](const Melvane &m) {
-             Books b = booksOf(m);
-             b.bank += m.gambleamount;
-             return b;
-         }},
+         collected},
         {"a won card: its gain collected too",
          [](Played &t, const auto &) {
              t.queueSpin(kK40Stops);
@@ -165,12 +164,7 @@ TEST(Restarts, AProfileAKillLeftOneStepBehindIsBroughtUpToTheJournal)
              t.host.queueDraw(4, 1);
              t.m.gamble.betred.press();
          },
-         [](const Melvane &m) {
-             Books b = booksOf(m);
-             b.bank += m.gambleamount;
-             b.total += m.gambleamount - m.gamble.stakedAmount;
-             return b;
-         }},
+         collected},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);

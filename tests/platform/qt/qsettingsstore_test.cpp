@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
@@ -69,64 +67,6 @@ TEST_F(QSettingsStoreTest, WhatWasWrittenIsOnDiskAsSoonAsItIsFlushed)
 
     EXPECT_NE(readFile(fileOf("keys")).find("bank=250"), std::string::npos) << "written before the store goes away";
     EXPECT_EQ(QSettings(fileOf("keys"), QSettings::IniFormat).value("player1/bank").toString(), "250");
-}
-
-// A small filesystem of its own, as only root may mount one; the test is skipped elsewhere.
-class SmallDisk {
-public:
-    explicit SmallDisk(const QString &at) : at_(at.toStdString())
-    {
-        mounted_ = std::system(("mount -t tmpfs -o size=64k tmpfs '" + at_ + "' 2>/dev/null").c_str()) == 0;
-    }
-    ~SmallDisk()
-    {
-        if (mounted_)
-            std::system(("umount '" + at_ + "'").c_str());
-    }
-    SmallDisk(const SmallDisk &) = delete;
-    SmallDisk &operator=(const SmallDisk &) = delete;
-    bool mounted() const { return mounted_; }
-    // Fills the disk to its last byte, or makes it read-only.
-    void fill() { std::system(("dd if=/dev/zero of='" + at_ + "/fill' bs=4k 2>/dev/null").c_str()); }
-    void makeReadOnly() { std::system(("mount -o remount,ro '" + at_ + "'").c_str()); }
-    void mend()
-    {
-        std::system(("mount -o remount,rw '" + at_ + "'").c_str());
-        QFile::remove(QString::fromStdString(at_ + "/fill"));
-    }
-
-private:
-    std::string at_;
-    bool mounted_ = false;
-};
-
-TEST_F(QSettingsStoreTest, AFlushThatCannotReachTheDiskFailsKeepsTheFileBeforeItAndTheNextOneTriesAgain)
-{
-    for (const bool full : {true, false}) {
-        SCOPED_TRACE(full ? "a full disk" : "a read-only disk");
-        const QString at = dir.path() + (full ? "/full" : "/readonly");
-        ASSERT_TRUE(QDir().mkpath(at));
-        SmallDisk disk(at);
-        if (!disk.mounted())
-            GTEST_SKIP() << "mounting a small filesystem needs root";
-        const QString file = at + "/Melvane/keys.conf";
-        QSettingsStore store(at.toStdString());
-        store.setValue("keys", "player1", "bank", "250");
-        ASSERT_TRUE(store.flush());
-
-        full ? disk.fill() : disk.makeReadOnly();
-        store.setValue("keys", "player1", "bank", "270");
-        store.setValue("keys", "player1", "currentplayer", std::string(70000, 'n')); // more than the disk holds
-        EXPECT_FALSE(store.flush());
-        EXPECT_FALSE(store.flush()) << "a failure is not forgotten by the next try";
-        EXPECT_NE(readFile(file).find("bank=250"), std::string::npos) << "the last save is still whole on disk";
-
-        disk.mend();
-        store.setValue("keys", "player1", "currentplayer", "NEO");
-        EXPECT_TRUE(store.flush()) << "the store writes again once the disk takes it";
-        EXPECT_NE(readFile(file).find("bank=270"), std::string::npos) << readFile(file);
-        EXPECT_NE(readFile(file).find("currentplayer=NEO"), std::string::npos);
-    }
 }
 
 TEST_F(QSettingsStoreTest, ApplicationsAreSeparateFilesAndSectionsSeparateGroups)
