@@ -45,30 +45,58 @@ std::uint64_t wholeOption(std::string_view option, std::string_view text)
     return *value;
 }
 
+// "a, b, c or d": a list of the rules, each value shown by `show`.
+template <std::size_t N, class Show>
+std::string choices(const std::array<int, N> &values, Show show)
+{
+    std::string text;
+    for (std::size_t i = 0; i < N; ++i)
+        text.append(i == 0 ? "" : i + 1 == N ? " or " : ", ").append(show(values[i]));
+    return text;
+}
+
+std::string number(int value) { return std::to_string(value); }
+
+std::string payoutChoice(int machinepay)
+{
+    return std::to_string(machinepay) + " (" + std::string(payoutSettingName(machinepay)) + ")";
+}
+
+std::string stopRange() { return "1.." + std::to_string(kStops); }
+
+// The value when a list of the rules holds it.
+template <std::size_t N>
+std::optional<int> offered(const std::array<int, N> &values, std::uint64_t value)
+{
+    for (const int v : values)
+        if (static_cast<std::uint64_t>(v) == value)
+            return v;
+    return std::nullopt;
+}
+
 int waysOption(std::string_view text)
 {
-    const std::uint64_t ways = wholeOption("--ways", text);
-    const int waysmult = ways <= 243 ? waysmultForWays(static_cast<int>(ways)) : 0;
-    if (waysmult == 0)
-        throw UsageError("--ways: " + quoted(text) + " is not offered; choose 3, 9, 27, 81 or 243");
-    return waysmult;
+    const auto ways = offered(kWaysCounts, wholeOption("--ways", text));
+    if (!ways)
+        throw UsageError("--ways: " + quoted(text) + " is not offered; choose " + choices(kWaysCounts, number));
+    return waysmultForWays(*ways);
 }
 
 int coinsOption(std::string_view text)
 {
-    const std::uint64_t coins = wholeOption("--coins", text);
-    if (coins > 20 || !isValidCoinbet(static_cast<int>(coins)))
-        throw UsageError("--coins: " + quoted(text) + " is not offered; choose 1, 2, 5, 10 or 20");
-    return static_cast<int>(coins);
+    const auto coins = offered(kCoinBets, wholeOption("--coins", text));
+    if (!coins)
+        throw UsageError("--coins: " + quoted(text) + " is not offered; choose " + choices(kCoinBets, number));
+    return *coins;
 }
 
 int payoutOption(std::string_view text)
 {
-    const std::uint64_t payout = wholeOption("--payout", text);
-    if (payout > 5 || !isValidPayoutSetting(static_cast<int>(payout)))
-        throw UsageError("--payout: " + quoted(text) +
-                         " is not a payout setting; choose 5 (Realistic), 3 (Loose) or 2 (Dream Machine !!)");
-    return static_cast<int>(payout);
+    const auto payout = offered(kPayoutSettings, wholeOption("--payout", text));
+    if (!payout)
+        throw UsageError("--payout: " + quoted(text) + " is not a payout setting; choose " +
+                         choices(kPayoutSettings, payoutChoice));
+    return *payout;
 }
 
 // A picture file named by its ending, .svg or .png in any case.
@@ -102,7 +130,7 @@ Stops stopsOption(std::string_view text)
         if (!value)
             throw UsageError("--stops: " + quoted(text) + " is not a list of five whole numbers such as 12,2,9,1,5");
         if (*value < 1 || *value > static_cast<std::uint64_t>(kStops))
-            throw UsageError("--stops: " + quoted(item) + " is not a stop; each stop is 1..22");
+            throw UsageError("--stops: " + quoted(item) + " is not a stop; each stop is " + stopRange());
         stops[count++] = static_cast<int>(*value);
         if (comma == std::string_view::npos)
             break;
@@ -273,8 +301,9 @@ std::string usageText()
            "\n"
            "  melvane-math --help | --version\n"
            "\n"
-           "  W: 3, 9, 27, 81 or 243 ways    C: 1, 2, 5, 10 or 20 coins per way\n"
-           "  P: 5 (Realistic), 3 (Loose) or 2 (Dream Machine !!)    stops: 1..22 each\n";
+           "  W: " + choices(kWaysCounts, number) + " ways    C: " + choices(kCoinBets, number) +
+           " coins per way\n"
+           "  P: " + choices(kPayoutSettings, payoutChoice) + "    stops: " + stopRange() + " each\n";
 }
 
 std::string versionText() { return std::string("melvane-math ") + MELVANE_VERSION + "\n"; }
