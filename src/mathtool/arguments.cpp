@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <charconv>
-#include <map>
-#include <vector>
+#include <utility>
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 
 #include "rules/grid.h"
 #include "rules/payoutcontrol.h"
@@ -141,50 +143,60 @@ Stops stopsOption(std::string_view text)
     return stops;
 }
 
+// Latin-1 carries every byte of an argument into a QString and back unchanged, whatever its
+// encoding: a file name reaches the tool as given.
+QString latin1(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+
+// The parser's name of an option the tool spells "--name".
+QString key(std::string_view option) { return latin1(option.substr(2)); }
+
+// What an argument names: "--name=value" names "--name"; anything else names itself.
+std::string_view namedBy(std::string_view arg) { return arg.starts_with("--") ? arg.substr(0, arg.find('=')) : arg; }
+
 // Options of one command: "--name value", "--name=value", or a flag without a value.
 class Options {
 public:
     Options(std::string_view command, std::span<const std::string_view> args,
             std::initializer_list<std::string_view> valued, std::initializer_list<std::string_view> flags)
     {
+        for (const std::string_view option : valued)
+            parser_.addOption(QCommandLineOption(key(option), QString(), QStringLiteral("value")));
+        for (const std::string_view option : flags)
+            parser_.addOption(QCommandLineOption(key(option)));
+        // The parser reports all faults of a line at once, in no order, and takes "--" for the end
+        // of the options. The tool names the first fault alone, and "--" is one: so the line is
+        // read one argument longer at a time, and each argument is judged as it comes.
+        QStringList line{QStringLiteral("melvane-math")};
+        parser_.parse(line);
+        bool valueDue = false; // the argument before is an option that takes this one as its value
         for (std::size_t i = 0; i < args.size(); ++i) {
-            std::string_view arg = args[i];
-            std::optional<std::string_view> inlineValue;
-            if (const std::size_t eq = arg.find('='); arg.starts_with("--") && eq != arg.npos) {
-                inlineValue = arg.substr(eq + 1);
-                arg = arg.substr(0, eq);
-            }
-            const bool isValued = std::find(valued.begin(), valued.end(), arg) != valued.end();
-            const bool isFlag = std::find(flags.begin(), flags.end(), arg) != flags.end();
-            if (!isValued && !isFlag)
-                throw UsageError(std::string(command) + ": unknown option " + quoted(arg));
-            if (values_.contains(std::string(arg)))
-                throw UsageError(std::string(arg) + " is given twice");
-            if (isFlag) {
-                if (inlineValue)
-                    throw UsageError(std::string(arg) + " takes no value");
-                values_[std::string(arg)] = "";
-            } else if (inlineValue) {
-                values_[std::string(arg)] = std::string(*inlineValue);
-            } else {
-                if (i + 1 >= args.size())
-                    throw UsageError(std::string(arg) + " needs a value");
-                values_[std::string(arg)] = std::string(args[++i]);
-            }
+            line.append(latin1(args[i]));
+            const bool read = parser_.parse(line);
+            if (std::exchange(valueDue, false))
+                continue;
+            const std::string name(namedBy(args[i]));
+            if (!parser_.unknownOptionNames().isEmpty() || !parser_.positionalArguments().isEmpty() || name == "--")
+                throw UsageError(std::string(command) + ": unknown option " + quoted(name));
+            if (parser_.optionNames().count(key(name)) > 1)
+                throw UsageError(name + " is given twice");
+            if (!read && name.size() < args[i].size())
+                throw UsageError(name + " takes no value");
+            if (!read && i + 1 == args.size())
+                throw UsageError(name + " needs a value");
+            valueDue = !read;
         }
     }
 
-    bool has(std::string_view name) const { return values_.contains(std::string(name)); }
-    std::string_view required(std::string_view name) const
+    bool has(std::string_view option) const { return parser_.isSet(key(option)); }
+    std::string required(std::string_view option) const
     {
-        const auto it = values_.find(std::string(name));
-        if (it == values_.end())
-            throw UsageError(std::string(name) + " is required");
-        return it->second;
+        if (!has(option))
+            throw UsageError(std::string(option) + " is required");
+        return parser_.value(key(option)).toLatin1().toStdString();
     }
 
 private:
-    std::map<std::string, std::string> values_;
+    QCommandLineParser parser_;
 };
 
 } // namespace
@@ -224,13 +236,13 @@ Command parseArguments(std::span<const std::string_view> args)
                         {"--json"});
         SimulateCommand s;
         if (o.has("--engine")) {
-            const std::string_view engine = o.required("--engine");
+            const std::string engine = o.required("--engine");
             if (engine == "game")
                 s.engine = Engine::Game;
             else if (engine != "model")
                 throw UsageError("--engine: " + quoted(engine) + " is not an engine; choose model or game");
         }
-        const std::string_view spins = o.required("--spins");
+        const std::string spins = o.required("--spins");
         if (spins.starts_with('-'))
             throw UsageError("--spins: " + quoted(spins) + " is negative; give a count of at least 1");
         s.spins = wholeOption("--spins", spins);
@@ -243,7 +255,7 @@ Command parseArguments(std::span<const std::string_view> args)
         if (o.has("--seed"))
             s.seed = wholeOption("--seed", o.required("--seed"));
         if (o.has("--journal")) {
-            const std::string_view journal = o.required("--journal");
+            const std::string journal = o.required("--journal");
             if (journal != "memory" && journal != "off")
                 throw UsageError("--journal: " + quoted(journal) + " is not a journal; choose memory or off");
             if (s.engine != Engine::Game)
@@ -267,7 +279,7 @@ Command parseArguments(std::span<const std::string_view> args)
         if (o.has("--coins"))
             p.coinbet = coinsOption(o.required("--coins"));
         if (o.has("--plot")) {
-            p.plot = std::string(o.required("--plot"));
+            p.plot = o.required("--plot");
             p.plotFormat = plotOption(*p.plot);
         }
         p.json = o.has("--json");

@@ -45,7 +45,8 @@ TEST(Arguments, ReadsEachCommand)
     EXPECT_TRUE(parPng.json);
     EXPECT_EQ(parPng.plotFormat, PlotFormat::Png);
     EXPECT_FALSE(std::get<ParCommand>(parse({"par", "--ways", "9", "--payout", "5"})).plot);
-
+    const auto latin1 = std::get<ParCommand>(parse({"par", "--ways", "9", "--payout", "5", "--plot", "b\xe9.svg"}));
+    EXPECT_EQ(latin1.plot, "b\xe9.svg") << "a file name's bytes pass unchanged, whatever their encoding";
 }
 
 TEST(Arguments, HelpAndVersionAnswerAloneOrHelpAfterACommand)
@@ -98,6 +99,12 @@ TEST(Arguments, RefusesBadInputWithOneClearLine)
         {{"eval", "--ways", "243", "--ways", "9", "--coins", "1", "--stops", "1,1,1,1,1"}, "twice"},
         {{"eval", "--ways"}, "needs a value"},
         {{"eval", "--colour", "red"}, "unknown option"},
+        {{"eval", "--colour", "red", "--ways"}, "unknown option '--colour'"},
+        {{"eval", "--ways", "3", "--ways"}, "--ways is given twice"},
+        {{"eval", "--json=1", "--colour"}, "--json takes no value"},
+        {{"eval", "--ways", "--", "--coins", "1"}, "'--' is not a whole number"},
+        {{"rtp", "--"}, "unknown option '--'"},
+        {{"rtp", "-json"}, "unknown option '-json'"},
         {{"rtp", "--json=yes"}, "takes no value"},
         {{"simulate", "--spins", "-5", "--ways", "243", "--coins", "1", "--payout", "5"}, "negative"},
         {{"simulate", "--spins", "0", "--ways", "243", "--coins", "1", "--payout", "5"}, "out of range"},
