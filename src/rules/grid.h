@@ -72,8 +72,9 @@ constexpr int waysmultForWays(int ways)
 
 inline constexpr std::array<int, 5> kCoinBets = {1, 2, 5, 10, 20};
 
-// The button (1..5) of a value in one of the lists above, in their order; 0 for none.
-constexpr int buttonFor(const std::array<int, 5> &values, int value)
+// The button (1..N) of a value in a list of a row of buttons, in its order; 0 for none.
+template <std::size_t N>
+constexpr int buttonFor(const std::array<int, N> &values, int value)
 {
     for (std::size_t i = 0; i < values.size(); ++i)
         if (values[i] == value)

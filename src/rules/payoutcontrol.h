@@ -1,21 +1,30 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
 
 namespace melvane {
 
-// The payout settings of the options window, as stored in `machinepay`.
+// The payout settings of the options window, as stored in `machinepay`, in the order of its
+// buttons, and their names on those buttons.
 inline constexpr std::array<int, 3> kPayoutSettings = {5, 3, 2};
+inline constexpr std::array<std::string_view, 3> kPayoutSettingNames = {"Realistic", "Loose", "Dream Machine !!"};
 
 constexpr bool isValidPayoutSetting(int machinepay)
 {
-    return machinepay == 5 || machinepay == 3 || machinepay == 2;
+    return std::find(kPayoutSettings.begin(), kPayoutSettings.end(), machinepay) != kPayoutSettings.end();
 }
 
-// The options window's name of a payout setting: "Realistic", "Loose", "Dream Machine !!".
-std::string_view payoutSettingName(int machinepay);
+// The name of a payout setting; empty for a value that is none.
+constexpr std::string_view payoutSettingName(int machinepay)
+{
+    for (std::size_t i = 0; i < kPayoutSettings.size(); ++i)
+        if (kPayoutSettings[i] == machinepay)
+            return kPayoutSettingNames[i];
+    return {};
+}
 
 // Whether a win is big enough for the payout control to question it: more than twice the stake.
 constexpr bool exceedsPayoutLimit(std::int64_t spinwin, std::int64_t stake) { return spinwin > 2 * stake; }

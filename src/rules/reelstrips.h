@@ -12,7 +12,6 @@ namespace melvane {
 
 inline constexpr int kStops = 22;       // a stop is drawn from 1..22
 inline constexpr int kStripCells = 29;  // picture cells 0..28; only 1..24 ever rest in view
-inline constexpr int kCellTwips = 1875; // one cell of a strip picture
 
 using Stops = std::array<int, kReels>; // stops of reels 1..5, each 1..22
 
@@ -28,9 +27,6 @@ inline Symbol symbolAt(int reel, int stop, Row row) { return stripSymbol(reel, s
 // reel weight, the Wild value for a Wild, and the two values fixed in the strip data
 // (19.3 for reel 3's Tuba at stop 16 bottom, 22.9 for reel 4's Harp at stop 3 middle).
 Decimal4 writtenValue(int reel, int stop, Row row);
-
-// The top of a reel's strip picture at rest, in twips.
-constexpr std::int32_t reeltopFor(int stop) { return -kCellTwips * stop; }
 
 // The symbols of the fifteen cells (index 1..15; 0 unused) for five stops.
 using CellSymbols = std::array<Symbol, kCells + 1>;

@@ -4,10 +4,7 @@ namespace melvane {
 
 namespace {
 
-// The last cell of a run over 2..5 reels (cells are numbered reel by reel, three to a reel).
-constexpr std::array<int, kReels + 1> kLastCellOfRun = {0, 0, 6, 9, 12, 15};
-
-// The reels of the run a symbol was paid for, from the lists its pay came from.
+// The reels of the run a symbol was paid for; 0 for none.
 int runOf(const SpinTables &spin, Symbol s)
 {
     if (const auto cls = classifyRun(spin.signature(s)))
@@ -19,6 +16,12 @@ int runOf(const SpinTables &spin, Symbol s)
 }
 
 } // namespace
+
+int lastCellOfPaidRun(const SpinTables &spin, Symbol s)
+{
+    const int run = runOf(spin, s);
+    return run < 2 ? 0 : lastCellOfReel(run);
+}
 
 SpinEvaluation evaluateSpin(const Stops &stops, int waysmult, int coinbet, bool inBonus)
 {
@@ -46,7 +49,7 @@ CellMarks winningCells(const SpinEvaluation &e)
     for (const Symbol s : kPayingSymbols) {
         if (!t.won(s))
             continue;
-        for (int c = 1; c <= kLastCellOfRun[static_cast<std::size_t>(runOf(t, s))]; ++c)
+        for (int c = 1; c <= lastCellOfPaidRun(t, s); ++c)
             if (t.entry(s, c) > Decimal4{})
                 marks[static_cast<std::size_t>(c)] = true;
     }

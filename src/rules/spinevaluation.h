@@ -28,6 +28,10 @@ struct SpinEvaluation {
 
 SpinEvaluation evaluateSpin(const Stops &stops, int waysmult, int coinbet, bool inBonus = false);
 
+// The last cell (cells are numbered reel by reel, three to a reel) of the run a symbol was paid
+// for, from the lists its pay came from; 0 for a symbol paid for no run.
+int lastCellOfPaidRun(const SpinTables &spin, Symbol s);
+
 // The cells a spin's win shows (1..15; 0 unused), as the machine's presentation picks them: the
 // cells of each paid symbol's run, the Wilds that stay lit after a win and the Scatters of a
 // paid run. None for a spin that won nothing.

@@ -161,12 +161,6 @@ TEST(ReelStrips, OuterCellsOutOfPlayAreWrittenButDoNotCount)
     }
 }
 
-TEST(ReelStrips, ReelTopsRangeOverTheStops)
-{
-    EXPECT_EQ(reeltopFor(1), -1875);
-    EXPECT_EQ(reeltopFor(22), -41250);
-}
-
 TEST(ReelStrips, SpinStartResetClearsEverythingTheReelsWrite)
 {
     SpinTables spin = tablesFor({1, 2, 1, 10, 7}, 25);

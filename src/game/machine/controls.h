@@ -18,6 +18,11 @@ struct Geometry {
     int height = 0;
 };
 
+// One cell of a reel's strip picture, in twips; a reel at rest at a stop has the top of its
+// picture that many cells above the window.
+inline constexpr int kCellTwips = 1875;
+constexpr std::int32_t reeltopFor(int stop) { return -kCellTwips * stop; }
+
 // What the game logic drives of a control: the window layer shows it, the core never
 // touches a widget. Every change bumps the revision, so the window can refresh cheaply.
 class Control {

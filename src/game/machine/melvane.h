@@ -15,7 +15,7 @@
 #include "rules/waysevaluation.h"
 #include "game/ports/host.h"
 #include "game/session/playersession.h"
-#include "game/sidewindows/autoplaywindow.h"
+#include "game/play/autoplaylimits.h"
 
 namespace melvane {
 

@@ -325,29 +325,23 @@ void Melvane::awardFreeSpins()
     addChecked(g.howmanyspins, 1);
     creditWin(freespinwin, spinwin);
 
-    const std::string remaining = kSpinsRemaining + std::to_string(freespins - freespinsdone);
-    LABLAST.hide();
+    // The meters show the round's total so far and this spin's win in place of the last bet.
+    piclastbet.hide();
     lbllast.hide();
+    LABLAST.hide();
     picthiswin.show();
     lblcurrentwin.show();
     LABWIN.setCaption(std::to_string(freespinwin));
-    lblwin.setCaption(moneyCaption(spinwin));
+    lblwin.setCaption(moneyCaption(freespinwin));
     lblcurrentwin.setCaption(std::to_string(spinwin));
     spinsleft.show();
-    spinsleft.setCaption(remaining);
+    spinsleft.setCaption(kSpinsRemaining + std::to_string(freespins - freespinsdone));
     cmdfastmoney.hide();
     autoplayon.hide();
     autoplayoff.hide();
     autoplayon.setEnabled(false);
     autoplayoff.setEnabled(false);
     tmrautospin.stop();
-    piclastbet.hide();
-    lbllast.hide();
-    LABLAST.hide();
-    picthiswin.show();
-    lblcurrentwin.show();
-    lblwin.setCaption(moneyCaption(freespinwin));
-    lblcurrentwin.setCaption(std::to_string(spinwin));
     keyPreview = false;
     host_.processEvents();
     hideBetControls();

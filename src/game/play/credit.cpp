@@ -163,14 +163,8 @@ void Melvane::takewinClick()
     autoplayon.show();
     autoplayon.setEnabled(true);
     autoplayoff.hide();
-    COINSIN.show();
     COINSIN.setEnabled(true);
-    cmdfastmoney.setEnabled(true);
     tmrautospin.stop();
-    doublebutton.show();
-    doublebutton.setEnabled(gambleOffered);
-    takewin.hide();
-    keyPreview = true;
     focusBetButton();
 }
 

@@ -1,10 +1,9 @@
 // Winning-cell flashing: the cover picture laid over each winning symbol's cells in turn.
 #include <array>
-#include <optional>
 
 #include "game/machine/checked.h"
 #include "game/machine/melvane.h"
-#include "rules/waysevaluation.h"
+#include "rules/spinevaluation.h"
 
 namespace melvane {
 
@@ -24,9 +23,6 @@ constexpr std::int16_t kShowStep = 1;
 constexpr std::int16_t kRestStep = 2;
 constexpr std::int16_t kHideStep = 0;
 
-// The last cell of a run over 2..5 reels (cells are numbered reel by reel, three to a reel).
-constexpr std::array<int, kReels + 1> kLastCellOfRun = {0, 0, 6, 9, 12, 15};
-
 // The block of a phase; a phase outside the cycle (0 before the first evaluation) counts as J's.
 std::size_t blockOf(std::int16_t phase)
 {
@@ -38,18 +34,6 @@ std::size_t blockOf(std::int16_t phase)
 std::int16_t firstPhaseOf(std::size_t block)
 {
     return static_cast<std::int16_t>(kFirstPhase + static_cast<int>(block) * kPhasesPerBlock);
-}
-
-// The reels of the run the symbol was paid for, from the same lists the pay used.
-std::optional<int> runLength(const SpinTables &spin, Symbol s)
-{
-    const Decimal4 signature = spin.signature(s);
-    if (const auto cls = classifyRun(signature))
-        return cls->run;
-    if (s == Symbol::Drum)
-        if (const auto cls = classifyDrumPair(signature))
-            return cls->run;
-    return std::nullopt;
 }
 
 bool wonThisSpin(const SpinTables &spin, Symbol s) { return spin.entry(s, kWinMarkEntry) >= Decimal4::whole(1); }
@@ -74,7 +58,7 @@ void Melvane::tickTimerflash()
             if (wonThisSpin(spin, s)) {
                 flashphase = static_cast<std::int16_t>(flashphase + 1);
                 if (flashstep == kShowStep) {
-                    const int lastCell = kLastCellOfRun[static_cast<std::size_t>(runLength(spin, s).value_or(0))];
+                    const int lastCell = lastCellOfPaidRun(spin, s);
                     for (int c = 1; c <= lastCell; ++c) {
                         const auto k = static_cast<std::size_t>(c);
                         // Wild cells belong to the Wild animation, which draws its own picture there.

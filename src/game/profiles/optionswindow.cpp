@@ -7,6 +7,8 @@
 #include "game/machine/melvane.h"
 #include "game/profiles/profiles.h"
 #include "game/profiles/statistics.h"
+#include "rules/grid.h"
+#include "rules/payoutcontrol.h"
 
 namespace melvane {
 
@@ -22,8 +24,6 @@ constexpr const char *kScreenTitle = "Slot_Melvane";
 
 // `reelspeed` of each speed option, slowest last.
 constexpr std::array<std::int16_t, 5> kSpeeds = {1, 2, 4, 8, 10};
-// `machinepay` of "Realistic", "Loose" and "Dream Machine !!".
-constexpr std::array<std::int16_t, 3> kPayouts = {5, 3, 2};
 
 constexpr int kEnterKey = 13;
 
@@ -72,10 +72,10 @@ OptionsWindow::OptionsWindow(Melvane &m)
         s = OptionButton("setspeed(" + std::to_string(i) + ")", std::to_string(i + 1));
         s.setAction([this, i] { setspeedClick(i); });
     }
-    constexpr std::array<const char *, 3> payoutCaptions = {"Realistic", "Loose", "Dream Machine !!"};
-    for (int i = 0; i < static_cast<int>(kPayouts.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(kPayoutSettings.size()); ++i) {
         OptionButton &p = Amtpayout[static_cast<std::size_t>(i)];
-        p = OptionButton("Amtpayout(" + std::to_string(i) + ")", payoutCaptions[static_cast<std::size_t>(i)]);
+        p = OptionButton("Amtpayout(" + std::to_string(i) + ")",
+                         std::string(kPayoutSettingNames[static_cast<std::size_t>(i)]));
         p.setAction([this, i] { amtpayoutClick(i); });
     }
     btnokplayer.setAction([this] { btnokplayerClick(); });
@@ -123,9 +123,8 @@ void OptionsWindow::loadWindow()
     if (const int n = profileNumber(m_.g.playernumber); n != 0)
         machine.select(static_cast<std::size_t>(n));
     selectWinCounterAndSpeed();
-    for (std::size_t i = 0; i < kPayouts.size(); ++i)
-        if (m_.g.machinepay == kPayouts[i])
-            Amtpayout.select(i);
+    if (const int button = buttonFor(kPayoutSettings, m_.g.machinepay); button > 0)
+        Amtpayout.select(static_cast<std::size_t>(button - 1));
     if (m_.g.soundonoff == -1)
         sounds.select(1);
     else if (m_.g.soundonoff == 0)
@@ -251,8 +250,8 @@ void OptionsWindow::wincounterClick(int i)
 
 void OptionsWindow::amtpayoutClick(int i)
 {
-    if (i >= 0 && i < static_cast<int>(kPayouts.size()))
-        m_.g.machinepay = kPayouts[static_cast<std::size_t>(i)];
+    if (i >= 0 && i < static_cast<int>(kPayoutSettings.size()))
+        m_.g.machinepay = static_cast<std::int16_t>(kPayoutSettings[static_cast<std::size_t>(i)]);
 }
 
 // "Large Size 800X600": switches the screen unless it is 800 wide or 600 high already.
