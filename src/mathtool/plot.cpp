@@ -8,12 +8,12 @@
 #include <stdexcept>
 
 #include <QFile>
-#include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
 
+#include "platform/qt/gamefont.h"
 #include "rules/grid.h"
 #include "rules/payoutcontrol.h"
 
@@ -29,14 +29,6 @@ const QColor kInk(0x22, 0x22, 0x2a);
 const QColor kGrid(0xd8, 0xd8, 0xe0);
 const QColor kBase(0x3b, 0x6e, 0xb4);
 const QColor kBonus(0xe0, 0x9a, 0x1f);
-
-QFont font(int pixels, bool bold = false)
-{
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
 
 QString bandLabel(const WinBand &b)
 {
@@ -74,13 +66,13 @@ void paint(QPainter &p, const ParSheet &s)
 
     const std::string_view payout = payoutSettingName(s.rtp.machinepay);
     p.setPen(kInk);
-    p.setFont(font(22, true));
+    p.setFont(gameFont(22, true));
     p.drawText(QRectF(30, 16, kWidth - 60, 30), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Melvane: %1 ways, payout %2 (%3)")
                    .arg(s.rtp.ways)
                    .arg(QString::fromUtf8(payout.data(), static_cast<int>(payout.size())))
                    .arg(s.rtp.machinepay));
-    p.setFont(font(14));
+    p.setFont(gameFont(14));
     p.drawText(QRectF(30, 48, kWidth - 60, 22), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Win of a paid spin with its whole bonus, in stakes. Return %1 %, standard deviation "
                               "%2, volatility index %3 (%4)")
@@ -92,7 +84,7 @@ void paint(QPainter &p, const ParSheet &s)
     const ChanceAxis axis = chanceAxis(s);
     const int decades = axis.decades;
 
-    p.setFont(font(12));
+    p.setFont(gameFont(12));
     for (int d = 0; d <= decades; ++d) {
         const double y = kPlot.top() + kPlot.height() * d / decades;
         p.setPen(QPen(kGrid, 1));
@@ -103,7 +95,7 @@ void paint(QPainter &p, const ParSheet &s)
     p.save();
     p.translate(24, kPlot.center().y());
     p.rotate(-90);
-    p.setFont(font(13));
+    p.setFont(gameFont(13));
     p.drawText(QRectF(-160, -10, 320, 20), Qt::AlignCenter, QStringLiteral("chance per paid spin (log scale)"));
     p.restore();
 
@@ -113,7 +105,7 @@ void paint(QPainter &p, const ParSheet &s)
         const double left = kPlot.left() + slot * static_cast<double>(i);
         const QRectF labelBox(left, kPlot.bottom() + 6, slot, 18);
         p.setPen(kInk);
-        p.setFont(font(12));
+        p.setFont(gameFont(12));
         p.drawText(labelBox, Qt::AlignCenter, bandLabel(b));
         if (b.chance() <= 0)
             continue;
@@ -133,13 +125,13 @@ void paint(QPainter &p, const ParSheet &s)
         // The band's whole chance: a mark across both bars, and the wait it means.
         p.setPen(QPen(kInk, 2));
         p.drawLine(QPointF(left + slot * 0.08, bars.totalTop), QPointF(left + slot * 0.92, bars.totalTop));
-        p.setFont(font(11));
+        p.setFont(gameFont(11));
         p.drawText(QRectF(left, bars.totalTop - 18, slot, 16), Qt::AlignCenter, oneIn(b.chance()));
     }
     p.setPen(QPen(kInk, 1.2));
     p.drawLine(kPlot.bottomLeft(), kPlot.bottomRight());
     p.drawLine(kPlot.bottomLeft(), kPlot.topLeft());
-    p.setFont(font(13));
+    p.setFont(gameFont(13));
     p.drawText(QRectF(kPlot.left(), kPlot.bottom() + 26, kPlot.width(), 20), Qt::AlignCenter,
                QStringLiteral("win of the paid spin, bonus included, in stakes"));
 
@@ -150,14 +142,14 @@ void paint(QPainter &p, const ParSheet &s)
         p.setPen(kInk);
         p.drawText(QRectF(x + 22, legendTop, 220, 20), Qt::AlignLeft | Qt::AlignVCenter, text);
     };
-    p.setFont(font(13));
+    p.setFont(gameFont(13));
     key(kPlot.left(), kBase, QStringLiteral("base game"));
     key(kPlot.left() + 130, kBonus, QStringLiteral("bonus rounds"));
     p.setPen(QPen(kInk, 2));
     p.drawLine(QPointF(kPlot.left() + 270, legendTop + 10), QPointF(kPlot.left() + 290, legendTop + 10));
     p.drawText(QRectF(kPlot.left() + 298, legendTop, 120, 20), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("both"));
-    p.setFont(font(11));
+    p.setFont(gameFont(11));
     p.drawText(QRectF(kPlot.left() + 360, legendTop, kPlot.width() - 360, 20), Qt::AlignRight | Qt::AlignVCenter,
                QStringLiteral("exact from the full cycle of 22^5 stop sets; each bar reads on the scale"));
 }

@@ -5,9 +5,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QWindow>
 
-#include "game/sidewindows/menuwindow.h"
 #include "platform/qt/look.h"
 #include "platform/qt/linkopener.h"
 #include "platform/qt/pictures/pictures.h"
@@ -34,19 +32,11 @@ std::string programVersion() { return MELVANE_VERSION; }
 std::string makerPage() { return MELVANE_MAKER_PAGE; }
 
 AboutDialog::AboutDialog(AboutWindow &model, QtHost &host, const Pictures &pictures)
-    : QDialog(nullptr), model_(model), host_(host)
+    : ModelDialog(model, "aboutmelvane", {kWindowWidth, px(kWindowHeightTwips)}), host_(host)
 {
-    // A window of its own, not a child of the main window, which is disabled while this is open.
-    setObjectName(QStringLiteral("aboutmelvane"));
-    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("About ") + QString::fromUtf8(kProgramTitle));
     // The look belongs to the window's own widgets, not to the message a refused link brings up.
-    surface_ = new QWidget(this);
-    auto *surface = surface_;
-    surface->setObjectName(QStringLiteral("aboutsurface"));
-    surface->setAttribute(Qt::WA_StyledBackground);
-    surface->setGeometry(0, 0, kWindowWidth, px(kWindowHeightTwips));
-    surface->setStyleSheet(machineStyleSheet());
+    QWidget *surface = addSurface("aboutsurface");
 
     picIcon_ = new QLabel(surface);
     auto *picIcon = picIcon_;
@@ -86,45 +76,31 @@ AboutDialog::AboutDialog(AboutWindow &model, QtHost &host, const Pictures &pictu
     });
     cmdOK->setDefault(true);
 
-    setFixedSize(kWindowWidth, px(kWindowHeightTwips));
-    // Everything stands at the design size now: the design every scale starts from. Polished
-    // now, a sheet set for another scale takes at once: one set on a widget not yet polished
-    // is not read again.
-    layout_.capture(*this);
-    surface->ensurePolished();
-    model_.onChange = [this] { handled(); };
+    captureDesign();
+    bindModel();
 }
 
 void AboutDialog::setLook(qreal scale, const Pictures &pictures)
 {
     picIcon_->setPixmap(pictures.symbol(Symbol::Scatter));
-    if (scale == layout_.scale())
-        return;
-    surface_->setStyleSheet(scaledStyleSheet(machineStyleSheet(), scale));
-    layout_.setScale(scale);
-    fitHeight();
+    setScale(scale);
 }
 
-void AboutDialog::fitHeight()
+QSize AboutDialog::sizeAt(qreal scale) const
 {
-    // The height is the window's outer height; the title bar and borders come out of it.
-    const int outer = scaled(px(kWindowHeightTwips), layout_.scale());
+    const int outer = scaled(px(kWindowHeightTwips), scale);
     const int frame = isVisible() ? frameGeometry().height() - geometry().height() : 0;
-    setFixedSize(scaled(kWindowWidth, layout_.scale()), outer - std::max(frame, 0));
+    return {scaled(kWindowWidth, scale), outer - std::max(frame, 0)};
 }
-
-AboutDialog::~AboutDialog() { model_.onChange = nullptr; }
-
-bool AboutDialog::blocksMainWindow() const { return model_.isOpen(); }
 
 void AboutDialog::refresh()
 {
     if (model_.isOpen() && !isVisible()) {
         show();
-        if (windowHandle() != nullptr && mainWindow_ != nullptr && mainWindow_->windowHandle() != nullptr)
-            windowHandle()->setTransientParent(mainWindow_->windowHandle());
+        keepAboveMainWindow();
         lblTitle_->show();
-        fitHeight();
+        // Shown, the window knows its frame.
+        setFixedSize(sizeAt(scale()));
         if (!placed_) {
             placed_ = true;
             centreform();
@@ -147,13 +123,5 @@ void AboutDialog::centreform()
 }
 
 void AboutDialog::reject() { model_.close(); }
-
-void AboutDialog::handled()
-{
-    if (afterHandler_)
-        afterHandler_();
-    else
-        refresh();
-}
 
 } // namespace melvane

@@ -6,10 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QWindow>
 
-#include "game/sidewindows/autoplaywindow.h"
-#include "platform/qt/look.h"
 #include "rules/money.h"
 
 namespace melvane {
@@ -54,18 +51,11 @@ QString AutoplayDialog::limitText(std::int32_t coins)
 }
 
 AutoplayDialog::AutoplayDialog(AutoplayWindow &model, QWidget &mainWindow)
-    : QDialog(nullptr), model_(model), mainWindow_(mainWindow)
+    : ModelDialog(model, "frmautoplay", {kWindowWidth, kWindowHeight})
 {
-    // A window of its own, as the other side windows: the main window is disabled under it.
-    setObjectName(QStringLiteral("frmautoplay"));
-    setAttribute(Qt::WA_QuitOnClose, false);
+    setMainWindow(&mainWindow);
     setWindowTitle(QStringLiteral("Autoplay"));
-    setFixedSize(kWindowWidth, kWindowHeight);
-    surface_ = new QWidget(this);
-    surface_->setObjectName(QStringLiteral("autoplaysurface"));
-    surface_->setAttribute(Qt::WA_StyledBackground);
-    surface_->setGeometry(0, 0, kWindowWidth, kWindowHeight);
-    surface_->setStyleSheet(machineStyleSheet());
+    surface_ = addSurface("autoplaysurface");
 
     spins_ = addChoice("cmbspins", QStringLiteral("Number of spins"), kMargin, kAutoplaySpinChoices,
                        [](std::int32_t spins) {
@@ -97,14 +87,10 @@ AutoplayDialog::AutoplayDialog(AutoplayWindow &model, QWidget &mainWindow)
     cancel->setGeometry(kWindowWidth - kMargin - kButtonWidth, kButtonTop, kButtonWidth, 30);
     connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
 
-    // Everything stands at the design size now: the design every scale starts from.
-    layout_.capture(*this);
-    surface_->ensurePolished();
-    model_.onChange = [this] { handled(); };
+    captureDesign();
+    bindModel();
     refresh();
 }
-
-AutoplayDialog::~AutoplayDialog() { model_.onChange = nullptr; }
 
 QComboBox *AutoplayDialog::addChoice(const char *name, const QString &caption, int top,
                                      const std::vector<std::int32_t> &values,
@@ -134,8 +120,6 @@ void AutoplayDialog::showValue(QComboBox &box, std::int32_t value)
         box.setCurrentIndex(index);
 }
 
-bool AutoplayDialog::blocksMainWindow() const { return model_.isOpen(); }
-
 void AutoplayDialog::refresh()
 {
     showValue(*spins_, model_.choice.spins);
@@ -144,11 +128,7 @@ void AutoplayDialog::refresh()
     if (stopOnBonus_->isChecked() != model_.choice.stopOnBonus)
         stopOnBonus_->setChecked(model_.choice.stopOnBonus);
     if (model_.isOpen() && !isVisible()) {
-        show();
-        centreOver(*this, mainWindow_);
-        // Stays above the main window, as a window it owns.
-        if (windowHandle() != nullptr && mainWindow_.windowHandle() != nullptr)
-            windowHandle()->setTransientParent(mainWindow_.windowHandle());
+        showOverMainWindow();
         activateWindow();
         start_->setFocus();
     } else if (!model_.isOpen() && isVisible()) {
@@ -156,27 +136,10 @@ void AutoplayDialog::refresh()
     }
 }
 
-void AutoplayDialog::setScale(qreal scale)
-{
-    if (scale == layout_.scale())
-        return;
-    setFixedSize(melvane::scaled(kWindowWidth, scale), melvane::scaled(kWindowHeight, scale));
-    surface_->setStyleSheet(scaledStyleSheet(machineStyleSheet(), scale));
-    layout_.setScale(scale);
-}
-
 void AutoplayDialog::reject()
 {
     model_.cancel();
     handled();
-}
-
-void AutoplayDialog::handled()
-{
-    if (afterHandler_)
-        afterHandler_();
-    else
-        refresh();
 }
 
 } // namespace melvane

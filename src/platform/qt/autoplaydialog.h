@@ -4,9 +4,8 @@
 #include <functional>
 #include <vector>
 
-#include <QDialog>
-
-#include "platform/qt/scaledlayout.h"
+#include "game/sidewindows/autoplaywindow.h"
+#include "platform/qt/sidedialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -14,24 +13,16 @@ class QPushButton;
 
 namespace melvane {
 
-class AutoplayWindow;
-
 // The autoplay window `frmautoplay`: how many spins, the limits that stop autoplay by itself, and
 // "Start" or "Cancel". It binds the AutoplayWindow model, which decides when it opens, what it
 // offers and what starting does.
-class AutoplayDialog : public QDialog {
+class AutoplayDialog : public ModelDialog<AutoplayWindow> {
 public:
     // Opens centred over `mainWindow`, which stays disabled while this is open.
     AutoplayDialog(AutoplayWindow &model, QWidget &mainWindow);
-    ~AutoplayDialog() override;
 
     // Shows the model's choice; shows or hides the window as the model says.
-    void refresh();
-    bool blocksMainWindow() const;
-    // Shows the window `scale` times its design size, type and frames included.
-    void setScale(qreal scale);
-    // Called after every handler this window runs, so the main window shows what changed too.
-    void setAfterHandler(std::function<void()> after) { afterHandler_ = std::move(after); }
+    void refresh() override;
 
     // "100 coins ($ 1)"; "No limit" for 0.
     static QString limitText(std::int32_t coins);
@@ -45,18 +36,13 @@ private:
                          const std::function<QString(std::int32_t)> &text,
                          std::function<void(std::int32_t)> choose);
     static void showValue(QComboBox &box, std::int32_t value);
-    void handled();
 
-    AutoplayWindow &model_;
-    QWidget &mainWindow_;
     QWidget *surface_ = nullptr;
     QComboBox *spins_ = nullptr;
     QComboBox *lossLimit_ = nullptr;
     QComboBox *winLimit_ = nullptr;
     QCheckBox *stopOnBonus_ = nullptr;
     QPushButton *start_ = nullptr;
-    ScaledLayout layout_;
-    std::function<void()> afterHandler_;
 };
 
 } // namespace melvane

@@ -13,9 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTreeWidget>
-#include <QWindow>
 
-#include "game/sidewindows/menuwindow.h"
 #include "platform/qt/look.h"
 #include "platform/qt/pictures/pictures.h"
 #include "rules/money.h"
@@ -318,19 +316,10 @@ void RecallView::paintGamble(QPainter &p, const JournalStep &s)
 }
 
 HistoryDialog::HistoryDialog(HistoryWindow &model, const Pictures &pictures)
-    : QDialog(nullptr), model_(model), pictures_(&pictures)
+    : ModelDialog(model, "melvanehistory", kDesignSize), pictures_(&pictures)
 {
-    // A window of its own, not a child of the main window, which is disabled while this is open.
-    setObjectName(QStringLiteral("melvanehistory"));
     setWindowTitle(QStringLiteral("History"));
-    setAttribute(Qt::WA_QuitOnClose, false);
-    setFixedSize(kWindowWidth, kWindowHeight);
-    surface_ = new QWidget(this);
-    auto *surface = surface_;
-    surface->setObjectName(QStringLiteral("historysurface"));
-    surface->setAttribute(Qt::WA_StyledBackground);
-    surface->setGeometry(0, 0, kWindowWidth, kWindowHeight);
-    surface->setStyleSheet(machineStyleSheet());
+    QWidget *surface = addSurface("historysurface");
 
     auto *banner = new QLabel(QStringLiteral("RECALL"), surface);
     banner->setObjectName(QStringLiteral("lblrecall"));
@@ -392,11 +381,8 @@ HistoryDialog::HistoryDialog(HistoryWindow &model, const Pictures &pictures)
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, [this] { reject(); });
 
-    // Everything stands at the design size now: the design every scale starts from. Polished
-    // now, a sheet set for another scale takes at once.
-    layout_.capture(*this);
-    surface->ensurePolished();
-    model_.onChange = [this] { handled(); };
+    captureDesign();
+    bindModel();
 }
 
 void HistoryDialog::setLook(qreal scale, const Pictures &pictures)
@@ -423,18 +409,11 @@ void HistoryDialog::fit()
         scale = std::min(scale, fittingScale(free, kDesignSize, screen->devicePixelRatio()));
     }
     view_->setLook(scale, *pictures_);
-    if (scale == layout_.scale())
+    if (!setScale(scale))
         return;
-    setFixedSize(scaled(kWindowWidth, scale), scaled(kWindowHeight, scale));
-    surface_->setStyleSheet(scaledStyleSheet(machineStyleSheet(), scale));
-    layout_.setScale(scale);
     for (std::size_t column = 0; column < kColumnWidths.size(); ++column)
         games_->setColumnWidth(static_cast<int>(column), scaled(kColumnWidths[column], scale));
 }
-
-HistoryDialog::~HistoryDialog() { model_.onChange = nullptr; }
-
-bool HistoryDialog::blocksMainWindow() const { return model_.isOpen(); }
 
 void HistoryDialog::refresh()
 {
@@ -446,8 +425,7 @@ void HistoryDialog::refresh()
         if (mainWindow_ != nullptr)
             centreOver(*this, *mainWindow_);
         show();
-        if (windowHandle() != nullptr && mainWindow_ != nullptr && mainWindow_->windowHandle() != nullptr)
-            windowHandle()->setTransientParent(mainWindow_->windowHandle());
+        keepAboveMainWindow();
         // Shown, the window knows its own frame: fitted and placed again with it.
         fit();
         if (mainWindow_ != nullptr)
@@ -521,13 +499,5 @@ void HistoryDialog::showStep(int index)
 }
 
 void HistoryDialog::reject() { model_.close(); }
-
-void HistoryDialog::handled()
-{
-    if (afterHandler_)
-        afterHandler_();
-    else
-        refresh();
-}
 
 } // namespace melvane

@@ -1,16 +1,15 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
-#include <QDialog>
 #include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
 #include "game/ports/journal.h"
-#include "platform/qt/scaledlayout.h"
+#include "game/sidewindows/menuwindow.h"
+#include "platform/qt/sidedialog.h"
 #include "rules/grid.h"
 
 class QLabel;
@@ -19,7 +18,6 @@ class QTreeWidget;
 
 namespace melvane {
 
-class HistoryWindow;
 class Pictures;
 
 // What a recalled game returned: the credit its steps brought, the stake of its paid spin back
@@ -70,21 +68,15 @@ private:
 // The last-game recall: the current player's latest games, newest first, and the chosen one
 // step by step under a large "RECALL" banner. It binds the HistoryWindow model: the model
 // decides when it opens and which game is chosen; choosing a step only changes what is drawn.
-class HistoryDialog : public QDialog {
+class HistoryDialog : public ModelDialog<HistoryWindow> {
 public:
     // Shown over a disabled main window while the model is open.
     HistoryDialog(HistoryWindow &model, const Pictures &pictures);
-    ~HistoryDialog() override;
 
-    bool blocksMainWindow() const;
-    void refresh();
-    void setAfterHandler(std::function<void()> after) { afterHandler_ = std::move(after); }
-    void setMainWindow(QWidget *mainWindow) { mainWindow_ = mainWindow; }
+    void refresh() override;
     // Shows the window `scale` times its design size, as the main window's other side windows,
     // drawn with `pictures`; smaller where the screen it opens on cannot hold it whole.
-    void setLook(qreal scale, const Pictures &pictures);
-    // The scale the window is shown at.
-    qreal scale() const { return layout_.scale(); }
+    void setLook(qreal scale, const Pictures &pictures) override;
 
     // The step of the chosen game shown (-1: none), and showing another.
     int shownStep() const { return shownStep_; }
@@ -99,23 +91,17 @@ private:
     void fit();
     void fillGames();
     void fillSteps();
-    void handled();
 
-    HistoryWindow &model_;
     QTreeWidget *games_ = nullptr;
     QListWidget *steps_ = nullptr;
     RecallView *view_ = nullptr;
     QLabel *facts_ = nullptr;
     QLabel *badge_ = nullptr;
     const Pictures *pictures_;
-    QWidget *surface_ = nullptr;
-    ScaledLayout layout_;
     qreal windowScale_ = 1.0;
-    QWidget *mainWindow_ = nullptr;
     int listedGame_ = -2; // the game whose steps are listed; -2: none yet
     int shownStep_ = -1;
     bool filling_ = false;
-    std::function<void()> afterHandler_;
 };
 
 } // namespace melvane

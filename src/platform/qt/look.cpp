@@ -28,14 +28,6 @@ QRectF designRect(const Geometry &g)
 
 int scaled(qreal design, qreal scale) { return static_cast<int>(std::lround(design * scale)); }
 
-QFont gameFont(int pixels, bool bold)
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 QRect scaled(const QRectF &design, qreal scale)
 {
     const int left = scaled(design.left(), scale);

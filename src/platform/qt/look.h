@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QFont>
 #include <QRect>
 #include <QRectF>
 #include <QSize>
 #include <QString>
 
 #include "game/machine/controls.h"
+#include "platform/qt/gamefont.h"
 
 namespace melvane {
 
@@ -20,9 +20,6 @@ QRect toPixels(const Geometry &g);
 
 // A design position in design pixels, unrounded.
 QRectF designRect(const Geometry &g);
-
-// The game's own type, DejaVu Sans, at a size in pixels: what its drawn texts are set in.
-QFont gameFont(int pixels, bool bold = false);
 
 // The one transform from the design to the screen: a design rectangle `scale` times as large,
 // each edge rounded to the nearest pixel, so controls that meet in the design meet on screen.

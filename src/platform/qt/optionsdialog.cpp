@@ -9,7 +9,6 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QWindow>
 
 #include "game/machine/timing.h"
 #include "game/profiles/optionswindow.h"
@@ -111,21 +110,11 @@ void FigureLabel::paintEvent(QPaintEvent *event)
 }
 
 OptionsDialog::OptionsDialog(OptionsWindow &model, QWidget &mainWindow)
-    : QDialog(nullptr), model_(model), mainWindow_(mainWindow)
+    : SideDialog("frmmelvaneoptions", {kWindowWidth, kWindowHeight}), model_(model)
 {
-    // A window of its own rather than a child of the main window: the main window is disabled
-    // while this is open, and a child window would be disabled with it. Closing the main
-    // window ends the game even while this one is open.
-    setObjectName(QStringLiteral("frmmelvaneoptions"));
-    setAttribute(Qt::WA_QuitOnClose, false);
-    setFixedSize(kWindowWidth, kWindowHeight);
+    setMainWindow(&mainWindow);
     // The look belongs to the window's own widgets, not to the message boxes it brings up.
-    surface_ = new QWidget(this);
-    auto *surface = surface_;
-    surface->setObjectName(QStringLiteral("optionssurface"));
-    surface->setAttribute(Qt::WA_StyledBackground);
-    surface->setGeometry(0, 0, kWindowWidth, kWindowHeight);
-    surface->setStyleSheet(machineStyleSheet());
+    QWidget *surface = addSurface("optionssurface");
     bindings_.push_back({[this] {
         if (windowTitle() != text(model_.window.caption()))
             setWindowTitle(text(model_.window.caption()));
@@ -206,11 +195,7 @@ OptionsDialog::OptionsDialog(OptionsWindow &model, QWidget &mainWindow)
     }});
 
     movesSeen_ = model_.mainWindowMovesToTopLeft;
-    // Everything stands at the design size now: the design every scale starts from. Polished
-    // now, a sheet set for another scale takes at once: one set on a widget not yet polished
-    // is not read again.
-    layout_.capture(*this);
-    surface_->ensurePolished();
+    captureDesign();
     refresh();
 }
 
@@ -295,43 +280,23 @@ void OptionsDialog::refresh()
     if (model_.mainWindowMovesToTopLeft != movesSeen_) {
         movesSeen_ = model_.mainWindowMovesToTopLeft;
         // A window filling its screen is in that corner already.
-        if (!mainWindow_.isFullScreen())
-            mainWindow_.move(0, 0);
+        if (!mainWindow_->isFullScreen())
+            mainWindow_->move(0, 0);
     }
-    if (model_.isOpen() && !isVisible())
-        showCentred();
-    else if (!model_.isOpen() && isVisible())
+    if (model_.isOpen() && !isVisible()) {
+        showOverMainWindow();
+        nameBox_->setFocus();
+    } else if (!model_.isOpen() && isVisible()) {
         hide();
+    }
 }
 
-void OptionsDialog::setScale(qreal scale)
+void OptionsDialog::setLook(qreal scale, const Pictures &)
 {
-    if (scale == layout_.scale())
+    if (!setScale(scale))
         return;
-    setFixedSize(melvane::scaled(kWindowWidth, scale), melvane::scaled(kWindowHeight, scale));
-    surface_->setStyleSheet(scaledStyleSheet(machineStyleSheet(), scale));
-    layout_.setScale(scale);
-    // The type of a long name is chosen again for the new width.
     for (QRadioButton *option : options_)
         fitCaption(*option);
-}
-
-void OptionsDialog::showCentred()
-{
-    show();
-    centreOver(*this, mainWindow_);
-    // Stays above the main window, as a window it owns.
-    if (windowHandle() != nullptr && mainWindow_.windowHandle() != nullptr)
-        windowHandle()->setTransientParent(mainWindow_.windowHandle());
-    nameBox_->setFocus();
-}
-
-void OptionsDialog::handled()
-{
-    if (afterHandler_)
-        afterHandler_();
-    else
-        refresh();
 }
 
 void OptionsDialog::reject()

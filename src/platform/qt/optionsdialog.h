@@ -3,10 +3,9 @@
 #include <functional>
 #include <vector>
 
-#include <QDialog>
 #include <QLabel>
 
-#include "platform/qt/scaledlayout.h"
+#include "platform/qt/sidedialog.h"
 
 class QAbstractButton;
 class QGroupBox;
@@ -41,7 +40,7 @@ protected:
 // The options window `frmmelvaneoptions` on screen. Every widget shows its control in the
 // window-free model and sends clicks and keys back to it; the model decides everything,
 // including when the window opens and closes and when the main window takes input again.
-class OptionsDialog : public QDialog {
+class OptionsDialog : public SideDialog {
 public:
     // `mainWindow` is the window the model moves to the top-left corner of the screen; this
     // window opens centred over it.
@@ -49,14 +48,11 @@ public:
     ~OptionsDialog() override;
 
     // Brings every widget up to date with the model; shows or hides the window as the model says.
-    void refresh();
+    void refresh() override;
     // While the options are open the main window takes no input.
-    bool blocksMainWindow() const;
-    // Shows the window `scale` times its design size, type and frames included.
-    void setScale(qreal scale);
-
-    // Called after every handler this window runs, so the main window shows what changed too.
-    void setAfterHandler(std::function<void()> after) { afterHandler_ = std::move(after); }
+    bool blocksMainWindow() const override;
+    // The type of a long name is chosen again for the new width.
+    void setLook(qreal scale, const Pictures &pictures) override;
 
 protected:
     // Escape and the close box both end here: the model's closing steps, never refused.
@@ -73,17 +69,11 @@ private:
     template <typename Group>
     QAbstractButton *addOption(Group &group, std::size_t index, QWidget *parent, const QRect &pixels);
     QLabel *addLabel(const Control &label, QLabel *widget, QWidget *parent, const QRect &pixels);
-    void handled();
-    void showCentred();
 
     OptionsWindow &model_;
-    QWidget &mainWindow_;
-    QWidget *surface_ = nullptr;
     QLineEdit *nameBox_ = nullptr;
     std::vector<QRadioButton *> options_;
-    ScaledLayout layout_;
     std::vector<Binding> bindings_;
-    std::function<void()> afterHandler_;
     int movesSeen_ = 0;
 };
 

@@ -10,11 +10,9 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
-#include <QWindow>
 
 #include "rules/grid.h"
 #include "game/machine/melvane.h"
-#include "game/sidewindows/menuwindow.h"
 #include "rules/paytable.h"
 #include "rules/payoutcontrol.h"
 #include "rules/scatters.h"
@@ -300,13 +298,10 @@ PaytablePicture drawPaytable(const PaytableFacts &facts, const Pictures &picture
 
 PaytableDialog::PaytableDialog(PaytableWindow &model, const Melvane &machine, const Pictures &pictures,
                                const ReturnToPlayerCache &returns)
-    : QDialog(nullptr), model_(model), m_(machine), pictures_(&pictures), returns_(returns)
+    : ModelDialog(model, "melvanepays", {kPictureWidth, kPictureHeight}), m_(machine), pictures_(&pictures),
+      returns_(returns)
 {
-    // A window of its own, not a child of the main window, which is disabled while this is open.
-    setObjectName(QStringLiteral("melvanepays"));
     setWindowTitle(QStringLiteral("PAYTABLE"));
-    setAttribute(Qt::WA_QuitOnClose, false);
-    setFixedSize(kPictureWidth, kPictureHeight);
     background_ = new QLabel(this);
     background_->setGeometry(0, 0, kPictureWidth, kPictureHeight);
     background_->setScaledContents(true);
@@ -314,29 +309,18 @@ PaytableDialog::PaytableDialog(PaytableWindow &model, const Melvane &machine, co
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setGeometry(418, 7, 73, 33); // 6270, 105, 1095 x 495 twips
     command1_->setAutoDefault(false);
-    command1_->setStyleSheet(machineStyleSheet());
+    // The button alone takes the machine's look: the picture is the window's ground.
+    setStyled(command1_);
     connect(command1_, &QPushButton::clicked, this, [this] { reject(); });
-    // Everything stands at the design size now: the design every scale starts from. Polished
-    // now, a sheet set for another scale takes at once: one set on a widget not yet polished
-    // is not read again.
-    layout_.capture(*this);
-    command1_->ensurePolished();
-    model_.onChange = [this] { handled(); };
+    captureDesign();
+    bindModel();
 }
 
 void PaytableDialog::setLook(qreal scale, const Pictures &pictures)
 {
     pictures_ = &pictures;
-    if (scale == layout_.scale())
-        return;
-    setFixedSize(scaled(kPictureWidth, scale), scaled(kPictureHeight, scale));
-    command1_->setStyleSheet(scaledStyleSheet(machineStyleSheet(), scale));
-    layout_.setScale(scale);
+    setScale(scale);
 }
-
-PaytableDialog::~PaytableDialog() { model_.onChange = nullptr; }
-
-bool PaytableDialog::blocksMainWindow() const { return model_.isOpen(); }
 
 void PaytableDialog::refresh()
 {
@@ -347,16 +331,12 @@ void PaytableDialog::refresh()
         const qreal screenRatio = devicePixelRatio();
         shown_ = drawPaytable({m_.waysmult, m_.g.machinepay, returns_.figures(m_.waysmult),
                                returns_.volatility(m_.waysmult, m_.g.machinepay)},
-                              *pictures_, std::max<qreal>(layout_.scale(), 1.0) * screenRatio);
+                              *pictures_, std::max<qreal>(scale(), 1.0) * screenRatio);
         QPixmap picture = shown_.picture;
         picture.setDevicePixelRatio(screenRatio);
         background_->setPixmap(picture);
-        show();
         // Over the middle of the machine, kept on its screen; once shown, with its frame.
-        if (mainWindow_ != nullptr)
-            centreOver(*this, *mainWindow_);
-        if (windowHandle() != nullptr && mainWindow_ != nullptr && mainWindow_->windowHandle() != nullptr)
-            windowHandle()->setTransientParent(mainWindow_->windowHandle());
+        showOverMainWindow();
         command1_->setFocus();
     } else if (!model_.isOpen() && isVisible()) {
         hide();
@@ -367,14 +347,6 @@ void PaytableDialog::reject()
 {
     // The main window takes input again, then the window goes.
     model_.close();
-}
-
-void PaytableDialog::handled()
-{
-    if (afterHandler_)
-        afterHandler_();
-    else
-        refresh();
 }
 
 } // namespace melvane

@@ -1,17 +1,16 @@
 #pragma once
 
-#include <functional>
 #include <future>
 #include <optional>
 #include <vector>
 
-#include <QDialog>
 #include <QPixmap>
 #include <QRect>
 #include <QString>
 
+#include "game/sidewindows/menuwindow.h"
 #include "rules/parsheet.h"
-#include "platform/qt/scaledlayout.h"
+#include "platform/qt/sidedialog.h"
 #include "rules/returntoplayer.h"
 #include "rules/symbols.h"
 
@@ -21,7 +20,6 @@ class QPushButton;
 namespace melvane {
 
 class Melvane;
-class PaytableWindow;
 class Pictures;
 
 // The exact return to player of every ways setting under every payout setting, worked out
@@ -88,21 +86,16 @@ PaytablePicture drawPaytable(const PaytableFacts &facts, const Pictures &picture
 PaytablePicture drawPaytable(const PaytableFacts &facts, const Pictures &pictures, qreal dpr);
 
 // The pay-table window `melvanepays`: the picture, and one button that closes it.
-class PaytableDialog : public QDialog {
+class PaytableDialog : public ModelDialog<PaytableWindow> {
 public:
     // Shown over a disabled main window while the model is open, with the machine's settings of
     // the moment.
     PaytableDialog(PaytableWindow &model, const Melvane &machine, const Pictures &pictures,
                    const ReturnToPlayerCache &returns);
-    ~PaytableDialog() override;
 
-    bool blocksMainWindow() const;
-    void refresh();
-    // Called after every open and close, so the main window shows what changed.
-    void setAfterHandler(std::function<void()> after) { afterHandler_ = std::move(after); }
-    void setMainWindow(QWidget *mainWindow) { mainWindow_ = mainWindow; }
+    void refresh() override;
     // Shows the window `scale` times its design size, drawn with `pictures` from its next opening.
-    void setLook(qreal scale, const Pictures &pictures);
+    void setLook(qreal scale, const Pictures &pictures) override;
 
     // What the picture shown last holds, texts and all.
     const PaytablePicture &shown() const { return shown_; }
@@ -112,18 +105,12 @@ protected:
     void reject() override;
 
 private:
-    void handled();
-
-    PaytableWindow &model_;
     const Melvane &m_;
     const Pictures *pictures_;
     const ReturnToPlayerCache &returns_;
     QLabel *background_ = nullptr;
     QPushButton *command1_ = nullptr;
-    QWidget *mainWindow_ = nullptr;
     PaytablePicture shown_;
-    ScaledLayout layout_;
-    std::function<void()> afterHandler_;
 };
 
 } // namespace melvane

@@ -16,30 +16,19 @@ SideWindows::SideWindows(Melvane &machine, MainWindow &window, QtHost &host, con
         return ScreenSize{size.width(), size.height()};
     };
     const auto refreshAll = [&window] { window.refresh(); };
-    optionsDialog.setAfterHandler(refreshAll);
-    paytable.setAfterHandler(refreshAll);
-    about.setAfterHandler(refreshAll);
-    history.setAfterHandler(refreshAll);
-    autoplay.setAfterHandler(refreshAll);
-    paytable.setMainWindow(&window);
-    about.setMainWindow(&window);
-    history.setMainWindow(&window);
+    for (SideDialog *dialog : dialogs()) {
+        dialog->setAfterHandler(refreshAll);
+        dialog->setMainWindow(&window);
+        window.addSideWindow([dialog] { dialog->refresh(); }, [dialog] { return dialog->blocksMainWindow(); });
+    }
     // The side windows share the main window's scale and pictures.
     const auto look = [this, &window] {
         const Pictures &current = window.pictures().current();
-        optionsDialog.setScale(window.scale());
-        paytable.setLook(window.scale(), current);
-        about.setLook(window.scale(), current);
-        history.setLook(window.scale(), current);
-        autoplay.setScale(window.scale());
+        for (SideDialog *dialog : dialogs())
+            dialog->setLook(window.scale(), current);
     };
     look();
     window.setOnScaleChange(look);
-    window.addSideWindow([this] { optionsDialog.refresh(); }, [this] { return optionsDialog.blocksMainWindow(); });
-    window.addSideWindow([this] { paytable.refresh(); }, [this] { return paytable.blocksMainWindow(); });
-    window.addSideWindow([this] { about.refresh(); }, [this] { return about.blocksMainWindow(); });
-    window.addSideWindow([this] { history.refresh(); }, [this] { return history.blocksMainWindow(); });
-    window.addSideWindow([this] { autoplay.refresh(); }, [this] { return autoplay.blocksMainWindow(); });
 }
 
 SideWindows::~SideWindows()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "platform/qt/aboutdialog.h"
 #include "platform/qt/autoplaydialog.h"
 #include "platform/qt/historydialog.h"
@@ -39,6 +41,9 @@ public:
     AutoplayDialog autoplay;
 
 private:
+    // The five windows, in the order the main window refreshes them.
+    std::array<SideDialog *, 5> dialogs() { return {&optionsDialog, &paytable, &about, &history, &autoplay}; }
+
     MainWindow &window_;
 };
 

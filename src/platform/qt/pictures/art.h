@@ -13,6 +13,7 @@
 #include <QRectF>
 #include <QString>
 
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <vector>
@@ -31,6 +32,27 @@ QImage canvas(int width, int height, qreal dpr, const QColor &fill = Qt::transpa
 
 // A painter with antialiasing and smooth picture scaling switched on.
 void prepare(QPainter &painter);
+
+// A transparent picture of `width` x `height` logical pixels at a device-pixel ratio, drawn by
+// `paint` with a prepared painter and the picture's rectangle.
+template <typename Paint>
+QImage painted(int width, int height, qreal dpr, Paint paint)
+{
+    QImage image = canvas(width, height, dpr);
+    QPainter p(&image);
+    prepare(p);
+    paint(p, QRectF(0, 0, width, height));
+    return image;
+}
+
+// `gradient` with its colours set at `stops`, in order.
+template <typename Gradient>
+Gradient withStops(Gradient gradient, std::initializer_list<QGradientStop> stops)
+{
+    for (const QGradientStop &stop : stops)
+        gradient.setColorAt(stop.first, stop.second);
+    return gradient;
+}
 
 // Polished gold running from `from` to `to`: bright highlights and deep shadows.
 QLinearGradient goldGradient(QPointF from, QPointF to);

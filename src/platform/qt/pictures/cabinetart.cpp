@@ -44,13 +44,25 @@ void paintNote(QPainter &p, QPointF head, qreal size, const QBrush &brush)
     p.fillRect(QRectF(head.x() + size * 0.78, head.y() - size * 4.2, size * 0.28, size * 4.2), brush);
 }
 
+// A dark panel with rounded corners, lit by `stops` from top to bottom, in a gold frame
+// `frameWidth` wide with a faint line inside it.
+void paintPanel(QPainter &p, const QRectF &panel, std::initializer_list<QGradientStop> stops, qreal frameWidth,
+                int lineAlpha)
+{
+    QPainterPath shape;
+    shape.addRoundedRect(panel, 12, 12);
+    p.fillPath(shape, withStops(QLinearGradient(panel.topLeft(), panel.bottomLeft()), stops));
+    paintGoldFrame(p, panel, 12, frameWidth);
+    p.setPen(QPen(QColor(255, 220, 140, lineAlpha), 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(panel.adjusted(5, 5, -5, -5), 9, 9);
+}
+
 void paintVelvet(QPainter &p, const QRectF &r)
 {
-    QRadialGradient velvet(QPointF(400, 250), 600);
-    velvet.setColorAt(0.0, QColor(120, 16, 30));
-    velvet.setColorAt(0.5, QColor(70, 6, 16));
-    velvet.setColorAt(1.0, QColor::fromRgb(Pictures::kCabinetGround));
-    p.fillRect(r, velvet);
+    p.fillRect(r, withStops(QRadialGradient(QPointF(400, 250), 600),
+                            {{0.0, QColor(120, 16, 30)}, {0.5, QColor(70, 6, 16)},
+                             {1.0, QColor::fromRgb(Pictures::kCabinetGround)}}));
     // a faint lattice of gold thread
     p.save();
     p.setPen(QPen(QColor(255, 200, 90, 14), 1.0));
@@ -83,10 +95,8 @@ void paintTitle(QPainter &p)
     const QRectF plate(250, 4, 300, 50);
     QPainterPath shape;
     shape.addRoundedRect(plate, 16, 16);
-    QLinearGradient wine(plate.topLeft(), plate.bottomLeft());
-    wine.setColorAt(0, QColor(110, 12, 28));
-    wine.setColorAt(1, QColor(40, 2, 8));
-    p.fillPath(shape, wine);
+    p.fillPath(shape, withStops(QLinearGradient(plate.topLeft(), plate.bottomLeft()),
+                                {{0, QColor(110, 12, 28)}, {1, QColor(40, 2, 8)}}));
 
     // the staff behind the letters, a small clef at its start and a double bar at its end
     const qreal gap = 7.0;
@@ -106,39 +116,19 @@ void paintTitle(QPainter &p)
     paintGoldFrame(p, plate, 16, 2.4);
 
     const QPainterPath title = fittedText(QStringLiteral("MELVANE"), font(QStringLiteral("DejaVu Serif"), true), plate.adjusted(30, 8, -30, -8), 1.12);
-    Emboss style;
-    style.fill = goldGradient(QPointF(0, 10), QPointF(0, 52));
-    style.outline = QColor(40, 0, 4);
-    style.outlineWidth = 1.4;
-    style.rim = QColor(255, 246, 210);
-    style.rimWidth = 0.8;
-    style.shadowOffset = QPointF(2, 2.5);
-    style.shadowAlpha = 170;
-    style.glossAlpha = 90;
-    paintEmbossed(p, title, style);
+    paintEmbossed(p, title, {.fill = goldGradient(QPointF(0, 10), QPointF(0, 52)), .outline = QColor(40, 0, 4),
+                             .outlineWidth = 1.4, .rim = QColor(255, 246, 210), .rimWidth = 0.8,
+                             .shadowOffset = QPointF(2, 2.5), .shadowAlpha = 170, .glossAlpha = 90});
 }
 
 void paintReelBay(QPainter &p)
 {
-    const QRectF bay(52, 57, 695, 398);
-    QPainterPath shape;
-    shape.addRoundedRect(bay, 12, 12);
-    QLinearGradient dark(bay.topLeft(), bay.bottomLeft());
-    dark.setColorAt(0, QColor(26, 6, 10));
-    dark.setColorAt(1, QColor(8, 1, 3));
-    p.fillPath(shape, dark);
-    paintGoldFrame(p, bay, 12, 3.0);
-    p.setPen(QPen(QColor(255, 220, 140, 60), 1.0));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(bay.adjusted(5, 5, -5, -5), 9, 9);
+    paintPanel(p, QRectF(52, 57, 695, 398), {{0, QColor(26, 6, 10)}, {1, QColor(8, 1, 3)}}, 3.0, 60);
 
     for (qreal left : kReelLeft) {
         const QRectF window(left, kReelTop, kReelWidth, kReelHeight);
-        QLinearGradient drum(window.topLeft(), window.bottomLeft());
-        drum.setColorAt(0.0, QColor(8, 8, 12));
-        drum.setColorAt(0.5, QColor(34, 30, 40));
-        drum.setColorAt(1.0, QColor(8, 8, 12));
-        p.fillRect(window, drum);
+        p.fillRect(window, withStops(QLinearGradient(window.topLeft(), window.bottomLeft()),
+                                     {{0.0, QColor(8, 8, 12)}, {0.5, QColor(34, 30, 40)}, {1.0, QColor(8, 8, 12)}}));
         paintGoldFrame(p, window.adjusted(-3, -3, 3, 3), 4, 1.6);
     }
     // row markers beside the first and the last reel
@@ -161,18 +151,8 @@ void paintReelBay(QPainter &p)
 
 void paintDeck(QPainter &p)
 {
-    const QRectF deck(24, 463, 772, 100);
-    QPainterPath shape;
-    shape.addRoundedRect(deck, 12, 12);
-    QLinearGradient metal(deck.topLeft(), deck.bottomLeft());
-    metal.setColorAt(0.0, QColor(92, 14, 26));
-    metal.setColorAt(0.5, QColor(52, 6, 14));
-    metal.setColorAt(1.0, QColor(24, 2, 6));
-    p.fillPath(shape, metal);
-    paintGoldFrame(p, deck, 12, 2.4);
-    p.setPen(QPen(QColor(255, 220, 140, 55), 1.0));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(deck.adjusted(5, 5, -5, -5), 9, 9);
+    paintPanel(p, QRectF(24, 463, 772, 100),
+               {{0.0, QColor(92, 14, 26)}, {0.5, QColor(52, 6, 14)}, {1.0, QColor(24, 2, 6)}}, 2.4, 55);
 }
 
 void paintKeyboard(QPainter &p)
@@ -180,16 +160,13 @@ void paintKeyboard(QPainter &p)
     const QRectF strip(24, 567, 772, 24);
     const int whiteKeys = 56;
     const qreal keyWidth = strip.width() / whiteKeys;
-    QLinearGradient ivory(strip.topLeft(), strip.bottomLeft());
-    ivory.setColorAt(0, QColor(255, 252, 238));
-    ivory.setColorAt(1, QColor(214, 204, 178));
-    p.fillRect(strip, ivory);
+    p.fillRect(strip, withStops(QLinearGradient(strip.topLeft(), strip.bottomLeft()),
+                                {{0, QColor(255, 252, 238)}, {1, QColor(214, 204, 178)}}));
     p.setPen(QPen(QColor(110, 96, 70), 0.8));
     for (int i = 1; i < whiteKeys; ++i)
         p.drawLine(QPointF(strip.left() + i * keyWidth, strip.top()), QPointF(strip.left() + i * keyWidth, strip.bottom()));
-    QLinearGradient ebony(strip.topLeft(), strip.bottomLeft());
-    ebony.setColorAt(0, QColor(60, 60, 70));
-    ebony.setColorAt(1, QColor(6, 6, 10));
+    const QLinearGradient ebony = withStops(QLinearGradient(strip.topLeft(), strip.bottomLeft()),
+                                            {{0, QColor(60, 60, 70)}, {1, QColor(6, 6, 10)}});
     for (int i = 0; i < whiteKeys - 1; ++i) {
         const int inOctave = i % 7; // C D E F G A B: black keys after C, D, F, G, A
         if (inOctave == 2 || inOctave == 6)
@@ -262,11 +239,9 @@ void paintCoins(QPainter &p, QPointF base)
 
 void paintIcon(QPainter &p, QPointF centre, bool play)
 {
-    QRadialGradient disc(centre - QPointF(3, 4), 15);
-    disc.setColorAt(0, QColor(255, 253, 240));
-    disc.setColorAt(1, QColor(214, 200, 160));
     p.setPen(QPen(QBrush(goldGradient(centre - QPointF(12, 12), centre + QPointF(12, 12))), 1.8));
-    p.setBrush(disc);
+    p.setBrush(withStops(QRadialGradient(centre - QPointF(3, 4), 15),
+                         {{0, QColor(255, 253, 240)}, {1, QColor(214, 200, 160)}}));
     p.drawEllipse(centre, 12.5, 12.5);
     p.setPen(Qt::NoPen);
     if (play) {
@@ -296,17 +271,12 @@ QImage buttonFace(ButtonFace face, qreal dpr)
     QPainterPath shape;
     shape.addRoundedRect(body, 11, 11);
     const FaceStyle colours = faceStyle(face);
-    QLinearGradient fill(body.topLeft(), body.bottomLeft());
-    fill.setColorAt(0.0, colours.top);
-    fill.setColorAt(0.5, colours.middle);
-    fill.setColorAt(1.0, colours.bottom);
-    p.fillPath(shape, fill);
-    QLinearGradient gloss(body.topLeft(), QPointF(body.left(), body.center().y()));
-    gloss.setColorAt(0, QColor(255, 255, 255, 110));
-    gloss.setColorAt(1, QColor(255, 255, 255, 10));
+    p.fillPath(shape, withStops(QLinearGradient(body.topLeft(), body.bottomLeft()),
+                                {{0.0, colours.top}, {0.5, colours.middle}, {1.0, colours.bottom}}));
     QPainterPath upper;
     upper.addRoundedRect(body.adjusted(3, 2.5, -3, -body.height() / 2), 8, 8);
-    p.fillPath(upper, gloss);
+    p.fillPath(upper, withStops(QLinearGradient(body.topLeft(), QPointF(body.left(), body.center().y())),
+                                {{0, QColor(255, 255, 255, 110)}, {1, QColor(255, 255, 255, 10)}}));
     p.setPen(QPen(QColor(20, 6, 0), 3.6));
     p.setBrush(Qt::NoBrush);
     p.drawPath(shape);

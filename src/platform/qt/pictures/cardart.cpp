@@ -14,17 +14,10 @@ constexpr int kTile = 50;
 
 QBrush suitFill(int card, const QRectF &box)
 {
-    QLinearGradient g(box.topLeft(), box.bottomRight());
-    if (isRedSuit(card)) {
-        g.setColorAt(0.0, QColor(255, 96, 96));
-        g.setColorAt(0.5, QColor(214, 14, 32));
-        g.setColorAt(1.0, QColor(120, 0, 14));
-    } else {
-        g.setColorAt(0.0, QColor(96, 100, 120));
-        g.setColorAt(0.5, QColor(24, 24, 34));
-        g.setColorAt(1.0, QColor(0, 0, 4));
-    }
-    return g;
+    const QLinearGradient g(box.topLeft(), box.bottomRight());
+    if (isRedSuit(card))
+        return withStops(g, {{0.0, QColor(255, 96, 96)}, {0.5, QColor(214, 14, 32)}, {1.0, QColor(120, 0, 14)}});
+    return withStops(g, {{0.0, QColor(96, 100, 120)}, {0.5, QColor(24, 24, 34)}, {1.0, QColor(0, 0, 4)}});
 }
 
 QColor suitInk(int card) { return isRedSuit(card) ? QColor(196, 10, 28) : QColor(16, 16, 24); }
@@ -36,24 +29,17 @@ void paintPip(QPainter &p, int card, const QRectF &box, bool raised)
         p.fillPath(pip, suitInk(card));
         return;
     }
-    Emboss style;
-    style.fill = suitFill(card, pip.boundingRect());
-    style.outline = isRedSuit(card) ? QColor(90, 0, 8) : QColor(0, 0, 0);
-    style.outlineWidth = 0.9;
-    style.shadowOffset = QPointF(1.5, 2.0);
-    style.shadowAlpha = 70;
-    style.glossAlpha = 110;
-    paintEmbossed(p, pip, style);
+    paintEmbossed(p, pip, {.fill = suitFill(card, pip.boundingRect()),
+                           .outline = isRedSuit(card) ? QColor(90, 0, 8) : QColor(0, 0, 0), .outlineWidth = 0.9,
+                           .shadowOffset = QPointF(1.5, 2.0), .shadowAlpha = 70, .glossAlpha = 110});
 }
 
 void paintCardFace(QPainter &p, const QRectF &r)
 {
     QPainterPath shape;
     shape.addRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
-    QLinearGradient face(r.topLeft(), r.bottomRight());
-    face.setColorAt(0, QColor(255, 255, 252));
-    face.setColorAt(1, QColor(236, 230, 214));
-    p.fillPath(shape, face);
+    p.fillPath(shape, withStops(QLinearGradient(r.topLeft(), r.bottomRight()),
+                                {{0, QColor(255, 255, 252)}, {1, QColor(236, 230, 214)}}));
     p.setPen(QPen(QColor(110, 104, 92), 1.0));
     p.setBrush(Qt::NoBrush);
     p.drawPath(shape);
@@ -74,12 +60,8 @@ void inBothCorners(QPainter &p, const QRectF &r, Paint paint)
     p.restore();
 }
 
-QImage ace(int card, qreal dpr)
+void paintAce(QPainter &p, const QRectF &r, int card)
 {
-    QImage image = canvas(kCardWidth, kCardHeight, dpr);
-    QPainter p(&image);
-    prepare(p);
-    const QRectF r(0, 0, kCardWidth, kCardHeight);
     paintCardFace(p, r);
     const QFont serif = font(QStringLiteral("DejaVu Serif"), true);
     inBothCorners(p, r, [&] {
@@ -99,15 +81,10 @@ QImage ace(int card, qreal dpr)
         const QPointF c = r.center();
         paintPip(p, card, QRectF(c.x() - 25, c.y() - 25, 50, 50), true);
     }
-    return image;
 }
 
-QImage joker(qreal dpr, const SvgBook &svg)
+void paintJoker(QPainter &p, const QRectF &r, const SvgBook &svg)
 {
-    QImage image = canvas(kCardWidth, kCardHeight, dpr);
-    QPainter p(&image);
-    prepare(p);
-    const QRectF r(0, 0, kCardWidth, kCardHeight);
     paintCardFace(p, r);
     const QFont sans = font(QStringLiteral("DejaVu Sans"), true);
     const QString word = QStringLiteral("JOKER");
@@ -118,46 +95,29 @@ QImage joker(qreal dpr, const SvgBook &svg)
         }
         p.fillPath(star(QPointF(13.5, 62), 5, 4.5, 2, 0), QColor(214, 14, 32));
     });
-    QRadialGradient spot(QPointF(50, 64), 44);
-    spot.setColorAt(0, QColor(255, 236, 160, 150));
-    spot.setColorAt(1, QColor(255, 236, 160, 0));
-    p.fillRect(r.adjusted(6, 6, -6, -6), spot);
+    p.fillRect(r.adjusted(6, 6, -6, -6), withStops(QRadialGradient(QPointF(50, 64), 44),
+                                                   {{0, QColor(255, 236, 160, 150)}, {1, QColor(255, 236, 160, 0)}}));
     svg.render(p, QStringLiteral("jester"), QRectF(15, 28, 70, 70));
     const QPainterPath label = fittedText(word, sans, QRectF(24, 102, 52, 14));
-    Emboss style;
-    QLinearGradient purple(label.boundingRect().topLeft(), label.boundingRect().bottomLeft());
-    purple.setColorAt(0, QColor(200, 140, 255));
-    purple.setColorAt(1, QColor(80, 16, 150));
-    style.fill = purple;
-    style.outline = QColor(30, 0, 60);
-    style.outlineWidth = 0.8;
-    style.rim = goldGradient(label.boundingRect().topLeft(), label.boundingRect().bottomRight());
-    style.rimWidth = 0.9;
-    style.shadowOffset = QPointF(1, 1.2);
-    style.shadowAlpha = 80;
-    paintEmbossed(p, label, style);
-    return image;
+    const QRectF lb = label.boundingRect();
+    const QLinearGradient purple = withStops(QLinearGradient(lb.topLeft(), lb.bottomLeft()),
+                                             {{0, QColor(200, 140, 255)}, {1, QColor(80, 16, 150)}});
+    paintEmbossed(p, label, {.fill = purple, .outline = QColor(30, 0, 60), .outlineWidth = 0.8,
+                             .rim = goldGradient(lb.topLeft(), lb.bottomRight()), .rimWidth = 0.9,
+                             .shadowOffset = QPointF(1, 1.2), .shadowAlpha = 80});
 }
 
-QImage tile(int card, qreal dpr)
+void paintTile(QPainter &p, const QRectF &r, int card)
 {
-    QImage image = canvas(kTile, kTile, dpr);
-    QPainter p(&image);
-    prepare(p);
-    const QRectF r(0, 0, kTile, kTile);
     QPainterPath shape;
     shape.addRoundedRect(r.adjusted(1, 1, -1, -1), 8, 8);
-    QRadialGradient face(QPointF(22, 18), 36);
-    face.setColorAt(0, QColor(255, 253, 242));
-    face.setColorAt(1, QColor(226, 212, 176));
-    p.fillPath(shape, face);
+    p.fillPath(shape, withStops(QRadialGradient(QPointF(22, 18), 36), {{0, QColor(255, 253, 242)}, {1, QColor(226, 212, 176)}}));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(60, 30, 0, 140), 1.0));
     p.drawRoundedRect(r.adjusted(4, 4, -4, -4), 5, 5);
     p.setPen(QPen(QBrush(goldGradient(r.topLeft(), r.bottomRight())), 2.4));
     p.drawPath(shape);
     paintPip(p, card, QRectF(11, 10, 28, 29), true);
-    return image;
 }
 
 } // namespace
@@ -165,10 +125,10 @@ QImage tile(int card, qreal dpr)
 QImage cardPicture(int index, qreal dpr, const SvgBook &svg)
 {
     if (index >= 1 && index <= 4)
-        return ace(index, dpr);
+        return painted(kCardWidth, kCardHeight, dpr, [index](QPainter &p, const QRectF &r) { paintAce(p, r, index); });
     if (index == 5)
-        return joker(dpr, svg);
-    return tile(index - 5, dpr);
+        return painted(kCardWidth, kCardHeight, dpr, [&svg](QPainter &p, const QRectF &r) { paintJoker(p, r, svg); });
+    return painted(kTile, kTile, dpr, [index](QPainter &p, const QRectF &r) { paintTile(p, r, index - 5); });
 }
 
 QImage banner(bool win, qreal dpr)
@@ -179,17 +139,9 @@ QImage banner(bool win, qreal dpr)
     const QRectF r(0, 0, 150, 30);
     QPainterPath ribbon;
     ribbon.addRoundedRect(r.adjusted(1.5, 1.5, -1.5, -1.5), 13, 13);
-    QLinearGradient body(r.topLeft(), r.bottomLeft());
-    if (win) {
-        body.setColorAt(0.0, QColor(120, 240, 150));
-        body.setColorAt(0.45, QColor(20, 150, 64));
-        body.setColorAt(1.0, QColor(4, 70, 26));
-    } else {
-        body.setColorAt(0.0, QColor(255, 120, 120));
-        body.setColorAt(0.45, QColor(170, 14, 28));
-        body.setColorAt(1.0, QColor(70, 0, 8));
-    }
-    p.fillPath(ribbon, body);
+    const QLinearGradient down(r.topLeft(), r.bottomLeft());
+    p.fillPath(ribbon, win ? withStops(down, {{0.0, QColor(120, 240, 150)}, {0.45, QColor(20, 150, 64)}, {1.0, QColor(4, 70, 26)}})
+                           : withStops(down, {{0.0, QColor(255, 120, 120)}, {0.45, QColor(170, 14, 28)}, {1.0, QColor(70, 0, 8)}}));
     p.setPen(QPen(QBrush(goldGradient(r.topLeft(), r.bottomRight())), 2.2));
     p.setBrush(Qt::NoBrush);
     p.drawPath(ribbon);
@@ -197,21 +149,11 @@ QImage banner(bool win, qreal dpr)
     const QPainterPath words = fittedText(win ? QStringLiteral("YOU WIN!") : QStringLiteral("YOU LOSE"),
                                           font(QStringLiteral("DejaVu Sans"), true), QRectF(24, 6, 102, 18), 1.05);
     const QRectF wb = words.boundingRect();
-    QLinearGradient letters(wb.topLeft(), wb.bottomLeft());
-    if (win) {
-        letters.setColorAt(0, QColor(255, 252, 214));
-        letters.setColorAt(1, QColor(255, 196, 40));
-    } else {
-        letters.setColorAt(0, QColor(255, 255, 255));
-        letters.setColorAt(1, QColor(176, 182, 200));
-    }
-    Emboss style;
-    style.fill = letters;
-    style.outline = win ? QColor(10, 40, 0) : QColor(50, 0, 0);
-    style.outlineWidth = 1.2;
-    style.shadowOffset = QPointF(1, 1.5);
-    style.glossAlpha = 0;
-    paintEmbossed(p, words, style);
+    const QLinearGradient letters = withStops(QLinearGradient(wb.topLeft(), wb.bottomLeft()),
+                                              {{0, win ? QColor(255, 252, 214) : QColor(255, 255, 255)},
+                                               {1, win ? QColor(255, 196, 40) : QColor(176, 182, 200)}});
+    paintEmbossed(p, words, {.fill = letters, .outline = win ? QColor(10, 40, 0) : QColor(50, 0, 0), .outlineWidth = 1.2,
+                             .shadowOffset = QPointF(1, 1.5), .glossAlpha = 0});
 
     p.setPen(Qt::NoPen);
     p.setBrush(win ? QColor(255, 240, 140) : QColor(255, 200, 200, 200));

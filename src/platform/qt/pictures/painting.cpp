@@ -28,13 +28,9 @@ void prepare(QPainter &painter)
 
 QLinearGradient goldGradient(QPointF from, QPointF to)
 {
-    QLinearGradient g(from, to);
-    g.setColorAt(0.00, QColor(255, 244, 184));
-    g.setColorAt(0.22, QColor(243, 198, 72));
-    g.setColorAt(0.48, QColor(168, 112, 10));
-    g.setColorAt(0.70, QColor(247, 214, 106));
-    g.setColorAt(1.00, QColor(122, 76, 4));
-    return g;
+    return withStops(QLinearGradient(from, to), {{0.00, QColor(255, 244, 184)}, {0.22, QColor(243, 198, 72)},
+                                                 {0.48, QColor(168, 112, 10)}, {0.70, QColor(247, 214, 106)},
+                                                 {1.00, QColor(122, 76, 4)}});
 }
 
 QFont font(const QString &family, bool bold, bool italic)
@@ -103,10 +99,8 @@ void paintEmbossed(QPainter &painter, const QPainterPath &path, const Emboss &st
     if (style.glossAlpha > 0) {
         // the gradient is clear below the middle, so filling the whole shape glosses its top
         const QRectF b = path.boundingRect();
-        QLinearGradient gloss(b.topLeft(), QPointF(b.left(), b.center().y()));
-        gloss.setColorAt(0, QColor(255, 255, 255, style.glossAlpha));
-        gloss.setColorAt(1, QColor(255, 255, 255, 0));
-        painter.fillPath(path, gloss);
+        painter.fillPath(path, withStops(QLinearGradient(b.topLeft(), QPointF(b.left(), b.center().y())),
+                                         {{0, QColor(255, 255, 255, style.glossAlpha)}, {1, QColor(255, 255, 255, 0)}}));
     }
     painter.restore();
 }
@@ -114,17 +108,10 @@ void paintEmbossed(QPainter &painter, const QPainterPath &path, const Emboss &st
 void paintCreamLettering(QPainter &painter, const QPainterPath &path, qreal outlineWidth)
 {
     const QRectF b = path.boundingRect();
-    QLinearGradient cream(b.topLeft(), b.bottomLeft());
-    cream.setColorAt(0, QColor(255, 253, 232));
-    cream.setColorAt(1, QColor(255, 206, 70));
-    Emboss style;
-    style.fill = cream;
-    style.outline = QColor(30, 8, 0);
-    style.outlineWidth = outlineWidth;
-    style.shadowOffset = QPointF(1, 1.5);
-    style.shadowAlpha = 150;
-    style.glossAlpha = 0;
-    paintEmbossed(painter, path, style);
+    const QLinearGradient cream = withStops(QLinearGradient(b.topLeft(), b.bottomLeft()),
+                                            {{0, QColor(255, 253, 232)}, {1, QColor(255, 206, 70)}});
+    paintEmbossed(painter, path, {.fill = cream, .outline = QColor(30, 8, 0), .outlineWidth = outlineWidth,
+                                  .shadowOffset = QPointF(1, 1.5), .shadowAlpha = 150, .glossAlpha = 0});
 }
 
 // ---- shapes -------------------------------------------------------------------------------
@@ -254,19 +241,37 @@ QPainterPath beamedNotes()
     return notes;
 }
 
+namespace {
+
+// One cubic piece of an outline: its two control points and where it ends.
+struct Curve {
+    QPointF c1, c2, to;
+};
+
+// A closed outline that is its own mirror image about the pip's middle (x = 50): `half` from
+// `start`, across to its mirror point where it does not end on the middle, then `half` mirrored
+// and run backwards to the mirror of `start`.
+void addSymmetric(QPainterPath &path, QPointF start, const std::vector<Curve> &half)
+{
+    const auto mirror = [](QPointF q) { return QPointF(100 - q.x(), q.y()); };
+    path.moveTo(start);
+    for (const Curve &c : half)
+        path.cubicTo(c.c1, c.c2, c.to);
+    if (half.back().to.x() != 50)
+        path.lineTo(mirror(half.back().to));
+    for (std::size_t i = half.size(); i-- > 0;)
+        path.cubicTo(mirror(half[i].c2), mirror(half[i].c1), mirror(i > 0 ? half[i - 1].to : start));
+    path.closeSubpath();
+}
+
+} // namespace
+
 QPainterPath suitPip(int card)
 {
     QPainterPath p;
     switch (card) {
     case 1: // hearts
-        p.moveTo(50, 92);
-        p.cubicTo(36, 76, 6, 60, 6, 35);
-        p.cubicTo(6, 18, 18, 8, 31, 8);
-        p.cubicTo(41, 8, 47, 15, 50, 23);
-        p.cubicTo(53, 15, 59, 8, 69, 8);
-        p.cubicTo(82, 8, 94, 18, 94, 35);
-        p.cubicTo(94, 60, 64, 76, 50, 92);
-        p.closeSubpath();
+        addSymmetric(p, {50, 92}, {{{36, 76}, {6, 60}, {6, 35}}, {{6, 18}, {18, 8}, {31, 8}}, {{41, 8}, {47, 15}, {50, 23}}});
         break;
     case 2: // clubs
         p.setFillRule(Qt::WindingFill);
@@ -275,33 +280,16 @@ QPainterPath suitPip(int card)
         p.addEllipse(QPointF(72, 58), 19, 19);
         p.addEllipse(QPointF(50, 52), 10, 10);
         // the stem runs the same way round as the lobes, so the winding rule fills it whole
-        p.moveTo(53, 56);
-        p.cubicTo(53, 74, 58, 86, 68, 94);
-        p.lineTo(32, 94);
-        p.cubicTo(42, 86, 47, 74, 47, 56);
-        p.closeSubpath();
+        addSymmetric(p, {53, 56}, {{{53, 74}, {58, 86}, {68, 94}}});
         break;
     case 3: // diamonds
-        p.moveTo(50, 4);
-        p.cubicTo(60, 22, 72, 38, 86, 50);
-        p.cubicTo(72, 62, 60, 78, 50, 96);
-        p.cubicTo(40, 78, 28, 62, 14, 50);
-        p.cubicTo(28, 38, 40, 22, 50, 4);
-        p.closeSubpath();
+        addSymmetric(p, {50, 4}, {{{60, 22}, {72, 38}, {86, 50}}, {{72, 62}, {60, 78}, {50, 96}}});
         break;
     default: // spades
         p.setFillRule(Qt::WindingFill);
-        p.moveTo(50, 5);
-        p.cubicTo(64, 24, 94, 40, 94, 62);
-        p.cubicTo(94, 76, 83, 84, 71, 84);
-        p.cubicTo(62, 84, 56, 80, 52.5, 73);
-        p.cubicTo(53, 83, 58, 90, 66, 95);
-        p.lineTo(34, 95);
-        p.cubicTo(42, 90, 47, 83, 47.5, 73);
-        p.cubicTo(44, 80, 38, 84, 29, 84);
-        p.cubicTo(17, 84, 6, 76, 6, 62);
-        p.cubicTo(6, 40, 36, 24, 50, 5);
-        p.closeSubpath();
+        addSymmetric(p, {50, 5},
+                     {{{64, 24}, {94, 40}, {94, 62}}, {{94, 76}, {83, 84}, {71, 84}}, {{62, 84}, {56, 80}, {52.5, 73}},
+                      {{53, 83}, {58, 90}, {66, 95}}});
         break;
     }
     return p;

@@ -51,6 +51,19 @@ QImage keyedBadge(const QImage &onTransparent, const QImage &onWhite)
     return keyed;
 }
 
+// `over` laid on `picture` pixel on pixel (both have the same size in pixels), as a pixmap at
+// the ratio `dpr`.
+QPixmap laidOver(QImage picture, QImage over, qreal dpr)
+{
+    picture.setDevicePixelRatio(1.0);
+    over.setDevicePixelRatio(1.0);
+    QPainter p(&picture);
+    p.drawImage(QPointF(0, 0), over);
+    p.end();
+    picture.setDevicePixelRatio(dpr);
+    return QPixmap::fromImage(std::move(picture));
+}
+
 // The pictures drawn on the second thread: the cabinet, the Scatter's animation, the badges
 // and the cover.
 struct SecondHalf {
@@ -230,16 +243,10 @@ QPixmap Pictures::imageList3(int i) const
     const QImage &badge = keyed3_[static_cast<std::size_t>(i)];
     if (!kept.isNull() || badge.isNull())
         return kept;
-    // The badge over white, pixel on pixel: white wherever it was made transparent.
+    // The badge over white: white wherever it was made transparent.
     QImage picture(badge.size(), QImage::Format_RGB32);
     picture.fill(Qt::white);
-    QImage over = badge;
-    over.setDevicePixelRatio(1.0);
-    QPainter p(&picture);
-    p.drawImage(QPointF(0, 0), over);
-    p.end();
-    picture.setDevicePixelRatio(dpr_);
-    return QPixmap::fromImage(std::move(picture));
+    return laidOver(std::move(picture), badge, dpr_);
 }
 
 QPixmap Pictures::overlay3(int badge, int note) const
@@ -247,19 +254,11 @@ QPixmap Pictures::overlay3(int badge, int note) const
     if (badge < 1 || badge > kImageList3Count || note < 1 || note > kImageList3Count)
         return {};
     QImage picture = list3_[static_cast<std::size_t>(note)].toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    picture.setDevicePixelRatio(dpr_);
     // Only the badges are kept on transparency; another picture laid over a note (a Wild
     // without a multiplier asks for one) loses its white here.
     const QImage &kept = keyed3_[static_cast<std::size_t>(badge)];
-    QImage keyed = kept.isNull() ? keyedOutWhite(list3_[static_cast<std::size_t>(badge)].toImage()) : kept;
-    // Laid pixel on pixel: both pictures have the same size in pixels.
-    keyed.setDevicePixelRatio(1.0);
-    picture.setDevicePixelRatio(1.0);
-    QPainter p(&picture);
-    p.drawImage(QPointF(0, 0), keyed);
-    p.end();
-    picture.setDevicePixelRatio(dpr_);
-    return QPixmap::fromImage(std::move(picture));
+    return laidOver(std::move(picture),
+                    kept.isNull() ? keyedOutWhite(list3_[static_cast<std::size_t>(badge)].toImage()) : kept, dpr_);
 }
 
 QPixmap Pictures::imageList1(int i) const

@@ -83,25 +83,12 @@ void paintNightSky(QPainter &p, const QRectF &card)
 
 QBrush letterFill(Symbol symbol, const QRectF &box)
 {
-    QLinearGradient g(box.topLeft(), box.bottomLeft());
+    const QLinearGradient g(box.topLeft(), box.bottomLeft());
     switch (symbol) {
-    case Symbol::K:
-        g.setColorAt(0.0, QColor(255, 178, 170));
-        g.setColorAt(0.35, QColor(240, 52, 60));
-        g.setColorAt(1.0, QColor(110, 0, 14));
-        break;
-    case Symbol::Q:
-        g.setColorAt(0.0, QColor(180, 216, 255));
-        g.setColorAt(0.35, QColor(52, 120, 240));
-        g.setColorAt(1.0, QColor(10, 30, 110));
-        break;
-    default:
-        g.setColorAt(0.0, QColor(184, 255, 200));
-        g.setColorAt(0.35, QColor(36, 190, 84));
-        g.setColorAt(1.0, QColor(4, 84, 30));
-        break;
+    case Symbol::K: return withStops(g, {{0.0, QColor(255, 178, 170)}, {0.35, QColor(240, 52, 60)}, {1.0, QColor(110, 0, 14)}});
+    case Symbol::Q: return withStops(g, {{0.0, QColor(180, 216, 255)}, {0.35, QColor(52, 120, 240)}, {1.0, QColor(10, 30, 110)}});
+    default: return withStops(g, {{0.0, QColor(184, 255, 200)}, {0.35, QColor(36, 190, 84)}, {1.0, QColor(4, 84, 30)}});
     }
-    return g;
 }
 
 void paintLetter(QPainter &p, const QRectF &cell, Symbol symbol)
@@ -109,16 +96,18 @@ void paintLetter(QPainter &p, const QRectF &cell, Symbol symbol)
     const QString text = symbol == Symbol::K ? QStringLiteral("K") : symbol == Symbol::Q ? QStringLiteral("Q") : QStringLiteral("J");
     const QRectF box = cell.adjusted(22, 13, -22, -13);
     const QPainterPath letter = fittedText(text, font(QStringLiteral("DejaVu Serif"), true), box, 0.92);
-    Emboss style;
-    style.fill = letterFill(symbol, letter.boundingRect());
-    style.outline = QColor(24, 6, 0);
-    style.outlineWidth = 1.4;
-    style.rim = goldGradient(box.topLeft(), box.bottomRight());
-    style.rimWidth = 2.4;
-    style.shadowOffset = QPointF(2.5, 3.0);
-    style.shadowAlpha = 150;
-    style.glossAlpha = 90;
-    paintEmbossed(p, letter, style);
+    paintEmbossed(p, letter, {.fill = letterFill(symbol, letter.boundingRect()), .outline = QColor(24, 6, 0),
+                              .outlineWidth = 1.4, .rim = goldGradient(box.topLeft(), box.bottomRight()), .rimWidth = 2.4,
+                              .shadowOffset = QPointF(2.5, 3.0), .shadowAlpha = 150, .glossAlpha = 90});
+}
+
+// What a turning gold shape shows edge-on: a thin rounded bar, `bar`.
+void paintEdgeOn(QPainter &p, const QRectF &bar)
+{
+    QPainterPath edge;
+    edge.addRoundedRect(bar, bar.width() / 2, bar.width() / 2);
+    paintEmbossed(p, edge, {.fill = goldGradient(bar.topLeft(), bar.topRight()), .outline = QColor(74, 36, 0),
+                            .outlineWidth = 1.0, .glossAlpha = 0});
 }
 
 QRectF noteBox(const QRectF &cell) { return QRectF(cell.x() + 16, cell.y() + 7, cell.width() - 32, 84); }
@@ -165,11 +154,8 @@ void paintCellCard(QPainter &p, const QRectF &cell, Symbol symbol)
         prepare(f);
         f.translate(-cell.topLeft());
         const Tint tint = cardTint(symbol);
-        QRadialGradient fill(QPointF(card.center().x(), card.top() + card.height() * 0.42), card.width() * 0.74);
-        fill.setColorAt(0.0, tint.light);
-        fill.setColorAt(1.0, tint.dark);
-        f.fillRect(card, fill);
         const QPointF middle(card.center().x(), card.top() + card.height() * 0.42);
+        f.fillRect(card, withStops(QRadialGradient(middle, card.width() * 0.74), {{0.0, tint.light}, {1.0, tint.dark}}));
         if (symbol == Symbol::Wild)
             paintRays(f, card, middle, 18, QColor(255, 250, 190, 95), 4);
         else
@@ -178,13 +164,10 @@ void paintCellCard(QPainter &p, const QRectF &cell, Symbol symbol)
             paintStaffLines(f, card, QColor(240, 200, 100, 50));
         if (symbol == Symbol::Scatter)
             paintNightSky(f, card);
-        QRadialGradient vignette(card.center(), card.width() * 0.72);
-        vignette.setColorAt(0.65, QColor(0, 0, 0, 0));
-        vignette.setColorAt(1.0, QColor(0, 0, 0, symbol == Symbol::Wild ? 60 : 110));
-        f.fillRect(card, vignette);
-        QLinearGradient gloss(card.topLeft(), QPointF(card.left(), card.top() + card.height() * 0.45));
-        gloss.setColorAt(0, QColor(255, 255, 255, 60));
-        gloss.setColorAt(1, QColor(255, 255, 255, 0));
+        f.fillRect(card, withStops(QRadialGradient(card.center(), card.width() * 0.72),
+                                   {{0.65, QColor(0, 0, 0, 0)}, {1.0, QColor(0, 0, 0, symbol == Symbol::Wild ? 60 : 110)}}));
+        const QLinearGradient gloss = withStops(QLinearGradient(card.topLeft(), QPointF(card.left(), card.top() + card.height() * 0.45)),
+                                                {{0, QColor(255, 255, 255, 60)}, {1, QColor(255, 255, 255, 0)}});
         QPainterPath glossShape;
         glossShape.addEllipse(QRectF(card.left() - card.width() * 0.2, card.top() - card.height() * 0.55, card.width() * 1.4, card.height() * 0.95));
         f.fillPath(glossShape, gloss);
@@ -211,20 +194,12 @@ void paintClef(QPainter &p, const QRectF &box, bool onGold)
         p.strokePath(clef, halo);
     }
     const QRectF b = clef.boundingRect();
-    QLinearGradient silver(b.topLeft(), b.bottomRight());
-    silver.setColorAt(0.0, QColor(255, 255, 255));
-    silver.setColorAt(0.3, QColor(200, 214, 255));
-    silver.setColorAt(0.55, QColor(110, 128, 200));
-    silver.setColorAt(0.75, QColor(236, 242, 255));
-    silver.setColorAt(1.0, QColor(120, 136, 196));
-    Emboss style;
-    style.fill = silver;
-    style.outline = QColor(8, 8, 40);
-    style.outlineWidth = 1.4;
-    style.shadowOffset = QPointF(2.0, 2.5);
-    style.shadowAlpha = onGold ? 90 : 150;
-    style.glossAlpha = 60;
-    paintEmbossed(p, clef, style);
+    const QLinearGradient silver =
+        withStops(QLinearGradient(b.topLeft(), b.bottomRight()),
+                  {{0.0, QColor(255, 255, 255)}, {0.3, QColor(200, 214, 255)}, {0.55, QColor(110, 128, 200)},
+                   {0.75, QColor(236, 242, 255)}, {1.0, QColor(120, 136, 196)}});
+    paintEmbossed(p, clef, {.fill = silver, .outline = QColor(8, 8, 40), .outlineWidth = 1.4,
+                            .shadowOffset = QPointF(2.0, 2.5), .shadowAlpha = onGold ? 90 : 150, .glossAlpha = 60});
     p.restore();
 }
 
@@ -237,15 +212,7 @@ void paintWildNotes(QPainter &p, const QRectF &cell, qreal degrees, bool sweep)
     p.save();
     if (std::abs(width) < 0.08) {
         // edge-on: only the thin gold edge of the notes shows
-        const QRectF edge(cx - 2.2, b.top() + 2, 4.4, b.height() - 4);
-        QPainterPath bar;
-        bar.addRoundedRect(edge, 2.2, 2.2);
-        Emboss style;
-        style.fill = goldGradient(edge.topLeft(), edge.topRight());
-        style.outline = QColor(74, 36, 0);
-        style.outlineWidth = 1.0;
-        style.glossAlpha = 0;
-        paintEmbossed(p, bar, style);
+        paintEdgeOn(p, QRectF(cx - 2.2, b.top() + 2, 4.4, b.height() - 4));
         p.restore();
         return;
     }
@@ -256,23 +223,15 @@ void paintWildNotes(QPainter &p, const QRectF &cell, qreal degrees, bool sweep)
     const QPainterPath shown = turn.map(notes);
     const QRectF sb = shown.boundingRect();
 
-    Emboss style;
-    style.fill = goldGradient(sb.topLeft(), sb.bottomRight());
-    style.outline = QColor(74, 30, 0);
-    style.outlineWidth = 1.6;
-    style.rim = QColor(255, 250, 214);
-    style.rimWidth = 0.9;
-    style.shadowOffset = QPointF(2.5, 3.0);
-    style.glossAlpha = 80;
-    paintEmbossed(p, shown, style);
+    paintEmbossed(p, shown, {.fill = goldGradient(sb.topLeft(), sb.bottomRight()), .outline = QColor(74, 30, 0),
+                             .outlineWidth = 1.6, .rim = QColor(255, 250, 214), .rimWidth = 0.9,
+                             .shadowOffset = QPointF(2.5, 3.0), .glossAlpha = 80});
 
     // the light slides across the gold as it turns
     const qreal at = sweep ? sb.left() + sb.width() * (0.5 + degrees / 180.0) : sb.left() + sb.width() * 0.3;
-    QLinearGradient shine(QPointF(at - 14, sb.top()), QPointF(at + 14, sb.bottom() - 30));
-    shine.setColorAt(0.0, QColor(255, 255, 240, 0));
-    shine.setColorAt(0.5, QColor(255, 255, 240, 150));
-    shine.setColorAt(1.0, QColor(255, 255, 240, 0));
-    p.fillPath(shown, shine);
+    p.fillPath(shown, withStops(QLinearGradient(QPointF(at - 14, sb.top()), QPointF(at + 14, sb.bottom() - 30)),
+                                {{0.0, QColor(255, 255, 240, 0)}, {0.5, QColor(255, 255, 240, 150)},
+                                 {1.0, QColor(255, 255, 240, 0)}}));
 
     // a glint on the beam
     p.setPen(Qt::NoPen);
@@ -287,19 +246,10 @@ void paintWildWord(QPainter &p, const QRectF &cell)
     const QRectF box(cell.x() + 17, cell.y() + 93, cell.width() - 34, 24);
     const QPainterPath word = fittedText(QStringLiteral("WILD"), font(QStringLiteral("DejaVu Sans"), true), box, 1.05);
     const QRectF b = word.boundingRect();
-    QLinearGradient red(b.topLeft(), b.bottomLeft());
-    red.setColorAt(0.0, QColor(255, 120, 96));
-    red.setColorAt(0.45, QColor(218, 20, 30));
-    red.setColorAt(1.0, QColor(120, 0, 12));
-    Emboss style;
-    style.fill = red;
-    style.outline = QColor(60, 0, 0);
-    style.outlineWidth = 1.2;
-    style.rim = QColor(255, 246, 200);
-    style.rimWidth = 1.6;
-    style.shadowOffset = QPointF(1.5, 2.0);
-    style.glossAlpha = 80;
-    paintEmbossed(p, word, style);
+    const QLinearGradient red = withStops(QLinearGradient(b.topLeft(), b.bottomLeft()),
+                                          {{0.0, QColor(255, 120, 96)}, {0.45, QColor(218, 20, 30)}, {1.0, QColor(120, 0, 12)}});
+    paintEmbossed(p, word, {.fill = red, .outline = QColor(60, 0, 0), .outlineWidth = 1.2, .rim = QColor(255, 246, 200),
+                            .rimWidth = 1.6, .shadowOffset = QPointF(1.5, 2.0), .glossAlpha = 80});
 }
 
 // The glow behind the clef: step 1 (small and faint) to 9 (filling the card).
@@ -312,27 +262,22 @@ void paintGlow(QPainter &p, const QRectF &cell, int step)
     if (step > 3) {
         // rays of light that fade out towards the rim of the glow
         paintRays(p, cell, centre, 12, QColor(200, 240, 255, 255), 5.0 * step);
-        QRadialGradient fade(centre, radius * 1.1);
-        fade.setColorAt(0.0, QColor(0, 0, 0, 8 * (step - 3)));
-        fade.setColorAt(1.0, QColor(0, 0, 0, 0));
         p.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-        p.fillRect(cell, fade);
+        p.fillRect(cell, withStops(QRadialGradient(centre, radius * 1.1),
+                                   {{0.0, QColor(0, 0, 0, 8 * (step - 3))}, {1.0, QColor(0, 0, 0, 0)}}));
         p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
-    QRadialGradient glow(centre, radius);
-    glow.setColorAt(0.0, QColor(190, 240, 255, alpha));
-    glow.setColorAt(0.45, QColor(110, 170, 255, alpha * 2 / 3));
-    glow.setColorAt(1.0, QColor(90, 90, 255, 0));
-    p.fillRect(cell, glow);
+    p.fillRect(cell, withStops(QRadialGradient(centre, radius), {{0.0, QColor(190, 240, 255, alpha)},
+                                                                 {0.45, QColor(110, 170, 255, alpha * 2 / 3)},
+                                                                 {1.0, QColor(90, 90, 255, 0)}}));
     // a bright ring rides on the edge of the growing light
     const qreal outer = radius + 10;
-    QRadialGradient ring(centre, outer);
     const qreal inner = std::max<qreal>(0, (radius - 12) / outer);
-    ring.setColorAt(0.0, QColor(170, 230, 255, 0));
-    ring.setColorAt(inner, QColor(170, 230, 255, 0));
-    ring.setColorAt(radius / outer, QColor(200, 240, 255, 120));
-    ring.setColorAt(1.0, QColor(170, 230, 255, 0));
-    p.fillRect(cell, ring);
+    const QColor clear(170, 230, 255, 0);
+    p.fillRect(cell, withStops(QRadialGradient(centre, outer), {{0.0, clear},
+                                                                {inner, clear},
+                                                                {radius / outer, QColor(200, 240, 255, 120)},
+                                                                {1.0, clear}}));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(235, 248, 255, std::min(255, 60 + 22 * step)));
     for (int i = 0; i < step / 2; ++i) {
@@ -352,11 +297,7 @@ void paintGlow(QPainter &p, const QRectF &cell, int step)
 template <typename Paint>
 QImage layer(qreal dpr, Paint paint)
 {
-    QImage image = canvas(kCell, kCell, dpr);
-    QPainter p(&image);
-    prepare(p);
-    paint(p, QRectF(0, 0, kCell, kCell));
-    return image;
+    return painted(kCell, kCell, dpr, paint);
 }
 
 // A copy of `card` with `layers` drawn over it, pixel for pixel.
@@ -435,18 +376,10 @@ std::vector<QImage> badgeFrames(int multiplier, qreal dpr)
 
     const QImage badge = layer(dpr, [&](QPainter &p, const QRectF &) {
         const QPainterPath rosette = star(centre, 14, 26, 21.5, 0);
-        QRadialGradient body(centre - QPointF(6, 8), 30);
-        body.setColorAt(0, light);
-        body.setColorAt(1, dark);
-        Emboss outer;
-        outer.fill = body;
-        outer.outline = QColor(30, 10, 0);
-        outer.outlineWidth = 1.0;
-        outer.rim = goldGradient(centre - QPointF(26, 26), centre + QPointF(26, 26));
-        outer.rimWidth = 1.6;
-        outer.shadowOffset = QPointF(2, 2.5);
-        outer.glossAlpha = 70;
-        paintEmbossed(p, rosette, outer);
+        paintEmbossed(p, rosette, {.fill = withStops(QRadialGradient(centre - QPointF(6, 8), 30), {{0, light}, {1, dark}}),
+                                   .outline = QColor(30, 10, 0), .outlineWidth = 1.0,
+                                   .rim = goldGradient(centre - QPointF(26, 26), centre + QPointF(26, 26)),
+                                   .rimWidth = 1.6, .shadowOffset = QPointF(2, 2.5), .glossAlpha = 70});
 
         p.setPen(QPen(QBrush(goldGradient(centre + QPointF(16, 16), centre - QPointF(16, 16))), 1.6));
         p.setBrush(Qt::NoBrush);
@@ -483,11 +416,9 @@ QImage coverPicture(qreal dpr)
     QPainter p(&image);
     prepare(p);
     const QRectF cell(0, 0, kCell, kCell);
-    QRadialGradient paper(QPointF(55, 50), 95);
-    paper.setColorAt(0.0, QColor(255, 250, 232));
-    paper.setColorAt(0.7, QColor(242, 228, 192));
-    paper.setColorAt(1.0, QColor(214, 190, 140));
-    p.fillRect(cell, paper);
+    p.fillRect(cell, withStops(QRadialGradient(QPointF(55, 50), 95), {{0.0, QColor(255, 250, 232)},
+                                                                       {0.7, QColor(242, 228, 192)},
+                                                                       {1.0, QColor(214, 190, 140)}}));
 
     const QColor ink(44, 30, 20);
     const qreal gap = 6.5;
@@ -569,10 +500,8 @@ QImage coverPicture(qreal dpr)
     p.drawPath(fittedText(QStringLiteral("mf"), font(QStringLiteral("DejaVu Serif"), true, true), QRectF(84, 52, 14, 10)));
 
     // the paper's worn edge
-    QRadialGradient wear(cell.center(), 90);
-    wear.setColorAt(0.7, QColor(120, 80, 20, 0));
-    wear.setColorAt(1.0, QColor(120, 80, 20, 70));
-    p.fillRect(cell, wear);
+    p.fillRect(cell, withStops(QRadialGradient(cell.center(), 90),
+                               {{0.7, QColor(120, 80, 20, 0)}, {1.0, QColor(120, 80, 20, 70)}}));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(150, 110, 50, 160), 1.0));
     p.drawRect(cell.adjusted(0.5, 0.5, -0.5, -0.5));
@@ -605,18 +534,12 @@ ScatterPictures scatterPictures(const QImage &card)
     const QImage face = layer(dpr, [&](QPainter &p, const QRectF &) {
         QPainterPath disc;
         disc.addEllipse(centre, radius, radius);
-        QRadialGradient gold(centre - QPointF(14, 18), radius * 1.3);
-        gold.setColorAt(0.0, QColor(255, 248, 200));
-        gold.setColorAt(0.45, QColor(240, 190, 60));
-        gold.setColorAt(1.0, QColor(130, 80, 6));
-        Emboss style;
-        style.fill = gold;
-        style.outline = QColor(70, 36, 0);
-        style.outlineWidth = 1.2;
-        style.rim = goldGradient(centre - QPointF(radius, radius), centre + QPointF(radius, radius));
-        style.rimWidth = 2.0;
-        style.glossAlpha = 60;
-        paintEmbossed(p, disc, style);
+        const QRadialGradient gold =
+            withStops(QRadialGradient(centre - QPointF(14, 18), radius * 1.3),
+                      {{0.0, QColor(255, 248, 200)}, {0.45, QColor(240, 190, 60)}, {1.0, QColor(130, 80, 6)}});
+        paintEmbossed(p, disc, {.fill = gold, .outline = QColor(70, 36, 0), .outlineWidth = 1.2,
+                                .rim = goldGradient(centre - QPointF(radius, radius), centre + QPointF(radius, radius)),
+                                .rimWidth = 2.0, .glossAlpha = 60});
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(120, 70, 0, 170), 1.0));
         p.drawEllipse(centre, radius - 6, radius - 6);
@@ -631,15 +554,7 @@ ScatterPictures scatterPictures(const QImage &card)
         const qreal degrees = (frame - 10) * 45.0;
         const qreal width = std::abs(std::cos(radians(degrees)));
         if (width < 0.08) {
-            QPainterPath edge;
-            const QRectF bar(centre.x() - 3.5, centre.y() - radius, 7, 2 * radius);
-            edge.addRoundedRect(bar, 3.5, 3.5);
-            Emboss style;
-            style.fill = goldGradient(bar.topLeft(), bar.topRight());
-            style.outline = QColor(74, 36, 0);
-            style.outlineWidth = 1.0;
-            style.glossAlpha = 0;
-            paintEmbossed(p, edge, style);
+            paintEdgeOn(p, QRectF(centre.x() - 3.5, centre.y() - radius, 7, 2 * radius));
         } else {
             const QRectF target(centre.x() - discBox.width() * width / 2, discBox.top(), discBox.width() * width, discBox.height());
             const QRectF source(discBox.topLeft() * dpr, discBox.size() * dpr);
