@@ -98,4 +98,12 @@ WildMultiplier wildMultiplierFor(int draw)
     return {2, 14};
 }
 
+bool isWildMultiplier(int wildmult)
+{
+    for (int draw = 1; draw <= kWildMultiplierDraws; ++draw)
+        if (wildMultiplierFor(draw).wildmult == wildmult)
+            return true;
+    return false;
+}
+
 } // namespace melvane

@@ -35,5 +35,7 @@ struct WildMultiplier {
 inline constexpr int kWildMultiplierDraws = 25;
 // The Wild multiplier for a draw x of 1..25: 10 for 1, 5 for 2-5, 3 for 6-14, 2 for 15-25.
 WildMultiplier wildMultiplierFor(int draw);
+// Whether a value is a Wild multiplier some draw gives.
+bool isWildMultiplier(int wildmult);
 
 } // namespace melvane

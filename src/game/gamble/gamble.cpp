@@ -298,14 +298,12 @@ void Melvane::doublebuttonClick()
     host().processEvents();
 }
 
-// Stakes the amount at risk on a red card, for double.
 void Melvane::betredClick()
 {
     if (!waitForCard(*this, gamble.betred))
         placeBet(*this, {BetOn::Red});
 }
 
-// Stakes the amount at risk on a black card, for double.
 void Melvane::betblackClick()
 {
     if (!waitForCard(*this, gamble.betblack))

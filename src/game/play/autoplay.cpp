@@ -9,9 +9,7 @@ namespace melvane {
 namespace {
 
 // Shared by every player, so the notice appears once per machine, not once per player.
-constexpr const char *kNoticeApplication = "key";
-constexpr const char *kNoticeSection = "notice";
-constexpr const char *kNoticeKey = "autoplay";
+constexpr StoreKey kNoticeKey{"key", "notice", "autoplay"};
 constexpr const char *kNoticeShown = "-1";
 
 constexpr const char *kNoticeTitle = "Slots Melvane";
@@ -49,11 +47,11 @@ void Melvane::autoplayonClick()
     // Keys would otherwise reach the window and spin beside the autoplay.
     const bool keysBefore = keyPreview;
     keyPreview = false;
-    readStored(autonotice, host_.settings().value(kNoticeApplication, kNoticeSection, kNoticeKey));
+    readStored(autonotice, host_.settings().valueAt(kNoticeKey));
     if (autonotice == 0)
         host_.showMessage({kNoticeTitle, noticeText(), MessageIcon::Information});
     autonotice = -1;
-    host_.settings().setValue(kNoticeApplication, kNoticeSection, kNoticeKey, kNoticeShown);
+    host_.settings().setValueAt(kNoticeKey, kNoticeShown);
     host_.settings().flush();
     if (onAutoplayChoice) {
         // Until the player starts it, the keys stay where they were.

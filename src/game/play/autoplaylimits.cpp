@@ -10,10 +10,13 @@ namespace melvane {
 namespace {
 
 // Stored with the player's profile, beside its designed keys.
-constexpr const char *kSpinsKey = "autoplayspins";
-constexpr const char *kLossLimitKey = "autoplaylosslimit";
-constexpr const char *kWinLimitKey = "autoplaywinlimit";
-constexpr const char *kStopOnBonusKey = "autoplaystoponbonus";
+struct LimitKeys {
+    const char *spins = "autoplayspins";
+    const char *lossLimit = "autoplaylosslimit";
+    const char *winLimit = "autoplaywinlimit";
+    const char *stopOnBonus = "autoplaystoponbonus";
+};
+constexpr LimitKeys kKeys;
 
 // Takes a stored value only when it is one the window offers.
 template <typename T>
@@ -31,10 +34,10 @@ AutoplayLimits readAutoplayLimits(const SettingsStore &store, int n)
     AutoplayLimits limits;
     const std::string section = profileSection(n);
     const auto text = [&](const char *key) { return store.value(kProfileApplication, section, key); };
-    readChoice(limits.spins, kAutoplaySpinChoices, text(kSpinsKey));
-    readChoice(limits.lossLimit, kAutoplayLossChoices, text(kLossLimitKey));
-    readChoice(limits.winLimit, kAutoplayWinChoices, text(kWinLimitKey));
-    readStoredSwitch(limits.stopOnBonus, text(kStopOnBonusKey));
+    readChoice(limits.spins, kAutoplaySpinChoices, text(kKeys.spins));
+    readChoice(limits.lossLimit, kAutoplayLossChoices, text(kKeys.lossLimit));
+    readChoice(limits.winLimit, kAutoplayWinChoices, text(kKeys.winLimit));
+    readStoredSwitch(limits.stopOnBonus, text(kKeys.stopOnBonus));
     return limits;
 }
 
@@ -44,10 +47,10 @@ void writeAutoplayLimits(SettingsStore &store, int n, const AutoplayLimits &limi
     const auto put = [&](const char *key, const std::string &value) {
         store.setValue(kProfileApplication, section, key, value);
     };
-    put(kSpinsKey, std::to_string(limits.spins));
-    put(kLossLimitKey, std::to_string(limits.lossLimit));
-    put(kWinLimitKey, std::to_string(limits.winLimit));
-    put(kStopOnBonusKey, storedSwitchText(limits.stopOnBonus));
+    put(kKeys.spins, std::to_string(limits.spins));
+    put(kKeys.lossLimit, std::to_string(limits.lossLimit));
+    put(kKeys.winLimit, std::to_string(limits.winLimit));
+    put(kKeys.stopOnBonus, storedSwitchText(limits.stopOnBonus));
     store.flush();
 }
 

@@ -8,6 +8,13 @@
 
 namespace melvane {
 
+// Where one of the machine's own values stands, outside the players' profiles.
+struct StoreKey {
+    const char *application;
+    const char *section;
+    const char *key;
+};
+
 // The per-user store of text values by application, section and key.
 class SettingsStore {
 public:
@@ -17,6 +24,8 @@ public:
                                              const std::string &key) const = 0;
     virtual void setValue(const std::string &application, const std::string &section, const std::string &key,
                           const std::string &value) = 0;
+    std::optional<std::string> valueAt(const StoreKey &at) const { return value(at.application, at.section, at.key); }
+    void setValueAt(const StoreKey &at, const std::string &text) { setValue(at.application, at.section, at.key, text); }
     // Puts what was written on disk at once, all of it or nothing: called after a whole
     // profile or flag has been written, so a save is never half on disk. False when it did not
     // reach the disk; what was on disk before stays there, and the next flush tries again.

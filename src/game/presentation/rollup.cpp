@@ -62,7 +62,6 @@ void Melvane::tickTimerwincounter()
         // A round shows its own captions; counting would hold up the next free spin. The player's
         // setting stays switched to showing wins at once after the round.
         g.winroll = 0;
-        wincountvalue = spinwin; // the count is complete at once
         Timerwincounter.stop();
         wincountvalue = 0;
         winstep = 0;

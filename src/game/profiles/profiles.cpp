@@ -16,6 +16,7 @@
 #include "game/ports/settingsstore.h"
 #include "game/profiles/statistics.h"
 #include "game/profiles/storedvalue.h"
+#include "rules/scatters.h"
 
 namespace melvane {
 
@@ -91,7 +92,16 @@ const std::string kRoundStopsKey = "roundstops";
 constexpr const char *kRefusedRoundTitle = "Slots Melvane";
 constexpr const char *kProfileTitle = "Slots Melvane";
 
-bool isWildmult(int w) { return w == 0 || w == 2 || w == 3 || w == 5 || w == 10; }
+// The books of a profile: what was put in, staked, won and lost, and the credit.
+void clearBooks(Globals &g)
+{
+    g.amountinvested = 0;
+    g.wager = 0;
+    g.total = 0;
+    g.bank = 0;
+    g.games = 0;
+    g.gamblelost = 0;
+}
 
 // "12,2,9,1,5", or "" when no stops are on show, written into `text`.
 void setStopsText(std::string &text, const Stops &stops)
@@ -239,7 +249,7 @@ RoundReading readRound(Melvane &m, int n)
     }
     // A running round is stored where it waits for its next free spin, its first spin counted.
     const bool agrees = r.done >= 1 && r.done <= r.spins && isValidCoinbet(r.coinbet) && isValidWaysmult(r.waysmult) &&
-                        r.tune >= 0 && r.tune <= 2 && isWildmult(r.wildmult);
+                        r.tune >= 0 && r.tune <= 2 && (r.wildmult == 0 || isWildMultiplier(r.wildmult));
     if (!agrees)
         return {RoundOnRecord::Refused, kept};
     return {RoundOnRecord::Found, r};
@@ -433,14 +443,9 @@ void selectProfile(Melvane &m, OptionsWindow &w, int n)
     // The sound, payout and award count are not cleared: a profile without them takes over
     // the ones of the profile used before.
     Globals fresh = m.g;
+    clearBooks(fresh);
     fresh.winroll = 0;
     fresh.reelspeed = 0;
-    fresh.amountinvested = 0;
-    fresh.wager = 0;
-    fresh.total = 0;
-    fresh.bank = 0;
-    fresh.games = 0;
-    fresh.gamblelost = 0;
     fresh.currentplayer.clear();
     if (const auto key = takeProfile(m, n, fresh, true)) {
         reportUnreadableProfile(m, n, *key);
@@ -500,14 +505,9 @@ void clearDetails(Melvane &m, OptionsWindow &w)
         return;
     }
     Globals &g = m.g;
-    g.amountinvested = 0;
-    g.games = 0;
-    g.wager = 0;
-    g.total = 0;
-    g.bank = 0;
-    g.howmanyspins = 0;
     // The books start again from nothing: no round total waits, no gamble loss stands.
-    g.gamblelost = 0;
+    clearBooks(g);
+    g.howmanyspins = 0;
     m.freespinwin = 0;
     m.session.rebase(m.sessionMeters());
     m.journalAdjustment();

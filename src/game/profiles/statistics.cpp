@@ -3,6 +3,7 @@
 #include "game/profiles/statistics.h"
 
 #include <limits>
+#include <utility>
 
 #include "game/profiles/optionswindow.h"
 #include "game/profiles/profiles.h"
@@ -85,60 +86,41 @@ std::optional<std::int64_t> returnedToPlayer(std::int32_t total, std::int32_t wa
 
 StatisticsTexts statisticsTexts(const Globals &g, StatisticsOccasion occasion)
 {
-    const std::string name = inCapitals(g.currentplayer);
-    StatisticsTexts t;
-    if (occasion == StatisticsOccasion::Clearing) {
-        const LabelTexts &l = kOnClearing;
-        t.lblcurrentplayer = l.currentplayer + name;
-        t.lblgames = l.games + std::to_string(g.games);
-        t.lblwager = l.wager + std::to_string(g.wager);
-        t.lbltotalwon = l.totalwon + std::to_string(g.total);
-        t.lblwinlose = withFigure(l.winlose, winningLosing(g));
-        t.lblreturned = l.returned;
-        t.lblinvested = l.invested + std::to_string(g.amountinvested);
-        t.lblfreespins = l.freespins + std::to_string(g.howmanyspins);
-        return t;
-    }
+    const bool clearing = occasion == StatisticsOccasion::Clearing;
     const bool opening = occasion == StatisticsOccasion::Opening;
-    if (g.games == 0) {
-        const LabelTexts &l = opening ? kShortOnOpening : kShortOnSelecting;
-        t.lblcurrentplayer = l.currentplayer + name;
-        t.lblgames = l.games;
-        t.lblwager = l.wager;
-        t.lbltotalwon = l.totalwon;
-        t.lblwinlose = l.winlose;
-        t.lblreturned = l.returned;
-        t.lblinvested = l.invested;
-        t.lblfreespins = l.freespins;
-        return t;
-    }
-    const LabelTexts &l = opening ? kLongOnOpening : kLongOnSelecting;
-    t.lblcurrentplayer = l.currentplayer + name;
-    t.lblgames = l.games + std::to_string(g.games);
-    t.lblwager = l.wager + std::to_string(g.wager);
-    t.lbltotalwon = l.totalwon + std::to_string(g.total);
-    t.lblwinlose = withFigure(l.winlose, winningLosing(g));
-    t.lblreturned = withFigure(l.returned, returnedToPlayer(g.total, g.wager));
-    t.lblinvested = l.invested + std::to_string(g.amountinvested);
-    t.lblfreespins = l.freespins + std::to_string(g.howmanyspins);
+    // Before the first game the texts stand alone; after it (and after clearing, whatever the
+    // games) each is followed by its figure. A figure that cannot be worked out leaves its label
+    // as it was.
+    const bool figures = clearing || g.games != 0;
+    const LabelTexts &l = clearing ? kOnClearing
+                          : figures ? (opening ? kLongOnOpening : kLongOnSelecting)
+                                    : (opening ? kShortOnOpening : kShortOnSelecting);
+    const auto labelled = [figures](const char *text, std::optional<std::int64_t> figure) {
+        return figures ? withFigure(text, figure) : std::optional<std::string>(text);
+    };
+    StatisticsTexts t;
+    t.lblcurrentplayer = l.currentplayer + inCapitals(g.currentplayer);
+    t.lblgames = labelled(l.games, g.games);
+    t.lblwager = labelled(l.wager, g.wager);
+    t.lbltotalwon = labelled(l.totalwon, g.total);
+    t.lblwinlose = labelled(l.winlose, winningLosing(g));
+    t.lblreturned = clearing ? l.returned : labelled(l.returned, returnedToPlayer(g.total, g.wager));
+    t.lblinvested = labelled(l.invested, g.amountinvested);
+    t.lblfreespins = labelled(l.freespins, g.howmanyspins);
     return t;
 }
 
 void showStatistics(OptionsWindow &w, const Globals &g, StatisticsOccasion occasion)
 {
     const StatisticsTexts t = statisticsTexts(g, occasion);
-    const auto write = [](Label &label, const std::optional<std::string> &text) {
+    const std::pair<Label &, const std::optional<std::string> &> labels[] = {
+        {w.lblcurrentplayer, t.lblcurrentplayer}, {w.lblgames, t.lblgames},       {w.lblwager, t.lblwager},
+        {w.lbltotalwon, t.lbltotalwon},           {w.lblwinlose, t.lblwinlose},   {w.lblreturned, t.lblreturned},
+        {w.lblinvested, t.lblinvested},           {w.lblfreespins, t.lblfreespins},
+    };
+    for (const auto &[label, text] : labels)
         if (text)
             label.setCaption(*text);
-    };
-    write(w.lblcurrentplayer, t.lblcurrentplayer);
-    write(w.lblgames, t.lblgames);
-    write(w.lblwager, t.lblwager);
-    write(w.lbltotalwon, t.lbltotalwon);
-    write(w.lblwinlose, t.lblwinlose);
-    write(w.lblreturned, t.lblreturned);
-    write(w.lblinvested, t.lblinvested);
-    write(w.lblfreespins, t.lblfreespins);
 }
 
 } // namespace melvane

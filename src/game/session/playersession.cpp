@@ -13,11 +13,9 @@ namespace melvane {
 namespace {
 
 // Beside the autoplay notice: choices of the machine, not of a player.
-constexpr const char *kPlayApplication = "key";
-constexpr const char *kPlaySection = "play";
-constexpr const char *kQuickStopKey = "quickstop";
-constexpr const char *kSessionLineKey = "sessionline";
-constexpr const char *kRealityCheckKey = "realitycheck";
+constexpr StoreKey kQuickStopKey{"key", "play", "quickstop"};
+constexpr StoreKey kSessionLineKey{"key", "play", "sessionline"};
+constexpr StoreKey kRealityCheckKey{"key", "play", "realitycheck"};
 
 } // namespace
 
@@ -30,7 +28,7 @@ bool isRealityCheckChoice(int minutes)
 PlayOptions readPlayOptions(const SettingsStore &store)
 {
     PlayOptions options;
-    const auto text = [&](const char *key) { return store.value(kPlayApplication, kPlaySection, key); };
+    const auto text = [&](const StoreKey &at) { return store.valueAt(at); };
     readStoredSwitch(options.quickStop, text(kQuickStopKey));
     readStoredSwitch(options.sessionLine, text(kSessionLineKey));
     int minutes = -1;
@@ -41,9 +39,9 @@ PlayOptions readPlayOptions(const SettingsStore &store)
 
 void writePlayOptions(SettingsStore &store, const PlayOptions &options)
 {
-    store.setValue(kPlayApplication, kPlaySection, kQuickStopKey, storedSwitchText(options.quickStop));
-    store.setValue(kPlayApplication, kPlaySection, kSessionLineKey, storedSwitchText(options.sessionLine));
-    store.setValue(kPlayApplication, kPlaySection, kRealityCheckKey, std::to_string(options.realityCheckMinutes));
+    store.setValueAt(kQuickStopKey, storedSwitchText(options.quickStop));
+    store.setValueAt(kSessionLineKey, storedSwitchText(options.sessionLine));
+    store.setValueAt(kRealityCheckKey, std::to_string(options.realityCheckMinutes));
     store.flush();
 }
 
