@@ -37,6 +37,14 @@
 namespace melvane {
 namespace {
 
+// The seed of the kill times: a fresh one each run, or MELVANE_CRASH_SEED to replay a failure.
+unsigned killSeed()
+{
+    bool given = false;
+    const unsigned seed = qEnvironmentVariable("MELVANE_CRASH_SEED").toUInt(&given);
+    return given ? seed : std::random_device{}();
+}
+
 using Clock = std::chrono::steady_clock;
 
 // A running melvane-crashplay whose standard output we read.
@@ -342,14 +350,13 @@ TEST(Crash, AGameKilledAtRandomMomentsAlwaysLeavesAWholeProfileOnDisk)
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString store = folder.path() + "/store";
-    std::random_device device;
-    const unsigned seed = device();
+    const unsigned seed = killSeed();
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> lifetimeMs(300, 1500);
     // A carried-on round waits about three seconds before its first free spin.
     std::uniform_int_distribution<int> roundLifetimeMs(3500, 6000);
     int killsInsideRounds = 0;
-    SCOPED_TRACE("kill times drawn with seed " + std::to_string(seed));
+    SCOPED_TRACE("kill times drawn with seed " + std::to_string(seed) + " (MELVANE_CRASH_SEED replays them)");
 
     // Generous: only a player that never gets going at all runs into it.
     constexpr auto kStartLimit = std::chrono::seconds(60);
@@ -413,10 +420,10 @@ int killAfter(const std::string &option, const std::string &word, int maxDelayMs
 {
     QTemporaryDir folder;
     EXPECT_TRUE(folder.isValid());
-    const unsigned seed = std::random_device{}();
+    const unsigned seed = killSeed();
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> delayMs(0, maxDelayMs);
-    SCOPED_TRACE("kill times drawn with seed " + std::to_string(seed));
+    SCOPED_TRACE("kill times drawn with seed " + std::to_string(seed) + " (MELVANE_CRASH_SEED replays them)");
     int there = 0;
     for (int run = 1; run <= runs; ++run) {
         SCOPED_TRACE(option + " run " + std::to_string(run));
@@ -500,7 +507,7 @@ TEST(Crash, AKillBetweenTheJournalAndTheProfileIsMadeGoodByTheNextStart)
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString store = folder.path() + "/store";
-    const unsigned seed = std::random_device{}();
+    const unsigned seed = killSeed();
     std::mt19937 random(seed);
     SCOPED_TRACE("saves drawn with seed " + std::to_string(seed));
     int between = 0;

@@ -205,7 +205,9 @@ INSTANTIATE_TEST_SUITE_P(EachFormat, ClipPlayerFormats,
                                            FormatCase{124, {11025, 8, 1}}),
                          formatCaseName);
 
-TEST_F(ClipPlayerContract, SpinStartCutsOffALongWinSoundWithTheClickThenTheStop)
+// The player hands each clip to the sink at once, never waiting for the last to end; the sink
+// cuts off what plays (PcmReader's reload above, the PulseAudio round trip across formats).
+TEST_F(ClipPlayerContract, SpinStartHandsTheSinkTheClickAndTheStopWithoutWaitingForTheWinSound)
 {
     player.play(105, false);
     player.play(115, false);
