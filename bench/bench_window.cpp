@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QScreen>
 #include <QTimer>
 
@@ -80,6 +81,15 @@ void untilPaintedAt(Paints &paints, QSize size)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
+// Runs events for 300 ms in a loop of its own: quitting the application's would close the window,
+// and the machine with it; every spin after that would be refused.
+void settle()
+{
+    QEventLoop loop;
+    QTimer::singleShot(300, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -130,8 +140,7 @@ int main(int argc, char **argv)
     // The sharp pictures are drawn once the size has settled; the spins are timed with them.
     QElapsedTimer sharp;
     sharp.start();
-    QTimer::singleShot(300, &app, &QCoreApplication::quit);
-    app.exec();
+    settle();
     window.pictures().waitUntilSharp();
     QCoreApplication::processEvents();
     std::printf("pictures drawn at scale %.3f after a further %lld ms; resident %ld MB\n", window.scale(),
@@ -164,8 +173,7 @@ int main(int argc, char **argv)
     window.setFullScreen(false);
     window.resize(window.designSize());
     untilPaintedAt(paints, window.centralWidget()->size());
-    QTimer::singleShot(300, &app, &QCoreApplication::quit);
-    app.exec();
+    settle();
     window.pictures().waitUntilSharp();
     QCoreApplication::processEvents();
     const QSize from = window.size();
@@ -179,8 +187,7 @@ int main(int argc, char **argv)
     std::printf("resize from %d x %d to %d x %d: repainted after %lld ms%s\n", from.width(), from.height(),
                 screen.width(), screen.height(), static_cast<long long>(repainted),
                 paints.paintedSize == middle ? "" : " (not painted at the new size within a second)");
-    QTimer::singleShot(300, &app, &QCoreApplication::quit);
-    app.exec();
+    settle();
     window.pictures().waitUntilSharp();
     std::printf("peak resident at the end: %ld MB\n", peakResidentMb());
     return 0;
