@@ -118,10 +118,14 @@ QString AccessibleTexts::pastCard(int card)
 }
 QString AccessibleTexts::gambleWon() { return tr("You win!"); }
 QString AccessibleTexts::gambleLost() { return tr("You lose"); }
+QString AccessibleTexts::gamble() { return tr("Gamble"); }
 
 QString AccessibleTexts::reel(int reel) { return tr("Reel %1").arg(reel); }
 
-QString AccessibleTexts::symbol(Symbol symbol) { return translated(kSymbolNames[static_cast<std::size_t>(index(symbol))]); }
+QString AccessibleTexts::symbol(Symbol symbol)
+{
+    return translated(kSymbolNames[static_cast<std::size_t>(index(symbol))]);
+}
 
 QString AccessibleTexts::cell(int reel, Row row, std::optional<Symbol> shows, int multiplier, bool covered)
 {

@@ -53,6 +53,8 @@ public:
     static QString pastCard(int card);
     static QString gambleWon();
     static QString gambleLost();
+    // The panel that holds them.
+    static QString gamble();
 
     static QString reel(int reel);
     static QString symbol(Symbol symbol);

@@ -491,6 +491,7 @@ void MainWindow::buildGamblePanel()
     GamblePanel &g = m_.gamble;
     gamblePanel_ = new QWidget(surface_);
     gamblePanel_->setObjectName(QStringLiteral("pandouble"));
+    gamblePanel_->setAccessibleName(AccessibleTexts::gamble());
     layout_.place(gamblePanel_, designRect(m_.pandouble.geometry()));
     gamblePanel_->setAttribute(Qt::WA_StyledBackground);
     bindings_.push_back({&m_.pandouble, gamblePanel_, ~0u, [this] {
