@@ -367,8 +367,30 @@ class TwoCopiesTest(GameTest):
         frame = desktop.find_one(winner_app, "its main window", role_name="frame")
         self.click(self.button("Click For Credit", root=frame))
         wait_for("the credit on the playing copy's window",
-                 lambda: "10" in [plain(n.name) for n in desktop.find(frame, role_name="label")],
+                 lambda: "Credit: 10 coins, $ 0.1" in [plain(n.name) for n in desktop.find(frame, role_name="label")],
                  timeout=WINDOW_TIMEOUT)
+
+
+class AccessibilityTest(GameTest):
+    def test_a_screen_reader_hears_every_button_meter_and_reel_cell(self):
+        d = self.start_session(1024, 768)
+        self.start_game("--settings", d.settings)
+        for _ in range(3):
+            self.click(self.button("Click For Credit"))
+        desktop.find_one(self.frame, "the credit meter with its value", role_name="label",
+                         name="Credit: 30 coins, $ 0.3")
+        self.spin()
+        with open(os.path.join(d.root, "accessible-tree.txt"), "w") as out:
+            out.write(desktop.dump(self.frame, limit=10))
+        shown = [n for n in desktop.find(self.frame, role_name="push button")
+                 if desktop.has_state(n, pyatspi.STATE_SHOWING)]
+        self.assertGreater(len(shown), 10, desktop.dump(self.frame))
+        self.assertEqual([desktop.extents(n) for n in shown if not plain(n.name)], [],
+                         "shown buttons without a name, at these places")
+        cells = [plain(n.name) for n in desktop.find(self.frame, role_name="image")
+                 if plain(n.name).startswith("Reel ")]
+        self.assertEqual(len(cells), 15, cells)
+        self.assertFalse([c for c in cells if c.endswith("turning")], cells)
 
 
 class FullDiskTest(GameTest):

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -22,6 +24,7 @@
 #include "game/machine/melvane.h"
 #include "game/machine/timing.h"
 #include "game/ports/settingsstore.h"
+#include "platform/qt/accessibletexts.h"
 #include "platform/qt/displaymode.h"
 #include "platform/qt/look.h"
 #include "platform/qt/pictures/pictures.h"
@@ -91,6 +94,21 @@ QPixmap atSize(QPixmap picture, QSize size, qreal ratio)
 
 int floorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
+// A cell of a reel window as a screen reader knows it: the reel paints its cells itself, so
+// each has a widget of its own that draws nothing and lets every click through to the reel.
+class ReelCell : public QWidget {
+public:
+    explicit ReelCell(QWidget *parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+};
+
+// A reel cell is read as the picture it shows.
+QAccessibleInterface *reelCellInterface(const QString &, QObject *object)
+{
+    if (auto *cell = dynamic_cast<ReelCell *>(object))
+        return new QAccessibleWidget(cell, QAccessible::Graphic);
+    return nullptr;
+}
+
 } // namespace
 
 // The window's middle: the cabinet at its scale in the centre, the ground colour around it.
@@ -154,12 +172,44 @@ public:
         : QWidget(parent), m_(m), window_(window), reel_(reel)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
+        setAccessibleName(AccessibleTexts::reel(reel));
+        for (ReelCell *&cell : cells_)
+            cell = new ReelCell(this);
     }
 
     // What the reel shows differs from what it showed when it was painted last.
     bool changed() const { return !(shown() == painted_); }
 
+    // Names each cell by its place and what it shows: the symbol once the reel rests where
+    // the game stopped it, the Wild's multiplier while its badge shows, and whether the cell
+    // is out of play.
+    void nameCells()
+    {
+        const auto r = static_cast<std::size_t>(reel_);
+        const int position = m_.reelPosition[r];
+        const bool resting = position == m_.reeltop[r] && position % kCellTwips == 0;
+        for (Row row : kRows) {
+            const auto c = static_cast<std::size_t>(cellOf(reel_, row));
+            const int strip = -position / kCellTwips + static_cast<int>(row);
+            std::optional<Symbol> shows;
+            if (resting && strip >= 0 && strip < kStripCells)
+                shows = stripSymbol(reel_, strip);
+            const PictureBox &flasher = m_.flasher[c];
+            const int multiplier = flasher.visible() && flasher.picture().overlay > 0 ? m_.wildmult : 0;
+            const QString name = AccessibleTexts::cell(reel_, row, shows, multiplier, m_.Shape[c].visible());
+            ReelCell *cell = cells_[static_cast<std::size_t>(row)];
+            if (cell->accessibleName() != name)
+                cell->setAccessibleName(name);
+        }
+    }
+
 protected:
+    void resizeEvent(QResizeEvent *) override
+    {
+        for (Row row : kRows)
+            cells_[static_cast<std::size_t>(row)]->setGeometry(0, width() * static_cast<int>(row), width(), width());
+    }
+
     void paintEvent(QPaintEvent *) override
     {
         painted_ = shown();
@@ -235,12 +285,15 @@ private:
     MainWindow &window_;
     int reel_;
     Shown painted_ = notPainted();
+    std::array<ReelCell *, 3> cells_{};
 };
 
 MainWindow::MainWindow(Melvane &machine, QtHost &host, const Pictures &pictures)
     : m_(machine), host_(host), pictures_(pictures)
 {
     setObjectName(QStringLiteral("melvane"));
+    static const bool cellsReadable = (QAccessible::installFactory(reelCellInterface), true);
+    Q_UNUSED(cellsReadable);
     cabinet_ = new Cabinet(this, *this);
     surface_ = new QWidget(cabinet_);
     surface_->setObjectName(QStringLiteral("cabinet"));
@@ -263,28 +316,40 @@ MainWindow::MainWindow(Melvane &machine, QtHost &host, const Pictures &pictures)
     }
     addButton(m_.COINSIN, surface_);
     addButton(m_.doublebutton, surface_);
-    addButton(m_.cmdfastmoney, surface_, [this] { return pictures_.current().fastMoneyButton(); });
-    addButton(m_.autoplayon, surface_, [this] { return pictures_.current().autoplayOnButton(); });
-    addButton(m_.autoplayoff, surface_, [this] { return pictures_.current().autoplayOffButton(); });
-    addButton(m_.takewin, surface_, [this] { return pictures_.current().collectButton(); });
+    // The picture buttons have no caption to be read: they are named by what they do.
+    addButton(m_.cmdfastmoney, surface_, [this] { return pictures_.current().fastMoneyButton(); })
+        ->setAccessibleName(AccessibleTexts::fastMoney());
+    addButton(m_.autoplayon, surface_, [this] { return pictures_.current().autoplayOnButton(); })
+        ->setAccessibleName(AccessibleTexts::autoplayOn());
+    addButton(m_.autoplayoff, surface_, [this] { return pictures_.current().autoplayOffButton(); })
+        ->setAccessibleName(AccessibleTexts::autoplayOff());
+    addButton(m_.takewin, surface_, [this] { return pictures_.current().collectButton(); })
+        ->setAccessibleName(AccessibleTexts::collect());
 
     // The meters across the top: credit, the last bet (or this free spin's win), the win.
     // The title plate stands in the middle of the top; the meters keep to its sides.
     const Qt::Alignment heading = Qt::AlignLeft | Qt::AlignVCenter;
     addText(QStringLiteral("CREDIT"), surface_, {62, 3, 180, 12}, "heading", nullptr, heading);
-    addLabel(m_.PANELBANK, surface_, {58, 15, 186, 28}, "meter");
-    addLabel(m_.Lblcredit, surface_, {58, 43, 186, 14}, "money");
+    // A meter is read with the name of what it counts, the coins and the money together.
+    const auto meter = [this](Label &coins, Label &money, const QRectF &at, const QRectF &moneyAt,
+                              QString (*title)()) {
+        speak(addLabel(coins, surface_, at, "meter"),
+              [&coins, &money, title] { return AccessibleTexts::meter(title(), coins.caption(), money.caption()); });
+        speak(addLabel(money, surface_, moneyAt, "money"),
+              [&money, title] { return AccessibleTexts::meter(title(), money.caption()); });
+    };
+    meter(m_.PANELBANK, m_.Lblcredit, {58, 15, 186, 28}, {58, 43, 186, 14}, &AccessibleTexts::credit);
     addPicture(m_.piclastbet, surface_, {556, 3, 92, 12});
     addPicture(m_.picthiswin, surface_, {556, 3, 92, 12});
-    addLabel(m_.LABLAST, surface_, {556, 15, 92, 28}, "meter");
-    addLabel(m_.lbllast, surface_, {556, 43, 92, 14}, "money");
-    addLabel(m_.lblcurrentwin, surface_, {556, 15, 92, 28}, "meter");
+    meter(m_.LABLAST, m_.lbllast, {556, 15, 92, 28}, {556, 43, 92, 14}, &AccessibleTexts::lastBet);
+    speak(addLabel(m_.lblcurrentwin, surface_, {556, 15, 92, 28}, "meter"),
+          [this] { return AccessibleTexts::meter(AccessibleTexts::thisWin(), m_.lblcurrentwin.caption()); });
     addText(QStringLiteral("WIN"), surface_, {660, 3, 130, 12}, "heading", nullptr, heading);
-    addLabel(m_.LABWIN, surface_, {654, 15, 136, 28}, "meter");
-    addLabel(m_.lblwin, surface_, {654, 43, 136, 14}, "money");
+    meter(m_.LABWIN, m_.lblwin, {654, 15, 136, 28}, {654, 43, 136, 14}, &AccessibleTexts::win);
 
     addLabel(m_.pannomoney, surface_, designRect(m_.pannomoney.geometry()), "panel");
-    addLabel(m_.spinsleft, surface_, designRect(m_.spinsleft.geometry()), "panel");
+    speak(addLabel(m_.spinsleft, surface_, designRect(m_.spinsleft.geometry()), "panel"),
+          [this] { return AccessibleTexts::spinsLeft(m_.spinsleft.caption()); });
     // The session clock and why autoplay stopped, on plates over the keyboard strip.
     for (Label *line : {&m_.lblsession, &m_.lblautoplay})
         addLabel(*line, surface_, designRect(line->geometry()), "session")
@@ -415,6 +480,10 @@ void MainWindow::buildStake()
     stakeMoney_ = addText(QString(), surface_, {753, 515, 37, 12}, "stakemoney", "stakemoney");
     stake_[1] = stakeCoins_;
     stake_[2] = stakeMoney_;
+    speak(stakeCoins_, [this] {
+        return AccessibleTexts::meter(AccessibleTexts::stake(), std::to_string(m_.stake()), moneyCaption(m_.stake()));
+    });
+    speak(stakeMoney_, [this] { return AccessibleTexts::meter(AccessibleTexts::stake(), moneyCaption(m_.stake())); });
 }
 
 void MainWindow::buildGamblePanel()
@@ -422,6 +491,7 @@ void MainWindow::buildGamblePanel()
     GamblePanel &g = m_.gamble;
     gamblePanel_ = new QWidget(surface_);
     gamblePanel_->setObjectName(QStringLiteral("pandouble"));
+    gamblePanel_->setAccessibleName(AccessibleTexts::gamble());
     layout_.place(gamblePanel_, designRect(m_.pandouble.geometry()));
     gamblePanel_->setAttribute(Qt::WA_StyledBackground);
     bindings_.push_back({&m_.pandouble, gamblePanel_, ~0u, [this] {
@@ -430,23 +500,53 @@ void MainWindow::buildGamblePanel()
                              if (m_.pandouble.visible())
                                  gamblePanel_->raise();
                          }});
-    addPicture(g.piccardholder, gamblePanel_, designRect(g.piccardholder.geometry()));
+    // The card pictures are read as the cards they show: the aces by their card number, the
+    // joker as a card not drawn yet; the strip of past cards shows the suit tiles.
+    speak(addPicture(g.piccardholder, gamblePanel_, designRect(g.piccardholder.geometry())), [&g] {
+        const Picture &card = g.piccardholder.picture();
+        return AccessibleTexts::drawnCard(card.index <= kCards ? card.index : 0);
+    });
     addButton(g.betred, gamblePanel_);
     addButton(g.betblack, gamblePanel_);
-    for (int i = 1; i <= 4; ++i) {
+    for (int i = 1; i <= kCards; ++i) {
         PictureButton &suit = g.suitbet[static_cast<std::size_t>(i)];
-        addButton(suit, gamblePanel_, [this, &suit] { return pixmapFor(suit.picture()); });
+        addButton(suit, gamblePanel_, [this, &suit] { return pixmapFor(suit.picture()); })
+            ->setAccessibleName(AccessibleTexts::suit(i));
     }
     addButton(g.cancelbet, gamblePanel_);
     const char *small = "gamble";
-    for (Label *label : {&g.risklab, &g.lblblackred, &g.lblsuit, &g.Label1})
-        addLabel(*label, gamblePanel_, designRect(label->geometry()), small, Qt::AlignLeft | Qt::AlignVCenter);
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    for (const auto &[label, title] : {std::pair{&g.risklab, &AccessibleTexts::atRisk},
+                                       std::pair{&g.lblblackred, &AccessibleTexts::colourWin},
+                                       std::pair{&g.lblsuit, &AccessibleTexts::suitWin}})
+        speak(addLabel(*label, gamblePanel_, designRect(label->geometry()), small, left),
+              [label = label, title = title] { return AccessibleTexts::countLine(title(), label->caption()); });
+    addLabel(g.Label1, gamblePanel_, designRect(g.Label1.geometry()), small, left);
     for (int k = 1; k <= 5; ++k) {
         PictureBox &place = g.historypic[static_cast<std::size_t>(k)];
-        addPicture(place, gamblePanel_, designRect(place.geometry()));
+        speak(addPicture(place, gamblePanel_, designRect(place.geometry())),
+              [&place] { return AccessibleTexts::pastCard(place.picture().index - kJokerPicture); });
     }
-    addPicture(g.gamblewin, gamblePanel_, designRect(g.gamblewin.geometry()));
-    addPicture(g.gamblelose, gamblePanel_, designRect(g.gamblelose.geometry()));
+    addPicture(g.gamblewin, gamblePanel_, designRect(g.gamblewin.geometry()))
+        ->setAccessibleName(AccessibleTexts::gambleWon());
+    addPicture(g.gamblelose, gamblePanel_, designRect(g.gamblelose.geometry()))
+        ->setAccessibleName(AccessibleTexts::gambleLost());
+}
+
+void MainWindow::speak(QWidget *widget, std::function<QString()> name)
+{
+    spoken_.push_back({widget, std::move(name)});
+}
+
+void MainWindow::showAccessibleNames()
+{
+    // Set only when it differs: a change of name is an event a screen reader hears.
+    for (const auto &[widget, name] : spoken_)
+        if (const QString now = name(); widget->accessibleName() != now)
+            widget->setAccessibleName(now);
+    for (ReelWindow *reel : reels_)
+        if (reel != nullptr)
+            reel->nameCells();
 }
 
 QPushButton *MainWindow::addButton(Button &button, QWidget *parent, std::function<QPixmap()> face)
@@ -466,6 +566,7 @@ QPushButton *MainWindow::addButton(Button &button, QWidget *parent, std::functio
                              } else {
                                  widget->setText(fitted(QString::fromStdString(button.caption()), widget->font(),
                                                         widget->width(), scale()));
+                                 widget->setAccessibleName(AccessibleTexts::caption(button.caption()));
                              }
                              widget->setEnabled(button.live());
                              widget->setVisible(button.visible());
@@ -604,6 +705,7 @@ void MainWindow::refresh()
     for (ReelWindow *reel : reels_)
         if (reel != nullptr && reel->changed())
             reel->update();
+    showAccessibleNames();
     giveRequestedFocus();
 }
 
@@ -638,6 +740,10 @@ void MainWindow::showBetInForce()
         for (int i = 1; i <= 5; ++i) {
             setStyleProperty(playButtons_[static_cast<std::size_t>(i)], "inForce", i == play);
             setStyleProperty(paylineButtons_[static_cast<std::size_t>(i)], "inForce", i == payline);
+            playButtons_[static_cast<std::size_t>(i)]->setAccessibleDescription(i == play ? AccessibleTexts::inForce()
+                                                                                           : QString());
+            paylineButtons_[static_cast<std::size_t>(i)]->setAccessibleDescription(
+                i == payline ? AccessibleTexts::inForce() : QString());
         }
     }
     // The stake goes with the buttons that set it: a bonus hides them, and it.

@@ -97,6 +97,9 @@ private:
     void buildMenu();
     void buildGamblePanel();
     void buildStake();
+    // `widget` is known to a screen reader by `name`, asked again at every refresh.
+    void speak(QWidget *widget, std::function<QString()> name);
+    void showAccessibleNames();
     void onClick(Button &button);
     void layoutCabinet();
     void placeReels();
@@ -132,6 +135,7 @@ private:
     QAction *sessionClockAction_ = nullptr;
     std::vector<std::pair<int, QAction *>> realityCheckActions_; // minutes, entry
     std::vector<Binding> bindings_;
+    std::vector<std::pair<QWidget *, std::function<QString()>>> spoken_;
     std::vector<std::pair<const Button *, QWidget *>> conditionalButtons_;
     // The game's last focus request granted.
     unsigned focusServed_ = ~0u;
