@@ -56,6 +56,14 @@ QString AccessibleTexts::autoplayOn() { return tr("Auto play"); }
 QString AccessibleTexts::autoplayOff() { return tr("Stop auto play"); }
 QString AccessibleTexts::collect() { return tr("Collect"); }
 QString AccessibleTexts::inForce() { return tr("In force"); }
+QString AccessibleTexts::profile(int n, const std::string &caption)
+{
+    return tr("Player %1: %2").arg(n).arg(AccessibleTexts::caption(caption));
+}
+QString AccessibleTexts::sound(bool on) { return on ? tr("Sound on") : tr("Sound off"); }
+QString AccessibleTexts::reelSpeed(int speed) { return tr("Reel speed %1").arg(speed); }
+QString AccessibleTexts::winCounter(bool on) { return on ? tr("Win counter on") : tr("Win counter off"); }
+QString AccessibleTexts::playerName() { return tr("Player name"); }
 
 QString AccessibleTexts::suit(int card)
 {

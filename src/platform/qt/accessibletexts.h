@@ -56,6 +56,14 @@ public:
     // The panel that holds them.
     static QString gamble();
 
+    // The options window's choices, read with what they choose: a caption alone ("1", " ON", or
+    // none for the counter's unchosen side) says little without its frame.
+    static QString profile(int n, const std::string &caption);
+    static QString sound(bool on);
+    static QString reelSpeed(int speed);
+    static QString winCounter(bool on);
+    static QString playerName();
+
     static QString reel(int reel);
     static QString symbol(Symbol symbol);
     // A cell by its place. `shows` is the symbol at rest, or nothing while the reel turns;

@@ -12,6 +12,7 @@
 
 #include "game/machine/timing.h"
 #include "game/profiles/optionswindow.h"
+#include "platform/qt/accessibletexts.h"
 #include "platform/qt/look.h"
 
 namespace melvane {
@@ -128,7 +129,8 @@ OptionsDialog::OptionsDialog(OptionsWindow &model, QWidget &mainWindow)
         // As wide as the column allows: a name of twelve capitals needs it.
         QRect at = toPixels(model_.machine[n].geometry());
         at.setWidth(kProfileWidth);
-        addOption(model_.machine, n, main, at);
+        addOption(model_.machine, n, main, at,
+                  [this, n] { return AccessibleTexts::profile(static_cast<int>(n), model_.machine[n].caption()); });
     }
     for (Label *label : {&model_.lblcurrentplayer, &model_.lblgames, &model_.lblwager, &model_.lbltotalwon,
                          &model_.lblwinlose, &model_.lblreturned, &model_.lblinvested, &model_.lblfreespins}) {
@@ -144,6 +146,7 @@ OptionsDialog::OptionsDialog(OptionsWindow &model, QWidget &mainWindow)
     addLabel(model_.lblplayername, new QLabel(main), main, {16, 262, 452, 18});
     nameBox_ = new QLineEdit(main);
     nameBox_->setObjectName(QStringLiteral("player1"));
+    nameBox_->setAccessibleName(AccessibleTexts::playerName());
     nameBox_->setGeometry(16, 282, 452, 28);
     nameBox_->installEventFilter(this);
     connect(nameBox_, &QLineEdit::textEdited, this,
@@ -159,22 +162,24 @@ OptionsDialog::OptionsDialog(OptionsWindow &model, QWidget &mainWindow)
     constexpr int kRight = 484;
     constexpr int kFrameWidth = 206;
     QGroupBox *sound = addFrame(QStringLiteral("toggle sound"), main, {kRight, 20, kFrameWidth, 50});
-    addOption(model_.sounds, 1, sound, {14, 22, 80, 20});
-    addOption(model_.sounds, 2, sound, {104, 22, 80, 20});
+    addOption(model_.sounds, 1, sound, {14, 22, 80, 20}, [] { return AccessibleTexts::sound(true); });
+    addOption(model_.sounds, 2, sound, {104, 22, 80, 20}, [] { return AccessibleTexts::sound(false); });
 
     QGroupBox *speed = addFrame(QStringLiteral("Reel Speed"), main, {kRight, 76, kFrameWidth, 92});
     for (std::size_t i = 0; i < 5; ++i)
-        addOption(model_.setspeed, i, speed, {10 + 39 * static_cast<int>(i), 22, 36, 20});
+        addOption(model_.setspeed, i, speed, {10 + 39 * static_cast<int>(i), 22, 36, 20},
+                  [i] { return AccessibleTexts::reelSpeed(static_cast<int>(i) + 1); });
     addLabel(model_.fastslow, new QLabel(speed), speed, {8, 46, kFrameWidth - 16, 16});
     addLabel(model_.speedlab, new QLabel(speed), speed, {10, 66, kFrameWidth - 18, 18});
 
     QGroupBox *counter = addFrame(QStringLiteral("Win Counter"), main, {kRight, 174, kFrameWidth, 50});
-    addOption(model_.wincounter, 1, counter, {14, 22, 80, 20});
-    addOption(model_.wincounter, 2, counter, {104, 22, 80, 20});
+    addOption(model_.wincounter, 1, counter, {14, 22, 80, 20}, [] { return AccessibleTexts::winCounter(true); });
+    addOption(model_.wincounter, 2, counter, {104, 22, 80, 20}, [] { return AccessibleTexts::winCounter(false); });
 
     QGroupBox *payout = addFrame(QStringLiteral("Payout %"), main, {kRight, 230, kFrameWidth, 86});
     for (std::size_t i = 0; i < 3; ++i)
-        addOption(model_.Amtpayout, i, payout, {14, 20 + 21 * static_cast<int>(i), kFrameWidth - 24, 20});
+        addOption(model_.Amtpayout, i, payout, {14, 20 + 21 * static_cast<int>(i), kFrameWidth - 24, 20},
+                  [this, i] { return AccessibleTexts::caption(model_.Amtpayout[i].caption()); });
 
     addButton(model_.btnokplayer, main, {kRight, 328, kFrameWidth, 36});
     addButton(model_.Btndeletedetails, main, {kRight, 372, kFrameWidth, 36});
@@ -229,12 +234,12 @@ QAbstractButton *OptionsDialog::addButton(Button &button, QWidget *parent, const
 }
 
 template <typename Group>
-QAbstractButton *OptionsDialog::addOption(Group &group, std::size_t index, QWidget *parent, const QRect &pixels)
+QAbstractButton *OptionsDialog::addOption(Group &group, std::size_t index, QWidget *parent, const QRect &pixels,
+                                          std::function<QString()> name)
 {
     OptionButton &option = group[index];
     auto *widget = new OptionWidget(parent);
     widget->setObjectName(selectorName(option.name()));
-    widget->setAccessibleName(text(option.name()));
     widget->setGeometry(pixels);
     widget->setAutoExclusive(false);
     widget->setCheckable(true);
@@ -243,7 +248,9 @@ QAbstractButton *OptionsDialog::addOption(Group &group, std::size_t index, QWidg
         group.select(index);
         handled();
     });
-    bindings_.push_back({[widget, &option] {
+    bindings_.push_back({[widget, &option, name = std::move(name)] {
+        if (const QString heard = name(); widget->accessibleName() != heard)
+            widget->setAccessibleName(heard);
         if (widget->text() != text(option.caption())) {
             widget->setText(text(option.caption()));
             fitCaption(*widget);

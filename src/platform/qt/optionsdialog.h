@@ -67,7 +67,9 @@ private:
     QGroupBox *addFrame(const QString &caption, QWidget *parent, const QRect &pixels);
     QAbstractButton *addButton(Button &button, QWidget *parent, const QRect &pixels);
     template <typename Group>
-    QAbstractButton *addOption(Group &group, std::size_t index, QWidget *parent, const QRect &pixels);
+    // `name` is what a screen reader hears for the option, asked again whenever it is shown.
+    QAbstractButton *addOption(Group &group, std::size_t index, QWidget *parent, const QRect &pixels,
+                               std::function<QString()> name);
     QLabel *addLabel(const Control &label, QLabel *widget, QWidget *parent, const QRect &pixels);
 
     OptionsWindow &model_;

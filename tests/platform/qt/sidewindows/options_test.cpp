@@ -85,6 +85,23 @@ TEST(OptionsWindowOnScreen, ControlsCarryTheirCaptionsBlanksIncluded)
     EXPECT_EQ(note->text(), QStringLiteral("Note :- Some machines \nmay not support this \noption."));
 }
 
+TEST(OptionsWindowOnScreen, EveryChoiceIsReadWithWhatItChooses)
+{
+    Screen s;
+    ASSERT_TRUE(s.loaded);
+    s.choose("mnuplayer");
+    const std::pair<const char *, const char *> cases[] = {
+        {"machine1", "Player 1: Vacant"},  {"sounds1", "Sound on"},   {"sounds2", "Sound off"},
+        {"setspeed4", "Reel speed 5"},     {"wincounter1", "Win counter on"}, {"wincounter2", "Win counter off"},
+        {"Amtpayout2", "Dream Machine !!"}, {"player1", "Player name"},
+    };
+    for (const auto &[widget, heard] : cases) {
+        const auto *w = optionsOf(s).findChild<QWidget *>(QString::fromLatin1(widget));
+        ASSERT_NE(w, nullptr) << widget;
+        EXPECT_EQ(w->accessibleName().toStdString(), heard) << widget;
+    }
+}
+
 TEST(OptionsWindowOnScreen, DreamMachineAndAnyWayOfClosingStoresTwoUnderMachinepay)
 {
     const struct {
