@@ -385,6 +385,7 @@ MainWindow::MainWindow(Melvane &machine, QtHost &host, const Pictures &pictures)
     surface_->ensurePolished();
     // Everything stands at the design scale until the window is shown at another size.
     placeReels();
+    orderTabs();
     laidOut_ = true;
     resize(designSize());
     normalGeometry_ = geometry();
@@ -709,6 +710,41 @@ void MainWindow::refresh()
     giveRequestedFocus();
 }
 
+void MainWindow::orderTabs()
+{
+    // Tab walks the buttons in reading order, row by row and left to right in a row, the gamble
+    // panel's among them where they stand; Qt skips the hidden and the disabled ones itself.
+    // A button starts a new row once its top is below the middle of the row's first button.
+    std::vector<std::pair<QPoint, QWidget *>> buttons;
+    for (const Binding &b : bindings_)
+        if (auto *button = qobject_cast<QPushButton *>(b.widget))
+            buttons.emplace_back(button->mapTo(surface_, QPoint(0, 0)), button);
+    std::stable_sort(buttons.begin(), buttons.end(), [](const auto &a, const auto &b) { return a.first.y() < b.first.y(); });
+    for (auto row = buttons.begin(); row != buttons.end();) {
+        const int middle = row->first.y() + row->second->height() / 2;
+        const auto end = std::find_if(row, buttons.end(), [middle](const auto &p) { return p.first.y() > middle; });
+        std::stable_sort(row, end, [](const auto &a, const auto &b) { return a.first.x() < b.first.x(); });
+        row = end;
+    }
+    for (std::size_t i = 1; i < buttons.size(); ++i)
+        QWidget::setTabOrder(buttons[i - 1].second, buttons[i].second);
+}
+
+bool MainWindow::enterKey(QObject *watched, QKeyEvent *key)
+{
+    // Enter or Return on a focused button presses it as a click would. Everywhere else the key
+    // goes on to the game's key handler, and the space bar stays the game's spin.
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+        return false;
+    auto *button = qobject_cast<QPushButton *>(watched);
+    if (button == nullptr || button->window() != this || !isEnabled() || !button->hasFocus())
+        return false;
+    // A held key presses once, as a held mouse button does.
+    if (!key->isAutoRepeat() && button->isEnabled() && button->isVisible())
+        button->click();
+    return true;
+}
+
 void MainWindow::giveRequestedFocus()
 {
     // The game asks for the focus now and then (at start-up, after a collect...); each request
@@ -1001,6 +1037,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress && autoplayKey(watched, static_cast<QKeyEvent *>(event)))
         return true;
     if (event->type() == QEvent::KeyPress && windowKey(watched, static_cast<QKeyEvent *>(event)))
+        return true;
+    if (event->type() == QEvent::KeyPress && enterKey(watched, static_cast<QKeyEvent *>(event)))
         return true;
     // While a side window holds this window disabled, its keys are the side window's.
     if (event->type() != QEvent::KeyPress || !m_.keyPreview || !isEnabled())

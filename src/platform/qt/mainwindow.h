@@ -107,6 +107,9 @@ private:
     void showBetInForce();
     bool windowKey(QObject *watched, QKeyEvent *key);
     bool autoplayKey(QObject *watched, QKeyEvent *key);
+    bool enterKey(QObject *watched, QKeyEvent *key);
+    // Tab and Shift+Tab follow the buttons in reading order.
+    void orderTabs();
     // The player's stop while the reels land: a left press on a reel window, or the space bar.
     bool isQuickStop(QObject *receiver, QEvent *event) const;
     bool isMine(QObject *receiver) const;

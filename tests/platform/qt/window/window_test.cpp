@@ -1,3 +1,4 @@
+#include <functional>
 #include <set>
 #include <utility>
 
@@ -206,6 +207,41 @@ TEST(Focus, AStartIntoAFinishedRoundLeavesNoButtonToCatchTheSpaceBar)
 
     EXPECT_NE(focused, s.button("takewin"));
     EXPECT_EQ(s.m.freespinwin, 250) << "the round waits for the player's own collect";
+}
+
+TEST(Focus, AKeyboardOnlySessionPlaysAndTheFocusStaysWhereThePlayerPutsIt)
+{
+    WindowSession s;
+    QApplication::setActiveWindow(&s.window);
+    const auto tabTo = [&s](const char *name) {
+        for (int i = 0; i < 60 && QApplication::focusWidget() != s.button(name); ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return QApplication::focusWidget() == s.button(name);
+    };
+    const auto bank = [&s] { return int{s.m.g.bank}; };
+    const struct {
+        const char *button;
+        std::function<int()> reading;
+        int before, after;
+    } presses[] = {{"COINSIN", bank, 0, 10},
+                   {"cmdfastmoney", bank, 10, 5010},
+                   {"payline(2)", [&s] { return int{s.m.waysmult}; }, 25, 3},
+                   {"play(2)", [&s] { return int{s.m.coinbet}; }, 1, 2}}; // and a spin
+    s.queueSpin(kLosingStops);
+    for (const auto &p : presses) {
+        SCOPED_TRACE(p.button);
+        EXPECT_EQ(p.reading(), p.before);
+        ASSERT_TRUE(tabTo(p.button));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(p.reading(), p.after);
+    }
+    s.queueSpin(kLosingStops);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(s.m.g.games, 2);
+
+    ASSERT_TRUE(tabTo("payline(3)"));
+    QTest::qWait(3000); // the session clock and the machine's timers run meanwhile
+    EXPECT_EQ(QApplication::focusWidget(), s.button("payline(3)"));
 }
 
 } // namespace
