@@ -388,3 +388,57 @@ def dump(root, limit=6):
             lines.append(f"{'  ' * depth}<{error}>")
     visit(root, 0)
     return "\n".join(lines)
+
+
+class Announcements:
+    """What a screen reader is told without the player moving: the notifications of one
+    application that are shown, as the events on the accessibility bus bring them, in order."""
+
+    EVENTS = ("object:state-changed:showing", "object:property-change:accessible-name")
+
+    def __init__(self, pid):
+        from gi.repository import GLib
+        self._context = GLib.MainContext.default()
+        self.pid = pid
+        self.heard = []
+        self.log = []
+        self._consumed = 0
+        pyatspi.Registry.registerEventListener(self._event, *self.EVENTS)
+
+    def close(self):
+        pyatspi.Registry.deregisterEventListener(self._event, *self.EVENTS)
+
+    def _event(self, event):
+        try:
+            source = event.source
+            if source.get_process_id() != self.pid:
+                return
+            role, name = source.getRoleName(), plain(source.name)
+        except Exception:
+            return
+        self.log.append(f"{event.type} detail1={event.detail1} role={role} name={name!r}")
+        if role != "notification":
+            return
+        # A notification shown is what a screen reader presents.
+        if event.type.startswith("object:state-changed:showing") and event.detail1 == 1 and name:
+            self.heard.append(name)
+
+    def pump(self):
+        while self._context.pending():
+            self._context.iteration(False)
+        return list(self.heard)
+
+    def wait(self, what, predicate, timeout=SETTLE_TIMEOUT):
+        """Waits for a sentence, heard after the one the last wait returned, that predicate
+        accepts; returns it."""
+        def heard():
+            sentences = self.pump()
+            for i in range(self._consumed, len(sentences)):
+                if predicate(sentences[i]):
+                    self._consumed = i + 1
+                    return sentences[i]
+            return None
+        try:
+            return wait_for(what, heard, timeout)
+        except DesktopError as error:
+            raise DesktopError(f"{error}; heard {self.heard[self._consumed:]}") from None

@@ -44,12 +44,9 @@ std::optional<qlonglong> trailingCount(const QString &caption)
     return ok ? std::optional<qlonglong>(count) : std::nullopt;
 }
 
-QString coins(qlonglong count)
-{
-    return count == 1 ? AccessibleTexts::tr("1 coin") : AccessibleTexts::tr("%1 coins").arg(count);
-}
-
 } // namespace
+
+QString AccessibleTexts::coins(qlonglong count) { return count == 1 ? tr("1 coin") : tr("%1 coins").arg(count); }
 
 QString AccessibleTexts::fastMoney() { return tr("Fast money, 50 dollars"); }
 QString AccessibleTexts::autoplayOn() { return tr("Auto play"); }

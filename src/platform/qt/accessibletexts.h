@@ -29,6 +29,8 @@ public:
     static QString caption(const std::string &caption);
     // The bet or ways button in force, as its description.
     static QString inForce();
+    // A count of coins in words ("1 coin", "40 coins").
+    static QString coins(qlonglong count);
 
     // A meter: its title, then what it shows. A count of coins is read as coins, with the
     // money caption after it when there is one; a word ("No Win") as it stands.

@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "game/machine/melvane.h"
+#include "platform/qt/announcer.h"
 #include "platform/qt/clipplayer.h"
 #include "platform/qt/commandline.h"
 #include "platform/qt/mainwindow.h"
@@ -98,8 +99,12 @@ int main(int argc, char **argv)
         troubles.push_back(message);
         tellTroubles.start();
     };
-    // Opened by the machine once start-up has passed its screen check.
-    machine.journal = &journal;
+    // Opened by the machine once start-up has passed its screen check. Each step it records is
+    // told to a screen reader as well.
+    melvane::AnnouncingJournal told(journal, [&window](const melvane::JournalStep &step) {
+        window.announcer().sayStep(step);
+    });
+    machine.journal = &told;
 
     if (!machine.load())
         return host.settingsHeldElsewhere() ? melvane::kSettingsHeldStatus : 0;

@@ -299,6 +299,7 @@ MainWindow::MainWindow(Melvane &machine, QtHost &host, const Pictures &pictures)
     surface_->setObjectName(QStringLiteral("cabinet"));
     surface_->setStyleSheet(machineStyleSheet());
     surface_->setGeometry(QRect(QPoint(0, 0), kCabinetSize));
+    announcer_ = std::make_unique<Announcer>(surface_);
     backdrop_ = new Backdrop(surface_, pictures_);
     layout_.place(backdrop_, QRectF(QPointF(0, 0), kCabinetSize));
     setCentralWidget(cabinet_);
@@ -708,6 +709,7 @@ void MainWindow::refresh()
             reel->update();
     showAccessibleNames();
     giveRequestedFocus();
+    announcer_->watch(m_);
 }
 
 void MainWindow::orderTabs()
@@ -732,16 +734,26 @@ void MainWindow::orderTabs()
 
 bool MainWindow::enterKey(QObject *watched, QKeyEvent *key)
 {
-    // Enter or Return on a focused button presses it as a click would. Everywhere else the key
-    // goes on to the game's key handler, and the space bar stays the game's spin.
+    // Enter or Return on a focused button presses it. The key is a key like any other first: the
+    // game's key handler sees it when it previews keys (a refusal for short credit, the lock of
+    // fast money), then the button gets it and is pressed if it still can be, as a click would.
+    // The space bar stays the game's spin.
     if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
         return false;
     auto *button = qobject_cast<QPushButton *>(watched);
     if (button == nullptr || button->window() != this || !isEnabled() || !button->hasFocus())
         return false;
     // A held key presses once, as a held mouse button does.
-    if (!key->isAutoRepeat() && button->isEnabled() && button->isVisible())
+    if (key->isAutoRepeat())
+        return true;
+    if (m_.keyPreview) {
+        m_.keyPress('\r');
+        // The player put the focus here and is using it: a refusal does not take it away.
+        focusServed_ = m_.focus.serial();
+    }
+    if (button->isEnabled() && button->isVisible())
         button->click();
+    refresh();
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include <QMainWindow>
@@ -9,6 +10,7 @@
 
 #include "game/machine/gamblepanel.h"
 #include "game/machine/controls.h"
+#include "platform/qt/announcer.h"
 #include "platform/qt/pictures/scaledpictures.h"
 #include "platform/qt/scaledlayout.h"
 #include "platform/qt/windowplacement.h"
@@ -55,6 +57,8 @@ public:
     qreal scale() const { return layout_.scale(); }
     // The cabinet's pictures at that scale; the side windows draw from them too.
     ScaledPictures &pictures() { return pictures_; }
+    // Tells a screen reader what happened; the journal's steps reach it from outside.
+    Announcer &announcer() { return *announcer_; }
     // Called after the scale or the pictures have changed.
     void setOnScaleChange(std::function<void()> onChange) { onScaleChange_ = std::move(onChange); }
 
@@ -125,6 +129,7 @@ private:
     ScaledLayout layout_;
     QWidget *cabinet_ = nullptr;
     QWidget *surface_ = nullptr;
+    std::unique_ptr<Announcer> announcer_;
     Backdrop *backdrop_ = nullptr;
     QWidget *gamblePanel_ = nullptr;
     std::array<ReelWindow *, 6> reels_{};

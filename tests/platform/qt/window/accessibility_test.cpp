@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/qt/announcer.h"
 #include "windowsession.h"
 
 namespace melvane::window_testing {
@@ -86,6 +87,82 @@ TEST(Accessibility, TheMetersAndTheCellsAreReadWithWhatTheyShow)
     for (const char *cell : {"Reel 1, bottom: King", "Reel 2, middle: King", "Reel 2, top: Wild",
                              "Reel 3, bottom: King"})
         EXPECT_EQ(cells.count(QString::fromLatin1(cell)), 1u) << cell;
+}
+
+// The notifications the window shows, each time it shows one: the event a screen reader's
+// bridge presents a notification on.
+struct Listener : QObject {
+    std::vector<QString> heard;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            if (QAccessibleInterface *node = QAccessible::queryAccessibleInterface(watched);
+                node != nullptr && node->role() == QAccessible::Notification)
+                heard.push_back(node->text(QAccessible::Name));
+        return false;
+    }
+};
+
+// A journal that keeps nothing: the steps only pass through to the announcer.
+struct NoJournal : Journal {
+    std::int64_t record(const JournalStep &) override { return 1; }
+    std::vector<JournalGame> lastGames(int, int) override { return {}; }
+    std::optional<JournalStep> lastStep(int) override { return std::nullopt; }
+};
+
+TEST(Accessibility, EachResultIsToldAsANotification)
+{
+    WindowSession s;
+    NoJournal nothing;
+    AnnouncingJournal told(nothing, [&s](const JournalStep &step) { s.window.announcer().sayStep(step); });
+    s.m.journal = &told;
+    Listener listener;
+    s.window.findChild<QWidget *>(QStringLiteral("announcement"))->installEventFilter(&listener);
+    const std::vector<QString> &heard = listener.heard;
+
+    s.click("play(1)"); // no credit yet
+    for (int i = 0; i < 6; ++i)
+        s.click("COINSIN");
+    s.queueSpin(kK40Stops);
+    s.click("play(1)");
+    s.click("doublebutton");
+    s.queueDraw(4, 1); // hearts
+    s.click("betred");
+    s.queueDraw(4, 4); // spades
+    s.click("betred");
+
+    const QStringList told = QStringList(heard.begin(), heard.end());
+    EXPECT_EQ(told.mid(0, 2).join('|').toStdString(), "Not enough credit for this bet|Credit put on: 10 coins");
+    EXPECT_EQ(told.mid(7).join('|').toStdString(), "Win 40 coins: King on 3 reels|Gamble 40 coins: pick a colour or a suit|"
+                                      "Card: Hearts. Won, 80 coins at risk|Card: Spades. Lost|Gamble lost: 40 coins");
+}
+
+TEST(Accessibility, AFreeSpinRoundIsToldAsThePlayerSeesIt)
+{
+    // The spin that starts a round counts as its first, so the spins won are those left.
+    const auto step = [](StepKind kind, std::int64_t win, int added, int freespins, int done, int wildmult = 0) {
+        JournalStep s;
+        s.kind = kind;
+        s.win = win;
+        s.freeSpinsAdded = added;
+        s.freespins = freespins;
+        s.freespinsdone = done;
+        s.wildmult = wildmult;
+        s.roundTotal = 120;
+        if (win > 0)
+            s.parts = {{Symbol::Harp, 3, 1, win}, {Symbol::Drum, 2, 2, 0}};
+        return s;
+    };
+    const std::pair<JournalStep, const char *> cases[] = {
+        {step(StepKind::Spin, 0, 11, 11, 1), "No win. 10 free spins won"},
+        {step(StepKind::FreeSpin, 40, 0, 11, 4, 3), "Free spin, Wilds times 3: Win 40 coins: Harp on 3 reels, "
+                                                    "Drum on 2 reels. 7 free spins left"},
+        {step(StepKind::FreeSpin, 0, 11, 22, 5), "Free spin: No win. More free spins won. 17 free spins left"},
+        {step(StepKind::FreeSpin, 1, 0, 11, 11), "Free spin: Win 1 coin: Harp on 3 reels, Drum on 2 reels. "
+                                                 "Free spins over, round total 120 coins"},
+    };
+    for (const auto &[s, told] : cases)
+        EXPECT_EQ(Announcer::step(s).toStdString(), told);
 }
 
 } // namespace
