@@ -131,9 +131,9 @@ TEST(Accessibility, EachResultIsToldAsANotification)
     s.queueDraw(4, 4); // spades
     s.click("betred");
 
-    const QStringList told = QStringList(heard.begin(), heard.end());
-    EXPECT_EQ(told.mid(0, 2).join('|').toStdString(), "Not enough credit for this bet|Credit put on: 10 coins");
-    EXPECT_EQ(told.mid(7).join('|').toStdString(), "Win 40 coins: King on 3 reels|Gamble 40 coins: pick a colour or a suit|"
+    const QStringList sentences = QStringList(heard.begin(), heard.end());
+    EXPECT_EQ(sentences.mid(0, 2).join('|').toStdString(), "Not enough credit for this bet|Credit put on: 10 coins");
+    EXPECT_EQ(sentences.mid(7).join('|').toStdString(), "Win 40 coins: King on 3 reels|Gamble 40 coins: pick a colour or a suit|"
                                       "Card: Hearts. Won, 80 coins at risk|Card: Spades. Lost|Gamble lost: 40 coins");
 }
 
