@@ -40,12 +40,9 @@ SpinEvaluation evaluateSpin(const Stops &stops, int waysmult, int coinbet, bool 
     return e;
 }
 
-CellMarks winningCells(const SpinEvaluation &e)
+CellMarks paidSymbolCells(const SpinTables &t)
 {
     CellMarks marks{};
-    if (e.spinwin < 1)
-        return marks;
-    const SpinTables &t = e.tables;
     for (const Symbol s : kPayingSymbols) {
         if (!t.won(s))
             continue;
@@ -53,6 +50,15 @@ CellMarks winningCells(const SpinEvaluation &e)
             if (t.entry(s, c) > Decimal4{})
                 marks[static_cast<std::size_t>(c)] = true;
     }
+    return marks;
+}
+
+CellMarks winningCells(const SpinEvaluation &e)
+{
+    if (e.spinwin < 1)
+        return {};
+    const SpinTables &t = e.tables;
+    CellMarks marks = paidSymbolCells(t);
     for (int c = kFirstWildCell; c <= kLastWildCell; ++c)
         if (t.wildcell[static_cast<std::size_t>(c)] == 1)
             marks[static_cast<std::size_t>(c)] = true;

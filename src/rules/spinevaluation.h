@@ -37,5 +37,7 @@ int lastCellOfPaidRun(const SpinTables &spin, Symbol s);
 // paid run. None for a spin that won nothing.
 using CellMarks = std::array<bool, kCells + 1>;
 CellMarks winningCells(const SpinEvaluation &e);
+// The part of those that the paid symbols' runs give, from the tables of a spin after its pays.
+CellMarks paidSymbolCells(const SpinTables &t);
 
 } // namespace melvane

@@ -32,6 +32,7 @@
 #include "rules/grid.h"
 #include "rules/money.h"
 #include "rules/reelstrips.h"
+#include "rules/spinevaluation.h"
 
 namespace melvane {
 
@@ -228,12 +229,19 @@ protected:
             else
                 p.fillRect(box, Qt::black);
         }
+        const CellMarks marked = steadyMarks();
         for (Row row : kRows) {
             const int c = cellOf(reel_, row);
             const QRect box(0, cell * static_cast<int>(row), cell, cell);
             const PictureBox &flasher = m_.flasher[static_cast<std::size_t>(c)];
-            if (flasher.visible())
-                p.drawPixmap(box, window_.pixmapFor(flasher.picture()));
+            if (const std::optional<Picture> picture = shownPicture(row, flasher))
+                p.drawPixmap(box, window_.pixmapFor(*picture));
+            if (marked[static_cast<std::size_t>(c)]) {
+                const qreal line = std::max<qreal>(2.0, std::round(3 * scale));
+                p.setPen(QPen(QColor(255, 213, 74), line));
+                p.setBrush(Qt::NoBrush);
+                p.drawRect(QRectF(box).adjusted(line / 2, line / 2, -line / 2, -line / 2));
+            }
             if (m_.Shape[static_cast<std::size_t>(c)].visible()) {
                 p.fillRect(box, QColor(20, 6, 10, 200));
                 p.setPen(QPen(QColor(184, 137, 44, 160), std::max<qreal>(1.0, std::round(scale))));
@@ -253,12 +261,46 @@ protected:
     }
 
 private:
+    // With flashing reduced, the winning cells the cover would blink over are framed steadily
+    // for as long as the blinking would go on.
+    CellMarks steadyMarks() const
+    {
+        if (!window_.reduceFlashing() || !m_.Timerflash.enabled() || m_.spinwin < 1)
+            return {};
+        CellMarks marks = paidSymbolCells(m_.spin);
+        // A Wild's cell shows its own animation instead.
+        for (std::size_t c = 1; c <= kCells; ++c)
+            marks[c] = marks[c] && m_.spin.wildcell[c] < 1;
+        return marks;
+    }
+
+    // What a cell's flasher is drawn as. With flashing reduced the blinking cover is left out
+    // and an animation (a Wild's note and badge, a Scatter's clef) stands still at the first
+    // picture it showed; the game's ticks go on unchanged underneath.
+    std::optional<Picture> shownPicture(Row row, const PictureBox &flasher)
+    {
+        std::optional<Picture> &still = still_[static_cast<std::size_t>(row)];
+        if (!flasher.visible()) {
+            still.reset();
+            return std::nullopt;
+        }
+        if (!window_.reduceFlashing())
+            return flasher.picture();
+        if (flasher.picture() == kCoverPicture)
+            return std::nullopt;
+        if (!still)
+            still = flasher.picture();
+        return still;
+    }
+
     struct Shown {
         int position = 0;
         std::array<unsigned, 3> flashers{};
         std::array<unsigned, 3> covers{};
         const Pictures *pictures = nullptr;
         QSize size;
+        bool calm = false;
+        CellMarks marks{};
         bool operator==(const Shown &) const = default;
     };
     static Shown notPainted()
@@ -278,6 +320,8 @@ private:
         }
         s.pictures = &window_.pictures().current();
         s.size = size();
+        s.calm = window_.reduceFlashing();
+        s.marks = steadyMarks();
         return s;
     }
 
@@ -286,6 +330,7 @@ private:
     int reel_;
     Shown painted_ = notPainted();
     std::array<ReelCell *, 3> cells_{};
+    std::array<std::optional<Picture>, 3> still_{};
 };
 
 MainWindow::MainWindow(Melvane &machine, QtHost &host, const Pictures &pictures)
@@ -358,6 +403,7 @@ MainWindow::MainWindow(Melvane &machine, QtHost &host, const Pictures &pictures)
 
     buildStake();
     buildGamblePanel();
+    reduceFlashing_ = readReduceFlashing(host_.settings());
     buildMenu();
 
     // Where the display mode cannot be switched, the options window's screen sizes are the
@@ -472,6 +518,18 @@ void MainWindow::buildMenu()
     fullScreenAction_->setObjectName(QStringLiteral("mnufullscreen"));
     fullScreenAction_->setCheckable(true);
     connect(fullScreenAction_, &QAction::triggered, this, [this](bool on) { setFullScreen(on); });
+    // Remembered at once with the window's settings: a player who needs it needs it from the
+    // first spin of the next start too.
+    reduceFlashingAction_ = view->addAction(tr("&Reduce Flashing"));
+    reduceFlashingAction_->setObjectName(QStringLiteral("mnureduceflashing"));
+    reduceFlashingAction_->setCheckable(true);
+    reduceFlashingAction_->setChecked(reduceFlashing_);
+    connect(reduceFlashingAction_, &QAction::triggered, this, [this](bool on) {
+        reduceFlashing_ = on;
+        writeReduceFlashing(host_.settings(), on);
+        host_.settings().flush();
+        repaintReels();
+    });
 }
 
 void MainWindow::buildStake()

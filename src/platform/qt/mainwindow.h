@@ -55,6 +55,8 @@ public:
 
     // Window pixels to a design pixel: the one scale of the cabinet.
     qreal scale() const { return layout_.scale(); }
+    // The calm presentation: steady marks for winning cells, animations held still.
+    bool reduceFlashing() const { return reduceFlashing_; }
     // The cabinet's pictures at that scale; the side windows draw from them too.
     ScaledPictures &pictures() { return pictures_; }
     // Tells a screen reader what happened; the journal's steps reach it from outside.
@@ -139,6 +141,8 @@ private:
     QLabel *stakeMoney_ = nullptr;
     std::array<QWidget *, 3> stake_{};
     QAction *fullScreenAction_ = nullptr;
+    QAction *reduceFlashingAction_ = nullptr;
+    bool reduceFlashing_ = false;
     QAction *quickStopAction_ = nullptr;
     QAction *sessionClockAction_ = nullptr;
     std::vector<std::pair<int, QAction *>> realityCheckActions_; // minutes, entry

@@ -63,6 +63,10 @@ void writePlacement(SettingsStore &store, const WindowPlacement &placement)
     write(store, "maximized", placement.maximized ? "1" : "0");
 }
 
+bool readReduceFlashing(const SettingsStore &store) { return storedFlag(store, "reduceflashing"); }
+
+void writeReduceFlashing(SettingsStore &store, bool on) { write(store, "reduceflashing", on ? "1" : "0"); }
+
 QSize fittingWindowSize(QSize preferred, QSize minimum, QSize room)
 {
     if (preferred.isEmpty())

@@ -47,6 +47,11 @@ void writePlacement(SettingsStore &store, const WindowPlacement &placement);
 WindowPlacement restoredPlacement(const StoredPlacement &stored, const std::vector<QRect> &screens, QSize preferred,
                                   QSize minimum, QMargins frame);
 
+// Whether the player asked for the calm presentation (steady win marks, no fast flashing);
+// off unless the store says "1".
+bool readReduceFlashing(const SettingsStore &store);
+void writeReduceFlashing(SettingsStore &store, bool on);
+
 // The largest size up to `preferred`, of its shape, that fits into `room`; never below `minimum`.
 QSize fittingWindowSize(QSize preferred, QSize minimum, QSize room);
 

@@ -4,11 +4,15 @@
 #include <vector>
 
 #include <QAccessible>
+#include <QAction>
+#include <QImage>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include "platform/qt/announcer.h"
+#include "platform/qt/clipplayer.h"
 #include "windowsession.h"
 
 namespace melvane::window_testing {
@@ -103,9 +107,14 @@ struct Listener : QObject {
     }
 };
 
-// A journal that keeps nothing: the steps only pass through to the announcer.
+// A journal that only keeps the steps in memory.
 struct NoJournal : Journal {
-    std::int64_t record(const JournalStep &) override { return 1; }
+    std::vector<JournalStep> steps;
+    std::int64_t record(const JournalStep &step) override
+    {
+        steps.push_back(step);
+        return static_cast<std::int64_t>(steps.size());
+    }
     std::vector<JournalGame> lastGames(int, int) override { return {}; }
     std::optional<JournalStep> lastStep(int) override { return std::nullopt; }
 };
@@ -163,6 +172,84 @@ TEST(Accessibility, AFreeSpinRoundIsToldAsThePlayerSeesIt)
     };
     for (const auto &[s, told] : cases)
         EXPECT_EQ(Announcer::step(s).toStdString(), told);
+}
+
+// The clips the game starts, each known by its length and whether it loops.
+struct ClipLog : ClipSink {
+    std::vector<std::pair<qsizetype, bool>> &started;
+    explicit ClipLog(std::vector<std::pair<qsizetype, bool>> &log) : started(log) {}
+    void start(const PcmFormat &, const QByteArray &samples, bool looped) override
+    {
+        started.emplace_back(samples.size(), looped);
+    }
+    void stop() override { started.emplace_back(0, false); }
+};
+
+struct CalmRun {
+    int mostChangesInASecond = 0; // of one cell between two looks at it
+    std::vector<JournalStep> steps;
+    std::vector<std::pair<qsizetype, bool>> clips;
+};
+
+// A winning spin watched for two seconds while its cells are marked, with flashing reduced
+// or not: how often a cell's brightness changed, and what the game wrote and sounded.
+CalmRun watchWin(bool calm)
+{
+    CalmRun run;
+    WindowSession s;
+    ClipPlayer player(std::make_unique<ClipLog>(run.clips));
+    player.loadAll();
+    s.host.setClipPlayer(&player);
+    NoJournal journal;
+    s.m.journal = &journal;
+    if (calm)
+        s.window.findChild<QAction *>(QStringLiteral("mnureduceflashing"))->trigger();
+    for (int i = 0; i < 3; ++i)
+        s.click("COINSIN");
+    s.queueSpin(kK40Stops);
+    s.click("play(1)");
+
+    // Each cell's mean brightness, looked at every 25 ms.
+    constexpr int kLookMs = 25, kLooks = 80, kPerSecond = 1000 / kLookMs;
+    std::vector<std::array<double, kCells + 1>> looks;
+    for (int i = 0; i < kLooks; ++i) {
+        std::array<double, kCells + 1> look{};
+        for (int r = 1; r <= kReels; ++r) {
+            const QImage image =
+                s.window.findChild<QWidget *>(QStringLiteral("reel(%1)").arg(r))->grab().toImage().convertToFormat(
+                    QImage::Format_Grayscale8);
+            for (Row row : kRows) {
+                const int side = image.width(), top = side * static_cast<int>(row);
+                double sum = 0;
+                for (int y = top; y < std::min(top + side, image.height()); ++y)
+                    for (int x = 0; x < side; ++x)
+                        sum += image.constScanLine(y)[x];
+                look[static_cast<std::size_t>(cellOf(r, row))] = sum / (side * side);
+            }
+        }
+        looks.push_back(look);
+        QTest::qWait(kLookMs);
+    }
+    for (std::size_t c = 1; c <= kCells; ++c)
+        for (std::size_t from = 0; from + kPerSecond < looks.size(); ++from) {
+            int changes = 0;
+            for (std::size_t i = from + 1; i <= from + kPerSecond; ++i)
+                changes += std::abs(looks[i][c] - looks[i - 1][c]) > 4.0;
+            run.mostChangesInASecond = std::max(run.mostChangesInASecond, changes);
+        }
+    s.window.close();
+    run.steps = journal.steps;
+    return run;
+}
+
+TEST(ReduceFlashing, TheWinningCellsStandStillAndTheGameIsTheSame)
+{
+    const CalmRun blinking = watchWin(false), calm = watchWin(true);
+    EXPECT_GT(blinking.mostChangesInASecond, 3) << "the measure sees the designed blinking";
+    EXPECT_LE(calm.mostChangesInASecond, 3);
+    EXPECT_EQ(calm.steps, blinking.steps);
+    EXPECT_EQ(calm.clips, blinking.clips);
+    EXPECT_FALSE(calm.clips.empty());
 }
 
 } // namespace
