@@ -412,6 +412,108 @@ class AnnouncementTest(GameTest):
         self.assertRegex(result, r"^(No win|Win \d+ coins?(: .+)?)$")
 
 
+class KeyboardTest(GameTest):
+    """A whole session without the mouse: Tab and Shift+Tab to a control, Enter to press it,
+    Space to spin, Alt and a letter for the menu, Escape to close a side window."""
+
+    def tab_to(self, name, backwards=False):
+        for _ in range(60):
+            if desktop.focused(self.app) == (name, "push button"):
+                return
+            self.desktop.key("shift+Tab" if backwards else "Tab")
+            time.sleep(0.05)
+        self.fail(f"Tab never reached {name!r}; the focus is on {desktop.focused(self.app)}\n{self.seen()}")
+
+    def press(self, name, backwards=False):
+        self.tab_to(name, backwards)
+        self.desktop.key("Return")
+
+    def side_windows(self):
+        return [plain(w.name) for w in (self.app.getChildAtIndex(i) for i in range(self.app.childCount))
+                if w is not None and w.getRoleName() in ("dialog", "alert", "frame") and w != self.frame
+                and desktop.has_state(w, pyatspi.STATE_SHOWING)]
+
+    def open_and_close(self, keys, closing="Escape"):
+        self.desktop.key(keys)
+        opened = wait_for(f"{keys} to open a side window", self.side_windows, timeout=WINDOW_TIMEOUT)
+        self.desktop.screenshot("side-window-" + keys.replace("+", "-"))
+        self.desktop.key(closing)
+        wait_for(f"{opened} to close on {closing}", lambda: not self.side_windows(), timeout=WINDOW_TIMEOUT)
+        return opened
+
+    def credit(self):
+        return desktop.find_one(self.frame, "the credit meter", role_name="label",
+                                predicate=lambda n: plain(n.name).startswith("Credit: ") and "coin" in n.name).name
+
+    def test_a_whole_session_from_the_keyboard_alone(self):
+        d = self.start_session(1024, 768)
+        window = self.start_game("--settings", d.settings)
+        told = desktop.Announcements(self.game.pid)
+        self.addCleanup(told.close)
+        d.activate(window)
+        # With no credit, Enter on fast money is refused by the game's keys and presses it still.
+        self.press("Fast money, 50 dollars")
+        told.wait("the fast money", lambda t: t.startswith("Credit put on: 5000"), timeout=WINDOW_TIMEOUT)
+        self.press("Click For Credit", backwards=True)
+        told.wait("the credit", lambda t: t == "Credit put on: 10 coins", timeout=WINDOW_TIMEOUT)
+        self.press("Play 9 Lines")
+        # 9 ways cost 3 coins a coin.
+        wait_for("9 ways in force", lambda: any(t.startswith("Stake: 3 coins") for t in self.showing_texts()),
+                 timeout=WINDOW_TIMEOUT)
+        self.press("Bet 2 Coins")
+        told.wait("the spin of the bet button", lambda t: t == "No win" or t.startswith("Win "), timeout=SPIN_TIMEOUT)
+
+        # Space spins until a win; Enter gambles it on red; a won card is collected. A round of
+        # free spins that comes meanwhile plays itself out and its total is collected.
+        collected = False
+        for _ in range(40):
+            d.key("space")
+            result = told.wait("a spin's result", lambda t: t.startswith("No win") or t.startswith("Win "),
+                               timeout=SPIN_TIMEOUT)
+            if "free spins won" in result or "free spin won" in result:
+                told.wait("the round's end", lambda t: "Free spins over" in t, timeout=12 * SPIN_TIMEOUT)
+                self.press("Collect")
+                told.wait("the round total collected", lambda t: t.startswith("Collected "), timeout=WINDOW_TIMEOUT)
+                continue
+            if result == "No win":
+                continue
+            self.press("Click to double or lose win")
+            told.wait("the gamble opened", lambda t: t.startswith("Gamble "), timeout=WINDOW_TIMEOUT)
+            self.press("Red")
+            card = told.wait("the card", lambda t: t.startswith("Card: "), timeout=WINDOW_TIMEOUT)
+            if "Won" in card:
+                self.press("Collect")
+                told.wait("the gamble collected", lambda t: t.startswith("Gamble collected"), timeout=WINDOW_TIMEOUT)
+                collected = True
+                break
+        self.assertTrue(collected, "no gamble won in 40 spins")
+
+        opened = [self.open_and_close(keys) for keys in ("alt+o", "alt+p", "alt+a", "alt+h")]
+        # The first autoplay tells how autoplay works in a message box, then offers its window.
+        self.press("Auto play")
+        wait_for("the autoplay notice", lambda: [w for w in self.side_windows()], timeout=WINDOW_TIMEOUT)
+        d.key("Return")
+        opened.append(wait_for("the autoplay window", self.side_windows, timeout=WINDOW_TIMEOUT))
+        d.key("Escape")
+        wait_for("the autoplay window to close", lambda: not self.side_windows(), timeout=WINDOW_TIMEOUT)
+        with open(os.path.join(d.root, "announcements.txt"), "w") as out:
+            out.write("\n".join(told.log))
+        self.assertEqual(len(opened), 5, opened)
+
+        # The books in the store: every step of the session, in the order it was played.
+        self.game.terminate()
+        self.game.wait(timeout=WINDOW_TIMEOUT)
+        import sqlite3
+        with sqlite3.connect(os.path.join(d.settings, "Melvane", "journal.sqlite")) as db:
+            kinds = [k for (k,) in db.execute("SELECT kind FROM steps ORDER BY serial")]
+        fast_money, credit, spin, gamble_open, card, gamble_collect = 9, 8, 1, 4, 5, 6
+        self.assertEqual(kinds[:3], [fast_money, credit, spin])
+        self.assertEqual(kinds[-3:], [gamble_open, card, gamble_collect])
+        with open(os.path.join(d.settings, "Melvane", "keys.conf")) as f:
+            profile = f.read()
+        self.assertIn("amountinvested=5010", profile)
+
+
 class FullDiskTest(GameTest):
     messages_seen = 0
 

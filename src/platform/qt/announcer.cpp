@@ -58,24 +58,26 @@ QString freeSpins(const JournalStep &s)
 {
     const int left = s.freespins - s.freespinsdone;
     if (s.kind == StepKind::Spin)
-        return s.freeSpinsAdded > 0 ? Announcer::tr(". %n free spins won", nullptr, left) : QString();
+        return s.freeSpinsAdded < 1 ? QString()
+               : left == 1          ? Announcer::tr(". 1 free spin won")
+                                    : Announcer::tr(". %n free spins won", nullptr, left);
     QString text;
     if (s.freeSpinsAdded > 0)
         text += Announcer::tr(". More free spins won");
     if (left < 1)
         return text + Announcer::tr(". Free spins over, round total %1").arg(AccessibleTexts::coins(s.roundTotal));
-    return text + Announcer::tr(". %n free spins left", nullptr, left);
+    return text + (left == 1 ? Announcer::tr(". 1 free spin left") : Announcer::tr(". %n free spins left", nullptr, left));
 }
 
 } // namespace
 
-Announcer::Announcer(QWidget *parent)
+Announcer::Announcer(QWidget *parent) : parent_(parent)
 {
     static const bool voiceReadable = (QAccessible::installFactory(voiceInterface), true);
     Q_UNUSED(voiceReadable);
-    voice_ = new Voice(parent);
-    voice_->show();
 }
+
+Announcer::~Announcer() = default;
 
 QString Announcer::step(const JournalStep &s)
 {
@@ -114,10 +116,21 @@ void Announcer::say(const QString &sentence)
 {
     if (sentence.isEmpty())
         return;
-    // Hidden and shown again, so the same sentence twice (two losing spins) is told twice.
-    voice_->hide();
-    voice_->setAccessibleName(sentence);
-    voice_->show();
+    // Each sentence is a notification of its own, named before it is shown: a screen reader
+    // reads the name after the event has reached it, and by then a second sentence (a lost
+    // card, then the lost gamble) would have taken the place of the first in a shared one.
+    auto *voice = new Voice(parent_);
+    voice->setAccessibleName(sentence);
+    if (!voices_.empty() && voices_.back() != nullptr)
+        voices_.back()->hide();
+    voice->show();
+    voices_.emplace_back(voice);
+    // The last few stay for a reader that is behind; older ones go.
+    while (voices_.size() > kVoicesKept) {
+        if (voices_.front() != nullptr)
+            voices_.front()->deleteLater();
+        voices_.pop_front();
+    }
 }
 
 void Announcer::watch(const Melvane &m)
@@ -134,8 +147,6 @@ void Announcer::watch(const Melvane &m)
     }
     autoplayRunning_ = running;
 }
-
-QString Announcer::lastSaid() const { return voice_->accessibleName(); }
 
 std::int64_t AnnouncingJournal::record(const JournalStep &step)
 {

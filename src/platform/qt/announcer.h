@@ -1,9 +1,11 @@
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <string>
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QString>
 
 #include "game/ports/journal.h"
@@ -17,13 +19,16 @@ class Melvane;
 // Tells a screen reader what happened without the player moving the focus: each settled step
 // (a spin's result, free spins won and played, the round total, the gamble's card), a refusal
 // for short credit and autoplay stopping. It speaks through a small notification object of the
-// window that nobody sees: its name becomes the sentence, and it is hidden and shown again, the
-// events a screen reader presents a notification on.
+// window that nobody sees, one for each sentence, named with it and shown: the event a screen
+// reader presents a notification on.
 class Announcer {
     Q_DECLARE_TR_FUNCTIONS(melvane::Announcer)
 
 public:
     explicit Announcer(QWidget *parent);
+    ~Announcer();
+    Announcer(const Announcer &) = delete;
+    Announcer &operator=(const Announcer &) = delete;
 
     // The sentence a settled step is told with; empty for a step that tells nothing new.
     static QString step(const JournalStep &step);
@@ -34,11 +39,12 @@ public:
     void sayStep(const JournalStep &settled) { say(step(settled)); }
     // Looks for what a step does not tell (a refusal shown, autoplay ending) since the last look.
     void watch(const Melvane &machine);
-    // What the player was last told, for tests.
-    QString lastSaid() const;
 
 private:
-    QWidget *voice_;
+    static constexpr std::size_t kVoicesKept = 8;
+    QWidget *parent_;
+    // Owned by the parent, which may delete them first when the window goes.
+    std::deque<QPointer<QWidget>> voices_;
     bool refusalShown_ = false;
     bool autoplayRunning_ = false;
 };

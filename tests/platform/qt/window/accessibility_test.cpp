@@ -126,7 +126,7 @@ TEST(Accessibility, EachResultIsToldAsANotification)
     AnnouncingJournal told(nothing, [&s](const JournalStep &step) { s.window.announcer().sayStep(step); });
     s.m.journal = &told;
     Listener listener;
-    s.window.findChild<QWidget *>(QStringLiteral("announcement"))->installEventFilter(&listener);
+    qApp->installEventFilter(&listener);
     const std::vector<QString> &heard = listener.heard;
 
     s.click("play(1)"); // no credit yet
@@ -139,6 +139,7 @@ TEST(Accessibility, EachResultIsToldAsANotification)
     s.click("betred");
     s.queueDraw(4, 4); // spades
     s.click("betred");
+    qApp->removeEventFilter(&listener);
 
     const QStringList sentences = QStringList(heard.begin(), heard.end());
     EXPECT_EQ(sentences.mid(0, 2).join('|').toStdString(), "Not enough credit for this bet|Credit put on: 10 coins");
