@@ -237,8 +237,9 @@ protected:
             if (const std::optional<Picture> picture = shownPicture(row, flasher))
                 p.drawPixmap(box, window_.pixmapFor(*picture));
             if (marked[static_cast<std::size_t>(c)]) {
-                const qreal line = std::max<qreal>(2.0, std::round(3 * scale));
-                p.setPen(QPen(QColor(255, 213, 74), line));
+                // Wide and light enough to stand out against the gold of the cell frames.
+                const qreal line = std::max<qreal>(3.0, std::round(6 * scale));
+                p.setPen(QPen(QColor(255, 240, 160), line));
                 p.setBrush(Qt::NoBrush);
                 p.drawRect(QRectF(box).adjusted(line / 2, line / 2, -line / 2, -line / 2));
             }
