@@ -2,6 +2,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <QCoreApplication>
 #include <QString>
@@ -63,6 +65,16 @@ public:
     static QString reelSpeed(int speed);
     static QString winCounter(bool on);
     static QString playerName();
+
+    // The pay table, read line by line: a symbol's pays by the length of the run ({3, 10}: a run
+    // of three pays 10), a symbol's rule, the Scatter's pays by their count, and the return
+    // figure of a payout setting.
+    static QString payTable();
+    static QString closePayTable();
+    static QString pays(Symbol symbol, const std::vector<std::pair<int, int>> &runs);
+    static QString rule(Symbol symbol, const QString &rule);
+    static QString scatterPays(int count, int stakes, int freeSpins);
+    static QString payoutReturn(const std::string &setting, const QString &figure, bool inForce);
 
     static QString reel(int reel);
     static QString symbol(Symbol symbol);
