@@ -158,7 +158,17 @@ QString AccessibleTexts::payoutReturn(const std::string &setting, const QString 
     return inForce ? tr("%1, in force").arg(line) : line;
 }
 
+QString AccessibleTexts::wildMultiplier(int multiplier) { return tr("Wild multiplier, times %1").arg(multiplier); }
+
 QString AccessibleTexts::reel(int reel) { return tr("Reel %1").arg(reel); }
+
+QString AccessibleTexts::reelShows(int reel, const std::vector<Symbol> &symbols)
+{
+    QStringList names;
+    for (const Symbol shown : symbols)
+        names << symbol(shown);
+    return tr("%1: %2").arg(AccessibleTexts::reel(reel), names.join(QStringLiteral(", ")));
+}
 
 QString AccessibleTexts::symbol(Symbol symbol)
 {

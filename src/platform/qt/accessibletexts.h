@@ -76,7 +76,12 @@ public:
     static QString scatterPays(int count, int stakes, int freeSpins);
     static QString payoutReturn(const std::string &setting, const QString &figure, bool inForce);
 
+    // A recalled free spin's Wild multiplier.
+    static QString wildMultiplier(int multiplier);
+
     static QString reel(int reel);
+    // A reel by what it shows, top to bottom: "Reel 1: Harp, Drum, Wild".
+    static QString reelShows(int reel, const std::vector<Symbol> &symbols);
     static QString symbol(Symbol symbol);
     // A cell by its place. `shows` is the symbol at rest, or nothing while the reel turns;
     // `multiplier` is the Wild's badge in a free-spin round (0 for none); `covered` is a cell
