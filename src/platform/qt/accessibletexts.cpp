@@ -130,6 +130,11 @@ QString AccessibleTexts::gambleWon() { return tr("You win!"); }
 QString AccessibleTexts::gambleLost() { return tr("You lose"); }
 QString AccessibleTexts::gamble() { return tr("Gamble"); }
 
+QString AccessibleTexts::title(const QString &title)
+{
+    return QString(title).replace(QLatin1Char('_'), QLatin1Char(' ')).simplified();
+}
+
 QString AccessibleTexts::payTable() { return tr("Pay table"); }
 QString AccessibleTexts::closePayTable() { return tr("Close the pay table"); }
 
@@ -158,6 +163,7 @@ QString AccessibleTexts::payoutReturn(const std::string &setting, const QString 
     return inForce ? tr("%1, in force").arg(line) : line;
 }
 
+QString AccessibleTexts::makerLinkDoes() { return tr("Opens the maker's web page"); }
 QString AccessibleTexts::wildMultiplier(int multiplier) { return tr("Wild multiplier, times %1").arg(multiplier); }
 
 QString AccessibleTexts::reel(int reel) { return tr("Reel %1").arg(reel); }

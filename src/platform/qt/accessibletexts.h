@@ -66,6 +66,9 @@ public:
     static QString winCounter(bool on);
     static QString playerName();
 
+    // A window's title or a caption as words: an underscore stands for a blank.
+    static QString title(const QString &title);
+
     // The pay table, read line by line: a symbol's pays by the length of the run ({3, 10}: a run
     // of three pays 10), a symbol's rule, the Scatter's pays by their count, and the return
     // figure of a payout setting.
@@ -76,6 +79,8 @@ public:
     static QString scatterPays(int count, int stakes, int freeSpins);
     static QString payoutReturn(const std::string &setting, const QString &figure, bool inForce);
 
+    // What the about window's link to the maker's page does.
+    static QString makerLinkDoes();
     // A recalled free spin's Wild multiplier.
     static QString wildMultiplier(int multiplier);
 
