@@ -164,14 +164,15 @@ void drawWild(Canvas &c, const Pictures &pictures, const QRect &box)
             multipliers.push_back(multiplier);
     std::sort(multipliers.begin(), multipliers.end());
     c.sentence({box.left() + 8, box.top() + 68, box.width() - 16, 32}, kWrapped,
-           QStringLiteral("In free spins every win is multiplied by %1.").arg(spokenList(multipliers)), gameFont(11, true),
-           kGold);
+               QStringLiteral("In free spins every win is multiplied by %1.").arg(spokenList(multipliers)),
+               gameFont(11, true), kGold);
 }
 
 void drawReturns(Canvas &c, const PaytableFacts &facts, int top)
 {
     c.sentence({kGridLeft, top, kPictureWidth - 2 * kGridLeft, 18}, kLeft,
-           QStringLiteral("Return to player at %1 ways").arg(waysForWaysmult(facts.waysmult)), gameFont(12, true), kGold);
+               QStringLiteral("Return to player at %1 ways").arg(waysForWaysmult(facts.waysmult)), gameFont(12, true),
+               kGold);
     std::vector<int> chances;
     for (std::size_t i = 0; i < kPayoutSettings.size(); ++i) {
         const int setting = kPayoutSettings[i];
@@ -192,10 +193,10 @@ void drawReturns(Canvas &c, const PaytableFacts &facts, int top)
     }
     // The payout settings differ only in how often a big win stands.
     c.sentence({kGridLeft, top + 66, kPictureWidth - 2 * kGridLeft, 32}, kWrapped,
-           QStringLiteral("A win above twice the stake stands only with the chance the payout setting gives, "
-                          "1 in %1; otherwise the spin is drawn again.")
-               .arg(spokenList(chances)),
-           gameFont(11), kCream);
+               QStringLiteral("A win above twice the stake stands only with the chance the payout setting gives, "
+                              "1 in %1; otherwise the spin is drawn again.")
+                   .arg(spokenList(chances)),
+               gameFont(11), kCream);
     if (facts.volatility) {
         c.sentence({kGridLeft, top + 100, kPictureWidth - 2 * kGridLeft, 18}, kLeft,
                    volatilityLabel(*facts.volatility), gameFont(12, true), kGold);
