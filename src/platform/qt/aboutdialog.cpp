@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "platform/qt/accessibletexts.h"
 #include "platform/qt/look.h"
 #include "platform/qt/linkopener.h"
 #include "platform/qt/pictures/pictures.h"
@@ -44,6 +45,7 @@ AboutDialog::AboutDialog(AboutWindow &model, QtHost &host, const Pictures &pictu
     picIcon->setGeometry(8, 6, 44, 44);
     picIcon->setScaledContents(true);
     picIcon->setPixmap(pictures.symbol(Symbol::Scatter));
+    picIcon->setAccessibleName(AccessibleTexts::symbol(Symbol::Scatter));
 
     lblTitle_ = new QLabel(surface);
     lblTitle_->setObjectName(QStringLiteral("lblTitle"));
@@ -70,6 +72,8 @@ AboutDialog::AboutDialog(AboutWindow &model, QtHost &host, const Pictures &pictu
     auto *cmdkestraslots = new QPushButton(QStringLiteral("Kestra_Slots"), surface);
     cmdkestraslots->setObjectName(QStringLiteral("cmdkestraslots"));
     cmdkestraslots->setGeometry(px(2280), px(960), px(3375), px(315));
+    cmdkestraslots->setAccessibleName(AccessibleTexts::title(cmdkestraslots->text()));
+    cmdkestraslots->setAccessibleDescription(AccessibleTexts::makerLinkDoes());
     connect(cmdkestraslots, &QPushButton::clicked, this, [this] {
         openlink(host_, host_.linkHandler(), makerPage());
         handled();

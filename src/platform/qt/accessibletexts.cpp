@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include <QStringList>
+
 namespace melvane {
 
 namespace {
@@ -125,7 +127,51 @@ QString AccessibleTexts::gambleWon() { return tr("You win!"); }
 QString AccessibleTexts::gambleLost() { return tr("You lose"); }
 QString AccessibleTexts::gamble() { return tr("Gamble"); }
 
+QString AccessibleTexts::title(const QString &title)
+{
+    return QString(title).replace(QLatin1Char('_'), QLatin1Char(' ')).simplified();
+}
+
+QString AccessibleTexts::payTable() { return tr("Pay table"); }
+QString AccessibleTexts::closePayTable() { return tr("Close the pay table"); }
+
+QString AccessibleTexts::pays(Symbol symbol, const std::vector<std::pair<int, int>> &runs)
+{
+    QStringList each;
+    for (const auto &[run, pay] : runs)
+        each << tr("%1 of a kind %2").arg(run).arg(pay);
+    return tr("%1: %2").arg(AccessibleTexts::symbol(symbol), each.join(QStringLiteral(", ")));
+}
+
+QString AccessibleTexts::rule(Symbol symbol, const QString &rule)
+{
+    return tr("%1: %2").arg(AccessibleTexts::symbol(symbol), rule);
+}
+
+QString AccessibleTexts::scatterPays(int count, int stakes, int freeSpins)
+{
+    return tr("%1 Scatters: %2 times the stake and %3 free spins").arg(count).arg(stakes).arg(freeSpins);
+}
+
+QString AccessibleTexts::payoutReturn(const std::string &setting, const QString &figure, bool inForce)
+{
+    const QString name = caption(setting);
+    const QString line = figure.isEmpty() ? name : tr("%1: %2").arg(name, figure);
+    return inForce ? tr("%1, in force").arg(line) : line;
+}
+
+QString AccessibleTexts::makerLinkDoes() { return tr("Opens the maker's web page"); }
+QString AccessibleTexts::wildMultiplier(int multiplier) { return tr("Wild multiplier, times %1").arg(multiplier); }
+
 QString AccessibleTexts::reel(int reel) { return tr("Reel %1").arg(reel); }
+
+QString AccessibleTexts::reelShows(int reel, const std::vector<Symbol> &symbols)
+{
+    QStringList names;
+    for (const Symbol shown : symbols)
+        names << symbol(shown);
+    return tr("%1: %2").arg(AccessibleTexts::reel(reel), names.join(QStringLiteral(", ")));
+}
 
 QString AccessibleTexts::symbol(Symbol symbol)
 {

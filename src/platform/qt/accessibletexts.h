@@ -2,6 +2,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <QCoreApplication>
 #include <QString>
@@ -66,7 +68,27 @@ public:
     static QString winCounter(bool on);
     static QString playerName();
 
+    // A window's title or a caption as words: an underscore stands for a blank.
+    static QString title(const QString &title);
+
+    // The pay table, read line by line: a symbol's pays by the length of the run ({3, 10}: a run
+    // of three pays 10), a symbol's rule, the Scatter's pays by their count, and the return
+    // figure of a payout setting.
+    static QString payTable();
+    static QString closePayTable();
+    static QString pays(Symbol symbol, const std::vector<std::pair<int, int>> &runs);
+    static QString rule(Symbol symbol, const QString &rule);
+    static QString scatterPays(int count, int stakes, int freeSpins);
+    static QString payoutReturn(const std::string &setting, const QString &figure, bool inForce);
+
+    // What the about window's link to the maker's page does.
+    static QString makerLinkDoes();
+    // A recalled free spin's Wild multiplier.
+    static QString wildMultiplier(int multiplier);
+
     static QString reel(int reel);
+    // A reel by what it shows, top to bottom: "Reel 1: Harp, Drum, Wild".
+    static QString reelShows(int reel, const std::vector<Symbol> &symbols);
     static QString symbol(Symbol symbol);
     // A cell by its place. `shows` is the symbol at rest, or nothing while the reel turns;
     // `multiplier` is the Wild's badge in a free-spin round (0 for none); `covered` is a cell

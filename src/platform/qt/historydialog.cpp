@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QTreeWidget>
 
+#include "platform/qt/accessibletexts.h"
 #include "platform/qt/look.h"
 #include "platform/qt/pictures/pictures.h"
 #include "rules/money.h"
@@ -98,6 +99,27 @@ bool hasStops(const JournalStep &s)
 QString freeSpinsLeft(const JournalStep &s)
 {
     return QStringLiteral("Freespins Remaining = %1").arg(s.freespins - s.freespinsdone);
+}
+
+bool showsReels(const JournalStep *s) { return s != nullptr && isSpin(*s) && hasStops(*s); }
+// The text the view writes where it shows no reels and no gamble.
+QString viewText(const JournalStep *s) { return s == nullptr ? QStringLiteral("No game to recall") : stepTitle(*s); }
+
+// What the view shows, as a screen reader reads it: a spin's reels one by one, top to bottom,
+// in their columns; otherwise the step in words, over the whole view.
+std::vector<DrawnText> readLines(const JournalStep *s)
+{
+    if (!showsReels(s))
+        return {{viewText(s), QRect(0, 0, RecallView::kWidth, RecallView::kHeight)}};
+    std::vector<DrawnText> reels;
+    for (int reel = 1; reel <= kReels; ++reel) {
+        std::vector<Symbol> shown;
+        for (const Row row : kRows)
+            shown.push_back(symbolAt(reel, s->stops[static_cast<std::size_t>(reel - 1)], row));
+        reels.push_back({AccessibleTexts::reelShows(reel, shown),
+                         RecallView::cellRect(reel, Row::Top).united(RecallView::cellRect(reel, Row::Bottom))});
+    }
+    return reels;
 }
 
 } // namespace
@@ -205,16 +227,19 @@ QString stepFacts(const JournalStep &s)
     return {};
 }
 
-RecallView::RecallView(QWidget *parent, const Pictures &pictures) : QWidget(parent), pictures_(&pictures)
+RecallView::RecallView(QWidget *parent, const Pictures &pictures)
+    : QWidget(parent), pictures_(&pictures), read_(*this, {kWidth, kHeight})
 {
     setObjectName(QStringLiteral("recallview"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(kWidth, kHeight);
+    read_.setLines(readLines(nullptr));
 }
 
 void RecallView::setStep(const JournalStep *step)
 {
     step_ = step;
+    read_.setLines(readLines(step));
     update();
 }
 
@@ -238,7 +263,7 @@ void RecallView::paintEvent(QPaintEvent *)
     // holds this one smaller) are resampled smoothly.
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.fillRect(rect(), QColor(22, 6, 10));
-    if (step_ != nullptr && isSpin(*step_) && hasStops(*step_)) {
+    if (showsReels(step_)) {
         paintReels(p, *step_);
         return;
     }
@@ -248,8 +273,7 @@ void RecallView::paintEvent(QPaintEvent *)
     }
     p.setPen(QColor(243, 230, 196));
     p.setFont(typeOf(22 * scale_));
-    p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
-               step_ == nullptr ? QStringLiteral("No game to recall") : stepTitle(*step_));
+    p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, viewText(step_));
 }
 
 void RecallView::paintReels(QPainter &p, const JournalStep &s)
@@ -467,8 +491,16 @@ void HistoryDialog::fillSteps()
     if (model_.chosen >= 0) {
         const JournalGame &g = model_.games[static_cast<std::size_t>(model_.chosen)];
         int n = 0;
-        for (const JournalStep &s : g.steps)
-            steps_->addItem(QStringLiteral("%1. ").arg(++n) + stepTitle(s));
+        for (const JournalStep &s : g.steps) {
+            auto *item = new QListWidgetItem(QStringLiteral("%1. ").arg(++n) + stepTitle(s), steps_);
+            // A screen reader moving down the steps hears each spin's reels with it.
+            if (showsReels(&s)) {
+                QStringList reels;
+                for (const DrawnText &reel : readLines(&s))
+                    reels << reel.text;
+                item->setData(Qt::AccessibleDescriptionRole, reels.join(QStringLiteral("; ")));
+            }
+        }
         if (games_->currentItem() != games_->topLevelItem(model_.chosen))
             games_->setCurrentItem(games_->topLevelItem(model_.chosen));
     }
@@ -493,8 +525,10 @@ void HistoryDialog::showStep(int index)
     view_->setStep(step);
     facts_->setText(step != nullptr ? stepFacts(*step) : QString());
     const int badge = step != nullptr && step->kind == StepKind::FreeSpin ? badgePicture(step->wildmult) : 0;
-    if (badge > 0)
+    if (badge > 0) {
         badge_->setPixmap(pictures_->overlay3(badge, kNoteFaceOn));
+        badge_->setAccessibleName(AccessibleTexts::wildMultiplier(step->wildmult));
+    }
     badge_->setVisible(badge > 0);
 }
 

@@ -9,6 +9,7 @@
 
 #include "game/ports/journal.h"
 #include "game/sidewindows/menuwindow.h"
+#include "platform/qt/readablepicture.h"
 #include "platform/qt/sidedialog.h"
 #include "rules/grid.h"
 
@@ -35,7 +36,7 @@ QString stepFacts(const JournalStep &step);
 // One step of a recalled game drawn: a spin's five reels at its stops, cell by cell with the
 // game's symbol pictures, the cells out of play covered and the winning cells framed; a gamble
 // step's card and result; the money of a collect or of credit put on. Sizes below are design
-// pixels; the view draws them `scale` times as large.
+// pixels; the view draws them `scale` times as large. A screen reader reads a spin reel by reel.
 class RecallView : public QWidget {
 public:
     static constexpr int kCell = 125;
@@ -63,6 +64,7 @@ private:
     const Pictures *pictures_;
     qreal scale_ = 1.0;
     const JournalStep *step_ = nullptr;
+    ReadablePicture read_;
 };
 
 // The last-game recall: the current player's latest games, newest first, and the chosen one

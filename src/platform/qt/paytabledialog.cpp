@@ -16,6 +16,7 @@
 #include "rules/paytable.h"
 #include "rules/payoutcontrol.h"
 #include "rules/scatters.h"
+#include "platform/qt/accessibletexts.h"
 #include "platform/qt/look.h"
 #include "platform/qt/pictures/pictures.h"
 
@@ -39,7 +40,8 @@ const QColor kGold(0xff, 0xd5, 0x4a);
 const QColor kCream(0xf3, 0xe6, 0xc4);
 const QColor kFrame(0xb8, 0x89, 0x2c);
 
-// Draws into the picture and keeps a note of every text, for whoever checks what it says.
+// Draws into the picture and keeps a note of every text, for whoever checks what it says, and
+// of the lines a screen reader reads.
 class Canvas {
 public:
     explicit Canvas(PaytablePicture &out, QPainter &p) : out_(out), p_(p) {}
@@ -50,6 +52,13 @@ public:
         p_.setPen(colour);
         p_.drawText(box, flags, s);
         out_.texts.push_back({s, box});
+    }
+    void line(const QRect &box, const QString &s) { out_.lines.push_back({s, box}); }
+    // A text that reads as it stands: drawn, and a line of its own.
+    void sentence(const QRect &box, int flags, const QString &s, const QFont &f, const QColor &colour)
+    {
+        text(box, flags, s, f, colour);
+        line(box, s);
     }
     void panel(const QRect &box, const QColor &fill, const QColor &border)
     {
@@ -103,6 +112,7 @@ void drawSymbol(Canvas &c, const Pictures &pictures, Symbol s, const QRect &cell
     int line = 0;
     const int lines = basePay(s, 2) > 0 ? 4 : 3;
     const int top = area.top() + (area.height() - 18 * lines) / 2;
+    std::vector<std::pair<int, int>> runs; // read shortest first
     for (int run = kReels; run >= 2; --run) {
         const int pay = basePay(s, run);
         if (pay <= 0)
@@ -110,7 +120,9 @@ void drawSymbol(Canvas &c, const Pictures &pictures, Symbol s, const QRect &cell
         const int y = top + 18 * line++;
         c.text({area.left() + 72, y, 46, 18}, kLeft, runLabel(run), gameFont(11), kCream);
         c.text({area.left() + 110, y, 40, 18}, kRight, payLabel(pay), gameFont(12, true), kGold);
+        runs.insert(runs.begin(), {run, pay});
     }
+    c.line(area, AccessibleTexts::pays(s, runs));
     out.symbols.push_back({s, area});
 }
 
@@ -120,16 +132,19 @@ void drawScatter(Canvas &c, const Pictures &pictures, const QRect &box)
     c.painter().drawPixmap(QRect(box.left() + 6, box.top() + 6, 44, 44), pictures.symbol(Symbol::Scatter));
     c.text({box.left() + 56, box.top() + 6, box.width() - 62, 18}, kLeft, QStringLiteral("SCATTER"), gameFont(13, true),
            kGold);
-    c.text({box.left() + 56, box.top() + 24, box.width() - 62, 28}, kWrapped,
-           QStringLiteral("From reel 1 rightwards, paid on the whole stake"), gameFont(10), kCream);
+    const QString rule = QStringLiteral("From reel 1 rightwards, paid on the whole stake");
+    c.text({box.left() + 56, box.top() + 24, box.width() - 62, 28}, kWrapped, rule, gameFont(10), kCream);
+    c.line({box.left(), box.top(), box.width(), 52}, AccessibleTexts::rule(Symbol::Scatter, rule));
     int line = 0;
     for (int n = kReels; n >= 3; --n) {
         const int code = codeOfFirstReels(n);
         const int y = box.top() + 54 + 16 * line++;
+        // The spins added count the triggering spin; the player is given the rest.
+        c.line({box.left(), y, box.width(), 16},
+               AccessibleTexts::scatterPays(n, scatterPayMultiple(code), freeSpinsAdded(code) - 1));
         c.text({box.left() + 8, y, 66, 16}, kLeft, QStringLiteral("%1 Scatters").arg(n), gameFont(11), kCream);
         c.text({box.left() + 74, y, 72, 16}, kRight, QStringLiteral("%1 x stake").arg(scatterPayMultiple(code)),
                gameFont(11, true), kGold);
-        // The spins added count the triggering spin; the player is given the rest.
         c.text({box.left() + 150, y, box.width() - 156, 16}, kRight,
                QStringLiteral("%1 free spins").arg(freeSpinsAdded(code) - 1), gameFont(11), kCream);
     }
@@ -140,23 +155,24 @@ void drawWild(Canvas &c, const Pictures &pictures, const QRect &box)
     c.panel(box, QColor(22, 6, 9, 235), kFrame);
     c.painter().drawPixmap(QRect(box.left() + 6, box.top() + 6, 44, 44), pictures.symbol(Symbol::Wild));
     c.text({box.left() + 56, box.top() + 6, box.width() - 62, 18}, kLeft, QStringLiteral("WILD"), gameFont(13, true), kGold);
-    c.text({box.left() + 56, box.top() + 23, box.width() - 60, 42}, kWrapped,
-           QStringLiteral("Reels 2 and 4 only: stands in for every paying symbol and counts as a Scatter"), gameFont(10),
-           kCream);
+    const QString rule = QStringLiteral("Reels 2 and 4 only: stands in for every paying symbol and counts as a Scatter");
+    c.text({box.left() + 56, box.top() + 23, box.width() - 60, 42}, kWrapped, rule, gameFont(10), kCream);
+    c.line({box.left(), box.top(), box.width(), 66}, AccessibleTexts::rule(Symbol::Wild, rule));
     std::vector<int> multipliers;
     for (const auto &[multiplier, chance] : wildMultiplierDistribution())
         if (chance > 0)
             multipliers.push_back(multiplier);
     std::sort(multipliers.begin(), multipliers.end());
-    c.text({box.left() + 8, box.top() + 68, box.width() - 16, 32}, kWrapped,
-           QStringLiteral("In free spins every win is multiplied by %1.").arg(spokenList(multipliers)), gameFont(11, true),
-           kGold);
+    c.sentence({box.left() + 8, box.top() + 68, box.width() - 16, 32}, kWrapped,
+               QStringLiteral("In free spins every win is multiplied by %1.").arg(spokenList(multipliers)),
+               gameFont(11, true), kGold);
 }
 
 void drawReturns(Canvas &c, const PaytableFacts &facts, int top)
 {
-    c.text({kGridLeft, top, kPictureWidth - 2 * kGridLeft, 18}, kLeft,
-           QStringLiteral("Return to player at %1 ways").arg(waysForWaysmult(facts.waysmult)), gameFont(12, true), kGold);
+    c.sentence({kGridLeft, top, kPictureWidth - 2 * kGridLeft, 18}, kLeft,
+               QStringLiteral("Return to player at %1 ways").arg(waysForWaysmult(facts.waysmult)), gameFont(12, true),
+               kGold);
     std::vector<int> chances;
     for (std::size_t i = 0; i < kPayoutSettings.size(); ++i) {
         const int setting = kPayoutSettings[i];
@@ -170,21 +186,22 @@ void drawReturns(Canvas &c, const PaytableFacts &facts, int top)
                QString::fromUtf8(name.data(), static_cast<int>(name.size())), gameFont(11), kCream);
         const auto figure = std::find_if(facts.returns.begin(), facts.returns.end(),
                                          [setting](const RtpFigures &f) { return f.machinepay == setting; });
-        if (figure != facts.returns.end())
-            c.text({column.left(), column.top() + 18, column.width(), 20}, kCentre, percentLabel(figure->totalReturn),
-                   gameFont(15, true), kGold);
+        const QString shown = figure != facts.returns.end() ? percentLabel(figure->totalReturn) : QString();
+        if (!shown.isEmpty())
+            c.text({column.left(), column.top() + 18, column.width(), 20}, kCentre, shown, gameFont(15, true), kGold);
+        c.line(column, AccessibleTexts::payoutReturn(std::string(name), shown, inForce));
     }
     // The payout settings differ only in how often a big win stands.
-    c.text({kGridLeft, top + 66, kPictureWidth - 2 * kGridLeft, 32}, kWrapped,
-           QStringLiteral("A win above twice the stake stands only with the chance the payout setting gives, "
-                          "1 in %1; otherwise the spin is drawn again.")
-               .arg(spokenList(chances)),
-           gameFont(11), kCream);
-    if (facts.volatility) {
-        c.text({kGridLeft, top + 100, kPictureWidth - 2 * kGridLeft, 18}, kLeft, volatilityLabel(*facts.volatility),
-               gameFont(12, true), kGold);
-        c.text({kGridLeft, top + 118, kPictureWidth - 2 * kGridLeft, 18}, kLeft, sessionsLabel(*facts.volatility),
+    c.sentence({kGridLeft, top + 66, kPictureWidth - 2 * kGridLeft, 32}, kWrapped,
+               QStringLiteral("A win above twice the stake stands only with the chance the payout setting gives, "
+                              "1 in %1; otherwise the spin is drawn again.")
+                   .arg(spokenList(chances)),
                gameFont(11), kCream);
+    if (facts.volatility) {
+        c.sentence({kGridLeft, top + 100, kPictureWidth - 2 * kGridLeft, 18}, kLeft,
+                   volatilityLabel(*facts.volatility), gameFont(12, true), kGold);
+        c.sentence({kGridLeft, top + 118, kPictureWidth - 2 * kGridLeft, 18}, kLeft, sessionsLabel(*facts.volatility),
+                   gameFont(11), kCream);
     }
 }
 
@@ -281,8 +298,8 @@ PaytablePicture drawPaytable(const PaytableFacts &facts, const Pictures &picture
 
     Canvas c(out, p);
     c.text({16, 8, 380, 28}, kLeft, QStringLiteral("PAY TABLE"), gameFont(22, true), kGold);
-    c.text({16, 36, 390, 18}, kLeft, QStringLiteral("Pays per way for one coin of the bet, runs from the left"),
-           gameFont(11), kCream);
+    c.sentence({16, 36, 390, 18}, kLeft, QStringLiteral("Pays per way for one coin of the bet, runs from the left"),
+               gameFont(11), kCream);
     for (std::size_t i = 0; i < kGridOrder.size(); ++i) {
         const int column = static_cast<int>(i % 3);
         const int row = static_cast<int>(i / 3);
@@ -305,10 +322,14 @@ PaytableDialog::PaytableDialog(PaytableWindow &model, const Melvane &machine, co
     background_ = new QLabel(this);
     background_->setGeometry(0, 0, kPictureWidth, kPictureHeight);
     background_->setScaledContents(true);
+    background_->setAccessibleName(AccessibleTexts::payTable());
+    read_ = std::make_unique<ReadablePicture>(*background_, QSize(kPictureWidth, kPictureHeight));
     command1_ = new WrappingButton(QStringLiteral("close  paytable"), this);
     command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setAccessibleName(AccessibleTexts::closePayTable());
     command1_->setGeometry(418, 7, 73, 33); // 6270, 105, 1095 x 495 twips
-    command1_->setAutoDefault(false);
+    // Enter closes the window, as Escape does: the button is all it holds.
+    command1_->setDefault(true);
     // The button alone takes the machine's look: the picture is the window's ground.
     setStyled(command1_);
     connect(command1_, &QPushButton::clicked, this, [this] { reject(); });
@@ -335,6 +356,7 @@ void PaytableDialog::refresh()
         QPixmap picture = shown_.picture;
         picture.setDevicePixelRatio(screenRatio);
         background_->setPixmap(picture);
+        read_->setLines(shown_.lines);
         // Over the middle of the machine, kept on its screen; once shown, with its frame.
         showOverMainWindow();
         command1_->setFocus();

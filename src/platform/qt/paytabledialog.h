@@ -1,6 +1,7 @@
 #pragma once
 
 #include <future>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -10,6 +11,7 @@
 
 #include "game/sidewindows/menuwindow.h"
 #include "rules/parsheet.h"
+#include "platform/qt/readablepicture.h"
 #include "platform/qt/sidedialog.h"
 #include "rules/returntoplayer.h"
 #include "rules/symbols.h"
@@ -51,22 +53,19 @@ struct PaytableFacts {
     std::optional<Volatility> volatility; // of the setting in force
 };
 
-// One text drawn into the picture, with the box it was drawn in.
-struct DrawnText {
-    QString text;
-    QRect box;
-};
-
 // The area of the picture given to one symbol: its picture, its name and its pays.
 struct DrawnSymbol {
     Symbol symbol;
     QRect area;
 };
 
+// The picture, every text drawn into it with the box it was drawn in, and what a screen reader
+// reads of it: a line for each symbol's pays, each rule and each return figure, in its box.
 struct PaytablePicture {
     QPixmap picture;
     std::vector<DrawnText> texts;
     std::vector<DrawnSymbol> symbols;
+    std::vector<DrawnText> lines;
 };
 
 // The pays of a run as the picture writes them: "5 reels" and "1500".
@@ -109,6 +108,7 @@ private:
     const Pictures *pictures_;
     const ReturnToPlayerCache &returns_;
     QLabel *background_ = nullptr;
+    std::unique_ptr<ReadablePicture> read_; // the picture, to a screen reader
     QPushButton *command1_ = nullptr;
     PaytablePicture shown_;
 };

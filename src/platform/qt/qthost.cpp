@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "game/machine/controls.h"
+#include "platform/qt/accessibletexts.h"
 #include "platform/qt/clipplayer.h"
 #include "platform/qt/displaymode.h"
 
@@ -231,6 +232,8 @@ MessageAnswer QtHost::showMessage(const MessageBoxRequest &request)
     }
     // The game's texts are plain: a link or a name with "<" in it stays as it is.
     box.setTextFormat(Qt::PlainText);
+    // A title padded to look centred, or with an underscore for a blank, is read as words.
+    box.setAccessibleName(AccessibleTexts::title(box.windowTitle()));
     if (request.buttons == MessageButtons::YesNo) {
         box.setDefaultButton(request.defaultAnswer == MessageAnswer::Yes ? QMessageBox::Yes : QMessageBox::No);
         // Yes and No keep their roles (Escape is No) under the game's own words.
