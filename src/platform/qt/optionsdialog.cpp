@@ -1,5 +1,7 @@
 #include "platform/qt/optionsdialog.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -38,6 +40,38 @@ public:
 protected:
     void nextCheckState() override {}
 };
+
+// Read as the radio button it looks like. Qt reads a radio button that does not switch its
+// neighbours off by itself as a check box; here the game switches them, so to the player they
+// are one choice in a row all the same.
+class OptionInterface : public QAccessibleWidget {
+public:
+    explicit OptionInterface(OptionWidget *option) : QAccessibleWidget(option, QAccessible::RadioButton) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = option()->isChecked();
+        return s;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && option()->isEnabled())
+            option()->click();
+    }
+
+private:
+    QAbstractButton *option() const { return static_cast<QAbstractButton *>(widget()); }
+};
+
+QAccessibleInterface *optionInterface(const QString &, QObject *object)
+{
+    if (auto *option = dynamic_cast<OptionWidget *>(object))
+        return new OptionInterface(option);
+    return nullptr;
+}
 
 // The note box shows its lines as a text box would; the line ends the game writes are the
 // Windows ones, and the last one closes the note rather than opening a line.
@@ -238,6 +272,8 @@ QAbstractButton *OptionsDialog::addOption(Group &group, std::size_t index, QWidg
                                           std::function<QString()> name)
 {
     OptionButton &option = group[index];
+    static const bool optionsReadable = (QAccessible::installFactory(optionInterface), true);
+    Q_UNUSED(optionsReadable);
     auto *widget = new OptionWidget(parent);
     widget->setObjectName(selectorName(option.name()));
     widget->setGeometry(pixels);

@@ -1,4 +1,5 @@
 // The options window on screen: its widgets drive the options model and show what it says.
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -100,6 +101,14 @@ TEST(OptionsWindowOnScreen, EveryChoiceIsReadWithWhatItChooses)
         ASSERT_NE(w, nullptr) << widget;
         EXPECT_EQ(w->accessibleName().toStdString(), heard) << widget;
     }
+    // The choices are read as radio buttons, the one in force as checked, and pressed as one.
+    auto *on = QAccessible::queryAccessibleInterface(optionsOf(s).findChild<QWidget *>("sounds1"));
+    auto *off = QAccessible::queryAccessibleInterface(optionsOf(s).findChild<QWidget *>("sounds2"));
+    EXPECT_EQ(on->role(), QAccessible::RadioButton);
+    const bool wasOn = on->state().checked;
+    EXPECT_NE(wasOn, off->state().checked);
+    (wasOn ? off : on)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_NE(on->state().checked, wasOn);
 }
 
 TEST(OptionsWindowOnScreen, DreamMachineAndAnyWayOfClosingStoresTwoUnderMachinepay)
