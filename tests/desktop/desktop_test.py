@@ -494,8 +494,12 @@ class KeyboardTest(GameTest):
         wait_for("the autoplay notice", lambda: [w for w in self.side_windows()], timeout=WINDOW_TIMEOUT)
         d.key("Return")
         opened.append(wait_for("the autoplay window", self.side_windows, timeout=WINDOW_TIMEOUT))
-        d.key("Escape")
+        # Enter starts autoplay; the space bar stops it, and the reader is told why it stopped.
+        d.key("Return")
         wait_for("the autoplay window to close", lambda: not self.side_windows(), timeout=WINDOW_TIMEOUT)
+        told.wait("an autoplay spin", lambda t: t.startswith("No win") or t.startswith("Win "), timeout=SPIN_TIMEOUT)
+        d.key("space")
+        told.wait("autoplay stopping", lambda t: t == "Autoplay stopped as asked", timeout=12 * SPIN_TIMEOUT)
         with open(os.path.join(d.root, "announcements.txt"), "w") as out:
             out.write("\n".join(told.log))
         self.assertEqual(len(opened), 5, opened)
@@ -508,7 +512,9 @@ class KeyboardTest(GameTest):
             kinds = [k for (k,) in db.execute("SELECT kind FROM steps ORDER BY serial")]
         fast_money, credit, spin, gamble_open, card, gamble_collect = 9, 8, 1, 4, 5, 6
         self.assertEqual(kinds[:3], [fast_money, credit, spin])
-        self.assertEqual(kinds[-3:], [gamble_open, card, gamble_collect])
+        last_collect = len(kinds) - 1 - kinds[::-1].index(gamble_collect)
+        self.assertEqual(kinds[last_collect - 2:last_collect + 1], [gamble_open, card, gamble_collect])
+        self.assertIn(spin, kinds[last_collect + 1:], "the autoplay's spins")
         with open(os.path.join(d.settings, "Melvane", "keys.conf")) as f:
             profile = f.read()
         self.assertIn("amountinvested=5010", profile)
