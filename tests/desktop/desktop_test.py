@@ -393,25 +393,6 @@ class AccessibilityTest(GameTest):
         self.assertFalse([c for c in cells if c.endswith("turning")], cells)
 
 
-class AnnouncementTest(GameTest):
-    def test_a_screen_reader_is_told_each_result_without_moving(self):
-        d = self.start_session(1024, 768)
-        self.start_game("--settings", d.settings)
-        told = desktop.Announcements(self.game.pid)
-        self.addCleanup(told.close)
-        self.click(self.button("Bet 1 Coin"))
-        refused = told.wait("the refusal for short credit", lambda s: "credit" in s)
-        for _ in range(3):
-            self.click(self.button("Click For Credit"))
-            told.wait("the credit put on", lambda s: s == "Credit put on: 10 coins")
-        self.spin()
-        result = told.wait("the spin's result", lambda s: s == "No win" or s.startswith("Win "))
-        with open(os.path.join(d.root, "announcements.txt"), "w") as out:
-            out.write("\n".join(told.log))
-        self.assertEqual(refused, "Not enough credit for this bet")
-        self.assertRegex(result, r"^(No win|Win \d+ coins?(: .+)?)$")
-
-
 class KeyboardTest(GameTest):
     """A whole session without the mouse: Tab and Shift+Tab to a control, Enter to press it,
     Space to spin, Alt and a letter for the menu, Escape to close a side window."""
