@@ -2,9 +2,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
+
+#include "game/machine/wording.h"
 
 namespace melvane {
 
@@ -36,12 +39,29 @@ public:
     bool visible() const { return visible_; }
     bool enabled() const { return enabled_; }
     const std::string &caption() const { return caption_; }
+    // The parts of a caption put together from them; none for a caption set as it stands.
+    const std::optional<Wording> &wording() const { return wording_; }
     const Geometry &geometry() const { return geometry_; }
     unsigned revision() const { return revision_; }
 
     void setVisible(bool v) { change(visible_, v); }
     void setEnabled(bool e) { change(enabled_, e); }
-    void setCaption(std::string c) { change(caption_, std::move(c)); }
+    // A caption as it stands: a number, a name, or a whole text marked with GameText::tr.
+    void setCaption(std::string c)
+    {
+        wording_.reset();
+        change(caption_, std::move(c));
+    }
+    void setCaption(const char *c) { setCaption(std::string(c)); }
+    // A caption put together from parts, kept as its parts for the player's language too.
+    void setCaption(const Wording &w)
+    {
+        const bool same = wording_ == w;
+        wording_ = w;
+        change(caption_, w.english());
+        if (!same)
+            ++revision_;
+    }
     void setGeometry(Geometry g)
     {
         geometry_ = g;
@@ -65,6 +85,7 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     std::string caption_;
+    std::optional<Wording> wording_;
     Geometry geometry_;
     unsigned revision_ = 0;
 };

@@ -66,7 +66,14 @@ struct MachineVariables {
 struct MachineControls {
     MachineControls();
 
-    std::string caption = "Slots Melvane";
+    // The window's title, in English and as its parts.
+    std::string caption = GameText::tr("Slots Melvane");
+    Wording captionWording{GameText::tr("Slots Melvane")};
+    void setWindowCaption(const Wording &w)
+    {
+        caption = w.english();
+        captionWording = w;
+    }
     bool keyPreview = true;
     FocusRequest focus; // the control asked to have the focus; "" for the window itself
 

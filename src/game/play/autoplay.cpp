@@ -12,28 +12,16 @@ namespace {
 constexpr StoreKey kNoticeKey{"key", "notice", "autoplay"};
 constexpr const char *kNoticeShown = "-1";
 
-constexpr const char *kNoticeTitle = "Slots Melvane";
-constexpr const char *kNoticeLines[] = {
-    " ..............PLEASE READ.................",
-    " When you use this function all other Functions are",
-    "   unavailable to you until you turn the Autoplay OFF ",
-    " To turn Autoplay OFF Click on the Autoplayoff button.",
-    "  ",
-    "  This message will not appear again",
-};
+constexpr const char *kNoticeTitle = GameText::tr("Slots Melvane");
+// One text, its lines parted by the carriage returns the message box breaks them at.
+constexpr const char *kNoticeText = GameText::tr(" ..............PLEASE READ.................\r"
+                                                 " When you use this function all other Functions are\r"
+                                                 "   unavailable to you until you turn the Autoplay OFF \r"
+                                                 " To turn Autoplay OFF Click on the Autoplayoff button.\r"
+                                                 "  \r"
+                                                 "  This message will not appear again");
 
 constexpr std::int16_t kAutoplayOn = 10;
-
-std::string noticeText()
-{
-    std::string text;
-    for (const char *line : kNoticeLines) {
-        if (!text.empty())
-            text += '\r';
-        text += line;
-    }
-    return text;
-}
 
 } // namespace
 
@@ -49,7 +37,7 @@ void Melvane::autoplayonClick()
     keyPreview = false;
     readStored(autonotice, host_.settings().valueAt(kNoticeKey));
     if (autonotice == 0)
-        host_.showMessage({kNoticeTitle, noticeText(), MessageIcon::Information});
+        host_.showMessage({kNoticeTitle, kNoticeText, MessageIcon::Information});
     autonotice = -1;
     host_.settings().setValueAt(kNoticeKey, kNoticeShown);
     host_.settings().flush();

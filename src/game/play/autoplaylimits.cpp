@@ -54,25 +54,25 @@ void writeAutoplayLimits(SettingsStore &store, int n, const AutoplayLimits &limi
     store.flush();
 }
 
-std::string autoplayStopText(const AutoplayLimits &limits, AutoplayStop reason)
+Wording autoplayStopText(const AutoplayLimits &limits, AutoplayStop reason)
 {
     switch (reason) {
     case AutoplayStop::Spins:
-        return "Autoplay stopped: " + std::to_string(limits.spins) + " spins played";
+        return {GameText::tr("Autoplay stopped: %1 spins played"), {Wording::number(limits.spins)}};
     case AutoplayStop::LossLimit:
-        return "Autoplay stopped: credit down more than " + std::to_string(limits.lossLimit) + " coins";
+        return {GameText::tr("Autoplay stopped: credit down more than %1 coins"), {Wording::number(limits.lossLimit)}};
     case AutoplayStop::WinLimit:
-        return "Autoplay stopped: a win of " + std::to_string(limits.winLimit) + " coins or more";
+        return {GameText::tr("Autoplay stopped: a win of %1 coins or more"), {Wording::number(limits.winLimit)}};
     case AutoplayStop::Bonus:
-        return "Autoplay stopped: free spins played";
+        return GameText::tr("Autoplay stopped: free spins played");
     case AutoplayStop::Key:
-        return "Autoplay stopped as asked";
+        return GameText::tr("Autoplay stopped as asked");
     case AutoplayStop::RealityCheck:
-        return "Autoplay stopped at the reality check";
+        return GameText::tr("Autoplay stopped at the reality check");
     case AutoplayStop::None:
         break;
     }
-    return {};
+    return Wording::verbatim({});
 }
 
 } // namespace melvane

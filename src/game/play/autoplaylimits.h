@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "game/machine/wording.h"
+
 namespace melvane {
 
 class SettingsStore;
@@ -39,6 +41,6 @@ void writeAutoplayLimits(SettingsStore &store, int n, const AutoplayLimits &limi
 // Why autoplay stopped at the end of a game, short of credit aside.
 enum class AutoplayStop { None, Spins, LossLimit, WinLimit, Bonus, Key, RealityCheck };
 // The reason in one line, as the cabinet shows it.
-std::string autoplayStopText(const AutoplayLimits &limits, AutoplayStop reason);
+Wording autoplayStopText(const AutoplayLimits &limits, AutoplayStop reason);
 
 } // namespace melvane

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "game/machine/wording.h"
 #include "game/ports/clips.h"
 
 namespace melvane {
@@ -18,12 +19,14 @@ enum class MessageAnswer { Ok, Yes, No };
 
 struct MessageBoxRequest {
     MessageBoxRequest() = default;
-    MessageBoxRequest(std::string title_, std::string text_, MessageIcon icon_ = MessageIcon::Information,
+    MessageBoxRequest(Wording title_, Wording text_, MessageIcon icon_ = MessageIcon::Information,
                       MessageButtons buttons_ = MessageButtons::Ok, MessageAnswer defaultAnswer_ = MessageAnswer::Ok)
-        : title(std::move(title_)), text(std::move(text_)), icon(icon_), buttons(buttons_), defaultAnswer(defaultAnswer_)
+        : title(title_.english()), text(text_.english()), icon(icon_), buttons(buttons_),
+          defaultAnswer(defaultAnswer_), titleWording(std::move(title_)), textWording(std::move(text_))
     {
     }
 
+    // The English; the wordings below are the same texts kept as their parts.
     std::string title;
     std::string text;
     MessageIcon icon = MessageIcon::Information;
@@ -32,6 +35,8 @@ struct MessageBoxRequest {
     // Yes and No under other words ("Keep playing", "Stop"); empty keeps the platform's own.
     std::string yesText;
     std::string noText;
+    Wording titleWording;
+    Wording textWording;
 };
 
 enum class MousePointer { Default, Busy };

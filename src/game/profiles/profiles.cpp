@@ -22,14 +22,14 @@ namespace melvane {
 
 namespace {
 
-constexpr const char *kNameTitle = "Slot_Melvane";
-constexpr const char *kNothingEntered = "Nothing Entered";
-constexpr const char *kNameTooLong = "Name Too Long";
-constexpr const char *kClearTitle = "Slots_Melvane";
-constexpr const char *kClearQuestion = "Are you sure you want to Delete Current Player's Details ?";
-constexpr const char *kSelectedLabelPrefix = "Current Player   ";
-constexpr const char *kNamedLabelPrefix = "Current Player  ";
-constexpr const char *kVacant = "Vacant";
+constexpr const char *kNameTitle = GameText::tr("Slot_Melvane");
+constexpr const char *kNothingEntered = GameText::tr("Nothing Entered");
+constexpr const char *kNameTooLong = GameText::tr("Name Too Long");
+constexpr const char *kClearTitle = GameText::tr("Slots_Melvane");
+constexpr const char *kClearQuestion = GameText::tr("Are you sure you want to Delete Current Player's Details ?");
+constexpr const char *kSelectedLabel = GameText::tr("Current Player   %1");
+constexpr const char *kNamedLabel = GameText::tr("Current Player  %1");
+constexpr const char *kVacant = GameText::tr("Vacant");
 // The store's texts are made once, not at each use: the profile is saved after every settled
 // step, and building its keys and section name anew each time cost more than storing them.
 const std::string kApplication = kProfileApplication;
@@ -89,8 +89,8 @@ const std::string kRoundTuneKey = "roundtune";
 const std::string kRoundWildmultKey = "roundwildmult";
 const std::string kRoundStopsKey = "roundstops";
 
-constexpr const char *kRefusedRoundTitle = "Slots Melvane";
-constexpr const char *kProfileTitle = "Slots Melvane";
+constexpr const char *kRefusedRoundTitle = GameText::tr("Slots Melvane");
+constexpr const char *kProfileTitle = GameText::tr("Slots Melvane");
 
 // The books of a profile: what was put in, staked, won and lost, and the credit.
 void clearBooks(Globals &g)
@@ -207,12 +207,20 @@ void takeWaitingTotal(Melvane &m, int n)
 void reportUnreadableProfile(Melvane &m, int n, const std::string &key)
 {
     const std::string where = m.host().settings().location();
-    m.host().showMessage({kProfileTitle,
-                          "Player " + std::to_string(n) + "'s profile cannot be played: its value \"" + key +
-                              "\" is not a number the game can read" + (where.empty() ? "" : " (in " + where + ")") +
-                              ". The profile has been left as it is, so that it can be mended; the other players' "
-                              "profiles play as before.",
-                          MessageIcon::Critical});
+    const Wording player = Wording::number(n);
+    const Wording value = Wording::verbatim(key);
+    m.host().showMessage(
+        {kProfileTitle,
+         where.empty()
+             ? Wording(GameText::tr("Player %1's profile cannot be played: its value \"%2\" is not a number the game "
+                                    "can read. The profile has been left as it is, so that it can be mended; the "
+                                    "other players' profiles play as before."),
+                       {player, value})
+             : Wording(GameText::tr("Player %1's profile cannot be played: its value \"%2\" is not a number the game "
+                                    "can read (in %3). The profile has been left as it is, so that it can be "
+                                    "mended; the other players' profiles play as before."),
+                       {player, value, Wording::verbatim(where)}),
+         MessageIcon::Critical});
 }
 
 bool isContinuationByte(unsigned char byte) { return (byte & 0xC0U) == 0x80U; }
@@ -268,8 +276,9 @@ StoredRound roundOf(const Melvane &m)
 void reportRefusedRound(Melvane &m, int n)
 {
     m.host().showMessage({kRefusedRoundTitle,
-                          "The free-spin round stored for player " + std::to_string(n) +
-                              " could not be read, so it has not been restored.",
+                          Wording(GameText::tr("The free-spin round stored for player %1 could not be read, so it "
+                                               "has not been restored."),
+                                  {Wording::number(n)}),
                           MessageIcon::Information});
 }
 
@@ -335,7 +344,10 @@ std::string inCapitals(const std::string &name)
     return capitals;
 }
 
-std::string profileButtonCaption(const std::string &name) { return name.empty() ? kVacant : inCapitals(name); }
+Wording profileButtonCaption(const std::string &name)
+{
+    return name.empty() ? Wording(kVacant) : Wording::verbatim(inCapitals(name));
+}
 
 std::string storedName(Melvane &m, int n)
 {
@@ -460,9 +472,9 @@ void selectProfile(Melvane &m, OptionsWindow &w, int n)
     m.host().processEvents();
 
     const std::string capitals = inCapitals(g.currentplayer);
-    w.lblcurrentplayer.setCaption(kSelectedLabelPrefix + capitals);
+    w.lblcurrentplayer.setCaption(Wording(kSelectedLabel, {Wording::verbatim(capitals)}));
     m.showBank();
-    m.caption = kMainCaptionPrefix + capitals;
+    m.setWindowCaption(Wording(kMainCaption, {Wording::verbatim(capitals)}));
     w.machine[static_cast<std::size_t>(n)].setCaption(profileButtonCaption(g.currentplayer));
     showStatistics(w, g, StatisticsOccasion::Selecting);
     w.selectWinCounterAndSpeed();
@@ -475,7 +487,7 @@ void nameProfile(Melvane &m, OptionsWindow &w)
     const auto refuse = [&](const char *message) {
         m.host().showMessage({kNameTitle, message, MessageIcon::Information});
         w.player1.setCaption("");
-        w.lblcurrentplayer.setCaption(kNamedLabelPrefix + inCapitals(g.currentplayer));
+        w.lblcurrentplayer.setCaption(Wording(kNamedLabel, {Wording::verbatim(inCapitals(g.currentplayer))}));
     };
     if (typed.empty()) {
         refuse(kNothingEntered);
@@ -488,11 +500,11 @@ void nameProfile(Melvane &m, OptionsWindow &w)
     g.currentplayer = typed;
     w.player1.setCaption("");
     const std::string capitals = inCapitals(g.currentplayer);
-    w.lblcurrentplayer.setCaption(kNamedLabelPrefix + capitals);
+    w.lblcurrentplayer.setCaption(Wording(kNamedLabel, {Wording::verbatim(capitals)}));
     m.showBank();
-    m.caption = kMainCaptionPrefix + capitals;
+    m.setWindowCaption(Wording(kMainCaption, {Wording::verbatim(capitals)}));
     if (const int n = profileNumber(g.playernumber); n != 0)
-        w.machine[static_cast<std::size_t>(n)].setCaption(capitals);
+        w.machine[static_cast<std::size_t>(n)].setCaption(Wording::verbatim(capitals));
     saveprofile(m);
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/machine/globals.h"
+#include "game/machine/wording.h"
 #include "rules/reelstrips.h"
 
 namespace melvane {
@@ -20,7 +21,7 @@ inline constexpr int kProfiles = 6;
 inline constexpr std::size_t kNameLimit = 12; // characters, not bytes
 
 // The main window's caption is this followed by the player's name.
-inline constexpr const char *kMainCaptionPrefix = "Current Player       ";
+inline constexpr const char *kMainCaption = GameText::tr("Current Player       %1");
 
 // "player1" .. "player6".
 std::string profileSection(int n);
@@ -35,7 +36,7 @@ std::string firstCharacters(const std::string &text, std::size_t limit);
 // keeps what was typed.
 std::string inCapitals(const std::string &name);
 // A profile button's caption: the name in capitals, or "Vacant" for a profile without one.
-std::string profileButtonCaption(const std::string &name);
+Wording profileButtonCaption(const std::string &name);
 // The stored name of profile n, cut to the name limit (a hand-edited store may hold more).
 std::string storedName(Melvane &m, int n);
 

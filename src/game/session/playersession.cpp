@@ -70,22 +70,23 @@ std::string clockText(std::int64_t ms)
     return text;
 }
 
-std::string signedCoinsText(std::int64_t coins)
+Wording signedCoinsText(std::int64_t coins)
 {
-    return (coins > 0 ? "+" : "") + std::to_string(coins) + " coins (" + moneyCaption(coins) + ")";
+    return Wording::counted(GameText::tr("%1%n coins (%2)"), coins,
+                            {Wording::verbatim(coins > 0 ? "+" : ""), Wording::money(coins)});
 }
 
-std::string sessionLineText(std::int64_t elapsedMs, const SessionTally &tally)
+Wording sessionLineText(std::int64_t elapsedMs, const SessionTally &tally)
 {
-    return "Session " + clockText(elapsedMs) + "     Net " + signedCoinsText(tally.net());
+    return {GameText::tr("Session %1     Net %2"), {Wording::verbatim(clockText(elapsedMs)), signedCoinsText(tally.net())}};
 }
 
-std::string realityCheckText(std::int64_t elapsedMs, const SessionTally &tally)
+Wording realityCheckText(std::int64_t elapsedMs, const SessionTally &tally)
 {
-    const auto coins = [](std::int64_t c) { return std::to_string(c) + " coins (" + moneyCaption(c) + ")"; };
-    return "Reality check\r\rYou have been playing for " + clockText(elapsedMs) + ".\r\rGames: " +
-           std::to_string(tally.games()) + "\rStaked: " + coins(tally.staked()) + "\rWon: " + coins(tally.won()) +
-           "\rNet: " + signedCoinsText(tally.net());
+    const auto coins = [](std::int64_t c) { return Wording::counted(GameText::tr("%n coins (%1)"), c, {Wording::money(c)}); };
+    return {GameText::tr("Reality check\r\rYou have been playing for %1.\r\rGames: %2\rStaked: %3\rWon: %4\rNet: %5"),
+            {Wording::verbatim(clockText(elapsedMs)), Wording::number(tally.games()), coins(tally.staked()),
+             coins(tally.won()), signedCoinsText(tally.net())}};
 }
 
 } // namespace melvane

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/machine/wording.h"
+
 namespace melvane {
 
 class SettingsStore;
@@ -66,10 +68,10 @@ private:
 // "1:02:03": hours, minutes and seconds of a duration.
 std::string clockText(std::int64_t ms);
 // "+125 coins ($ 1.25)", "-40 coins ($ -0.4)", "0 coins ($ 0)".
-std::string signedCoinsText(std::int64_t coins);
+Wording signedCoinsText(std::int64_t coins);
 // The line under the reels: "Session 0:12:05     Net +125 coins ($ 1.25)".
-std::string sessionLineText(std::int64_t elapsedMs, const SessionTally &tally);
+Wording sessionLineText(std::int64_t elapsedMs, const SessionTally &tally);
 // The reality check's message: time, games, staked, won and net.
-std::string realityCheckText(std::int64_t elapsedMs, const SessionTally &tally);
+Wording realityCheckText(std::int64_t elapsedMs, const SessionTally &tally);
 
 } // namespace melvane

@@ -6,9 +6,9 @@ namespace melvane {
 
 namespace {
 constexpr std::int64_t kMinuteMs = 60 * 1000;
-constexpr const char *kRealityCheckTitle = "Slots Melvane";
-constexpr const char *kKeepPlaying = "Keep playing";
-constexpr const char *kStop = "Stop";
+constexpr const char *kRealityCheckTitle = GameText::tr("Slots Melvane");
+constexpr const char *kKeepPlaying = GameText::tr("Keep playing");
+constexpr const char *kStop = GameText::tr("Stop");
 } // namespace
 
 SessionMeters Melvane::sessionMeters() const

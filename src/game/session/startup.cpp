@@ -12,22 +12,30 @@ namespace melvane {
 namespace {
 
 constexpr int kSmallFontsDpi = 96;
-constexpr const char *kSaveFailedTitle = "Slots Melvane";
+constexpr const char *kSaveFailedTitle = GameText::tr("Slots Melvane");
 
-constexpr const char *kLargeFontsTitle = "               LARGE FONTS BEING USED !!!";
-constexpr std::array<const char *, 11> kLargeFontsLines = {
-    "You are still using Large Fonts!!,This Game Will Not Run Correctly.",
-    "There is no facility in this software to change them.",
-    "To Change Manually :-",
-    "Right Click On DeskTop",
-    "Select Properties",
-    "Select Settings",
-    "Click Advanced Button",
-    "Select SMALL Fonts (or 96 DPI)",
-    "A Re-Boot Is Then Required",
-    "",
-    "To Change Back After Do The Reverse :-",
-};
+constexpr const char *kLargeFontsTitle = GameText::tr("               LARGE FONTS BEING USED !!!");
+// One text, its lines ended by the carriage returns the message box breaks them at.
+constexpr const char *kLargeFontsText =
+    GameText::tr("You are still using Large Fonts!!,This Game Will Not Run Correctly.\r"
+                 "There is no facility in this software to change them.\r"
+                 "To Change Manually :-\r"
+                 "Right Click On DeskTop\r"
+                 "Select Properties\r"
+                 "Select Settings\r"
+                 "Click Advanced Button\r"
+                 "Select SMALL Fonts (or 96 DPI)\r"
+                 "A Re-Boot Is Then Required\r"
+                 "\r"
+                 "To Change Back After Do The Reverse :-\r");
+constexpr const char *kSaveFailedAt =
+    GameText::tr("Player %1's profile could not be saved to %2. The disk may be full or the folder read-only.\n\n"
+                 "Paid spins wait until the profile can be saved again: the game tries at every step and at every "
+                 "press of a bet button. What was saved before is kept.");
+constexpr const char *kSaveFailed =
+    GameText::tr("Player %1's profile could not be saved. The disk may be full or the folder read-only.\n\n"
+                 "Paid spins wait until the profile can be saved again: the game tries at every step and at every "
+                 "press of a bet button. What was saved before is kept.");
 
 // Measures the screen into `screendpi`; true when it runs at the 96 dots per inch the
 // windows are laid out for.
@@ -35,16 +43,6 @@ bool IsScreenFontSmall(Melvane &m)
 {
     m.g.screendpi = m.host().screenLogicalDpi();
     return m.g.screendpi == kSmallFontsDpi;
-}
-
-std::string largeFontsText()
-{
-    std::string text;
-    for (const char *line : kLargeFontsLines) {
-        text += line;
-        text += '\r';
-    }
-    return text;
 }
 
 } // namespace
@@ -55,7 +53,7 @@ bool Melvane::load()
 {
     if (!IsScreenFontSmall(*this)) {
         // Nothing is read or saved: the game ends before it has a player.
-        host_.showMessage({kLargeFontsTitle, largeFontsText(), MessageIcon::Information});
+        host_.showMessage({kLargeFontsTitle, kLargeFontsText, MessageIcon::Information});
         return false;
     }
     // One copy of the game to a settings folder: two would overwrite each other's saves.
@@ -72,7 +70,7 @@ bool Melvane::load()
     // Every profile holds money that cannot be read: none can be played, none is touched.
     if (profileNumber(g.playernumber) == 0)
         return false;
-    caption = kMainCaptionPrefix + g.currentplayer;
+    setWindowCaption(Wording(kMainCaption, {Wording::verbatim(g.currentplayer)}));
     showBank();
     host_.setMousePointer(MousePointer::Default);
     // A first run has chosen neither: the strictest payout and the fastest reels.
@@ -154,12 +152,10 @@ void Melvane::tellSaveFailure()
 {
     const std::string where = host_.settings().location();
     ++messagesOpen_;
+    const Wording player = Wording::verbatim(g.playernumber);
     host_.showMessage({kSaveFailedTitle,
-                       "Player " + g.playernumber + "'s profile could not be saved" +
-                           (where.empty() ? "" : " to " + where) +
-                           ". The disk may be full or the folder read-only.\n\nPaid spins wait until the profile "
-                           "can be saved again: the game tries at every step and at every press of a bet button. "
-                           "What was saved before is kept.",
+                       where.empty() ? Wording(kSaveFailed, {player})
+                                     : Wording(kSaveFailedAt, {player, Wording::verbatim(where)}),
                        MessageIcon::Critical});
     --messagesOpen_;
 }

@@ -23,7 +23,8 @@ void openlink(Host &host, const LinkHandler &handler, const std::string &link)
         // The busy pointer must not hang over the message.
         host.setMousePointer(MousePointer::Default);
         host.showMessage({kExecuteLinkTitle,
-                          "error Opening Link to " + link + "\r\n\r\n" + std::to_string(kNoProgramForLinkError),
+                          Wording(GameText::tr("error Opening Link to %1\r\n\r\n%2"),
+                                  {Wording::verbatim(link), Wording::number(kNoProgramForLinkError)}),
                           MessageIcon::Information, MessageButtons::Ok});
     }
     host.setMousePointer(MousePointer::Default);

@@ -67,7 +67,7 @@ int main(int argc, char **argv)
     host.setClipPlayer(&player);
     // Every settled step goes to the player's journal; it outlives the machine that writes it,
     // and what it has to tell outlives it.
-    std::vector<std::string> troubles;
+    std::vector<melvane::Wording> troubles;
     QTimer tellTroubles;
     // A settings folder given on the command line holds the journal too, beside the profiles, so
     // two folders never share one journal and nothing is written under the user's own folders.
@@ -92,10 +92,10 @@ int main(int argc, char **argv)
         if (machine.busy() || !window.isVisible())
             return;
         tellTroubles.stop();
-        for (const std::string &text : std::exchange(troubles, {}))
-            host.showMessage({"Slots Melvane", text});
+        for (const melvane::Wording &text : std::exchange(troubles, {}))
+            host.showMessage({melvane::GameText::tr("Slots Melvane"), text});
     });
-    journal.onTrouble = [&](const std::string &message) {
+    journal.onTrouble = [&](const melvane::Wording &message) {
         troubles.push_back(message);
         tellTroubles.start();
     };

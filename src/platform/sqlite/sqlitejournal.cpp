@@ -40,10 +40,10 @@ constexpr int kRestartWaitMs = 100;
 constexpr int kLogFramesFallback = 4 * kLogFramesToRestart;
 constexpr int kLogBytesKept = 4 * 1024 * 1024;
 
-const char *const kSetAsideText = "The game journal could not be read, so it was set aside as %1 and a new one was "
-                                  "started.";
-const char *const kUnwritableText = "The game journal cannot be written (the disk may be full or the folder "
-                                    "read-only). The game goes on without it.";
+const char *const kSetAsideText = GameText::tr("The game journal could not be read, so it was set aside as %1 and a "
+                                               "new one was started.");
+const char *const kUnwritableText = GameText::tr("The game journal cannot be written (the disk may be full or the "
+                                                 "folder read-only). The game goes on without it.");
 
 // One table of games (a paid spin with all it led to, or an entry of credit) and one of their
 // steps, clustered by game so that a game's steps are read in one run of pages. The money of a
@@ -521,7 +521,7 @@ bool SqliteJournal::open()
     if (opened == Opened::Unreadable) {
         closeConnection();
         if (setAsideFile()) {
-            tell(QString::fromUtf8(kSetAsideText).arg(QFileInfo(setAside_).fileName()).toStdString(), toldSetAside_);
+            tell(Wording(kSetAsideText, {Wording::verbatim(QFileInfo(setAside_).fileName().toStdString())}), toldSetAside_);
             opened = openConnection(false, why);
         } else {
             opened = Opened::Unwritable;
@@ -695,7 +695,7 @@ std::unique_ptr<SqliteJournal> SqliteJournal::openForReading(const QString &path
     return journal;
 }
 
-void SqliteJournal::tell(const std::string &message, bool &told)
+void SqliteJournal::tell(const Wording &message, bool &told)
 {
     if (told)
         return;

@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include "game/machine/wording.h"
 #include "game/ports/journal.h"
 
 class QSqlDatabase;
@@ -84,7 +85,7 @@ public:
 
     // Tells the player, in one message, about a journal that was set aside or cannot be
     // written. Each message is given once per journal.
-    std::function<void(const std::string &message)> onTrouble;
+    std::function<void(const Wording &message)> onTrouble;
 
 private:
     struct Statements;
@@ -104,7 +105,7 @@ private:
     std::int64_t serial_ = 0;
     bool writeStep(const JournalStep &step);
     void stopWriting();
-    void tell(const std::string &message, bool &told);
+    void tell(const Wording &message, bool &told);
 
     QString path_;
     QString connection_;

@@ -85,7 +85,7 @@ TEST_F(Session, TheNetCountsWinsCollectsAndGamblesButNotCreditPutOn)
         s.play();
         EXPECT_EQ(m.session.net(), s.net);
         host.advance(1000);
-        EXPECT_EQ(m.lblsession.caption(), "Session " + clockText(host.now()) + "     Net " + signedCoinsText(s.net));
+        EXPECT_EQ(m.lblsession.caption(), "Session " + clockText(host.now()) + "     Net " + signedCoinsText(s.net).english());
     }
     EXPECT_EQ(m.session.staked(), 100);
     EXPECT_EQ(m.session.won(), 130);

@@ -103,7 +103,7 @@ protected:
     std::unique_ptr<SqliteJournal> openJournal(std::int64_t kept = SqliteJournal::kKeptGames)
     {
         auto j = std::make_unique<SqliteJournal>(file(), kept);
-        j->onTrouble = [this](const std::string &message) { messages.push_back(message); };
+        j->onTrouble = [this](const Wording &message) { messages.push_back(message.english()); };
         j->open();
         return j;
     }
@@ -249,7 +249,7 @@ TEST_F(JournalTest, AJournalThatCannotBeWrittenSaysSoOnceAndThePlayGoesOn)
     {
         writeBytes(dir.path() + "/notafolder", "x");
         SqliteJournal j(dir.path() + "/notafolder/journal.sqlite");
-        j.onTrouble = [this](const std::string &m) { messages.push_back(m); };
+        j.onTrouble = [this](const Wording &m) { messages.push_back(m.english()); };
         EXPECT_FALSE(j.open());
         for (int i = 0; i < 3; ++i)
             j.record(step(StepKind::Spin, 1));

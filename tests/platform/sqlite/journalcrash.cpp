@@ -16,7 +16,7 @@ int main(int argc, char **argv)
     }
     QCoreApplication app(argc, argv);
     melvane::SqliteJournal journal(QString::fromLocal8Bit(argv[1]));
-    journal.onTrouble = [](const std::string &message) { std::printf("trouble %s\n", message.c_str()); };
+    journal.onTrouble = [](const melvane::Wording &message) { std::printf("trouble %s\n", message.english().c_str()); };
     journal.open();
     // A paid spin, now and then a round of free spins and its collect, or a gamble.
     const melvane::StepKind cycle[] = {melvane::StepKind::Spin,       melvane::StepKind::FreeSpin,

@@ -103,7 +103,7 @@ TEST(JournalCrash, EveryReportedStepSurvivesAKillAndTheFileOpensCleanly)
 
         SqliteJournal journal(file);
         std::string trouble;
-        journal.onTrouble = [&trouble](const std::string &m) { trouble = m; };
+        journal.onTrouble = [&trouble](const Wording &m) { trouble = m.english(); };
         EXPECT_TRUE(journal.open());
         EXPECT_EQ(trouble, "");
     }

@@ -162,8 +162,8 @@ int main(int argc, char **argv)
 
     // As the game keeps it: beside the profiles in the settings folder.
     SqliteJournal sqliteJournal(QString::fromStdString(settings.folder()) + QStringLiteral("/journal.sqlite"));
-    sqliteJournal.onTrouble = [](const std::string &message) {
-        std::fprintf(stderr, "melvane-crashplay: journal: %s\n", message.c_str());
+    sqliteJournal.onTrouble = [](const Wording &message) {
+        std::fprintf(stderr, "melvane-crashplay: journal: %s\n", message.english().c_str());
     };
     PrintingJournal journal(sqliteJournal);
     Melvane machine(host);
