@@ -5,12 +5,15 @@
 #include <cstdint>
 #include <string_view>
 
+#include "rules/gametext.h"
+
 namespace melvane {
 
 // The payout settings of the options window, as stored in `machinepay`, in the order of its
 // buttons, and their names on those buttons.
 inline constexpr std::array<int, 3> kPayoutSettings = {5, 3, 2};
-inline constexpr std::array<std::string_view, 3> kPayoutSettingNames = {"Realistic", "Loose", "Dream Machine !!"};
+inline constexpr std::array<std::string_view, 3> kPayoutSettingNames = {
+    GameText::tr("Realistic"), GameText::tr("Loose"), GameText::tr("Dream Machine !!")};
 
 constexpr bool isValidPayoutSetting(int machinepay)
 {

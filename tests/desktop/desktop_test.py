@@ -447,7 +447,7 @@ class KeyboardTest(GameTest):
         # Space spins until a win; Enter gambles it on red; a won card is collected. A round of
         # free spins that comes meanwhile plays itself out and its total is collected.
         collected = False
-        for _ in range(40):
+        for _ in range(150):
             d.key("space")
             result = told.wait("a spin's result", lambda t: t.startswith("No win") or t.startswith("Win "),
                                timeout=SPIN_TIMEOUT)
@@ -467,7 +467,7 @@ class KeyboardTest(GameTest):
                 told.wait("the gamble collected", lambda t: t.startswith("Gamble collected"), timeout=WINDOW_TIMEOUT)
                 collected = True
                 break
-        self.assertTrue(collected, "no gamble won in 40 spins")
+        self.assertTrue(collected, "no gamble won in 150 spins")
 
         opened = [self.open_and_close(keys) for keys in ("alt+o", "alt+p", "alt+a", "alt+h")]
         # The first autoplay tells how autoplay works in a message box, then offers its window.

@@ -21,11 +21,11 @@ constexpr std::int32_t kSuitPays = 4;
 constexpr std::int16_t kLastCardCount = 10;
 constexpr std::int16_t kCardCountCycleStart = 6;
 
-constexpr const char *kAtRisk = "At Risk  ";
-constexpr const char *kColourWin = "Black/Red Win = ";
-constexpr const char *kSuitWin = "Suit Win = ";
-constexpr const char *kLostRisk = "No Win  ";
-constexpr const char *kNoWin = "No Win";
+constexpr const char *kAtRisk = GameText::tr("At Risk  %1");
+constexpr const char *kColourWin = GameText::tr("Black/Red Win = %1");
+constexpr const char *kSuitWin = GameText::tr("Suit Win = %1");
+constexpr const char *kLostRisk = GameText::tr("No Win  ");
+constexpr const char *kNoWin = GameText::tr("No Win");
 constexpr const char *kBlankWin = " ";
 
 enum class BetOn { Red, Black, Suit };
@@ -60,14 +60,14 @@ void showMultiple(Label &label, const char *text, std::int32_t amount, std::int3
 {
     std::int32_t value = 0;
     if (assignChecked(value, static_cast<std::int64_t>(amount) * times))
-        label.setCaption(text + std::to_string(value));
+        label.setCaption(Wording(text, {Wording::number(value)}));
 }
 
 // Shows the amount at risk and what a colour or a suit would make of it.
 void showOdds(Melvane &m)
 {
     GamblePanel &p = m.gamble;
-    p.risklab.setCaption(kAtRisk + std::to_string(m.gambleamount));
+    p.risklab.setCaption(Wording(kAtRisk, {Wording::number(m.gambleamount)}));
     p.lblblackred.show();
     p.lblsuit.show();
     showMultiple(p.lblblackred, kColourWin, m.gambleamount, kColourPays);
@@ -219,7 +219,7 @@ void placeBet(Melvane &m, const Bet &bet)
     m.sound(Clip::Click);
     p.gamblewin.hide();
     addChecked(m.cardcount, 1);
-    p.risklab.setCaption(kAtRisk + std::to_string(m.gambleamount));
+    p.risklab.setCaption(Wording(kAtRisk, {Wording::number(m.gambleamount)}));
     const int card = drawIndex(m.host().uniform(), kCards);
     if (m.cardcount > kLastCardCount)
         m.cardcount = kCardCountCycleStart;

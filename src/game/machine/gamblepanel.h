@@ -74,10 +74,10 @@ inline constexpr int kBannerSlideLastTop = 4800;
 // The controls inside the gamble panel `pandouble`, and what the gamble keeps between clicks.
 struct GamblePanel {
     PictureBox piccardholder{"piccardholder", "", gamblelayout::kCardholder};
-    Button betred{"betred", "Red", gamblelayout::kBetred};
-    Button betblack{"betblack", "Black", gamblelayout::kBetblack};
+    Button betred{"betred", GameText::tr("Red"), gamblelayout::kBetred};
+    Button betblack{"betblack", GameText::tr("Black"), gamblelayout::kBetblack};
     std::array<PictureButton, 5> suitbet; // 1..4
-    Button cancelbet{"cancelbet", "Collect", gamblelayout::kCancelbet};
+    Button cancelbet{"cancelbet", GameText::tr("Collect"), gamblelayout::kCancelbet};
     Label risklab{"risklab", "", gamblelayout::kRisklab};
     Label lblblackred{"lblblackred", "", gamblelayout::kLblblackred};
     Label lblsuit{"lblsuit", "", gamblelayout::kLblsuit};
@@ -88,7 +88,7 @@ struct GamblePanel {
                           {gamblelayout::kBannerLeft, gamblelayout::kBannerDesignTop, gamblelayout::kBannerWidth,
                            gamblelayout::kBannerHeight}};
     std::array<PictureBox, 6> historypic; // 1..5
-    Label Label1{"Label1", "past history", gamblelayout::kLabel1};
+    Label Label1{"Label1", GameText::tr("past history"), gamblelayout::kLabel1};
 
     // What was taken out of the credit when the gamble opened: what a collect has really won
     // is the amount at risk less this.

@@ -10,26 +10,27 @@ constexpr std::array<int, 6> kReelWindowLeft = {0, 970, 3020, 5050, 7100, 9140};
 constexpr int kReelWindowTop = 1025;
 constexpr std::array<int, 6> kButtonLeft = {0, 570, 2100, 3630, 5160, 6690};
 
-constexpr std::array<const char *, 6> kPlayCaptions = {"", "Bet 1 Coin", "Bet 2 Coins", "Bet 5 Coins", "Bet 10 Coins",
-                                                       "Bet 20 Coins"};
-constexpr std::array<const char *, 6> kPaylineCaptions = {"", " Play 3 Lines", "Play 9 Lines", "Play 27 Lines",
-                                                          "Play 81 Lines", "Play 243 Lines"};
+constexpr std::array<const char *, 6> kPlayCaptions = {"", GameText::tr("Bet 1 Coin"), GameText::tr("Bet 2 Coins"), GameText::tr("Bet 5 Coins"), GameText::tr("Bet 10 Coins"),
+    GameText::tr("Bet 20 Coins")};
+constexpr std::array<const char *, 6> kPaylineCaptions = {"", GameText::tr(" Play 3 Lines"), GameText::tr("Play 9 Lines"), GameText::tr("Play 27 Lines"),
+    GameText::tr("Play 81 Lines"), GameText::tr("Play 243 Lines")};
 
 } // namespace
 
 MachineControls::MachineControls()
-    : COINSIN("COINSIN", "Click For Credit", {9750, 7695, 1530, 630}),
+    : COINSIN("COINSIN", GameText::tr("Click For Credit"), {9750, 7695, 1530, 630}),
       cmdfastmoney("cmdfastmoney", "", {8220, 7695, 1530, 630}),
       takewin("takewin", "", {4785, 7335, 2430, 630}),
-      doublebutton("doublebutton", "Click to double or lose win", {9750, 7080, 1530, 630}),
+      doublebutton("doublebutton", GameText::tr("Click to double or lose win"), {9750, 7080, 1530, 630}),
       autoplayon("autoplayon", "", {8220, 7080, 1530, 630}),
       autoplayoff("autoplayoff", "", {8220, 7080, 1530, 630}),
-      pannomoney("pannomoney", "Not Enough Credit For This Bet !!", {1320, 3000, 7005, 495}),
+      pannomoney("pannomoney", GameText::tr("Not Enough Credit For This Bet !!"), {1320, 3000, 7005, 495}),
       PANELBANK("PANELBANK"), Lblcredit("Lblcredit"), LABLAST("LABLAST"), lbllast("lbllast"), LABWIN("LABWIN"),
       lblwin("lblwin"), lblcurrentwin("lblcurrentwin"), spinsleft("spinsleft", "", {2000, 7500, 8000, 645}),
-      piclastbet("piclastbet", "LAST BET"), picthiswin("picthiswin", "THIS WIN"), pandouble("pandouble", "", {3600, 975, 3840, 5655}),
-      mnuabout("mnuabout", "&About"), mnuptble("mnuptble", "&Paytable"), mnuplayer("mnuplayer", "&Options"),
-      mnuexit("mnuexit", "&Exit"), mnuhistory("mnuhistory", "&History"),
+      piclastbet("piclastbet", GameText::tr("LAST BET")), picthiswin("picthiswin", GameText::tr("THIS WIN")), pandouble("pandouble", "", {3600, 975, 3840, 5655}),
+      mnuabout("mnuabout", GameText::tr("&About")), mnuptble("mnuptble", GameText::tr("&Paytable")),
+      mnuplayer("mnuplayer", GameText::tr("&Options")), mnuexit("mnuexit", GameText::tr("&Exit")),
+      mnuhistory("mnuhistory", GameText::tr("&History")),
       // On the keyboard strip under the buttons, where the cabinet has nothing to say.
       lblsession("lblsession", "", {600, 8490, 5175, 330}), lblautoplay("lblautoplay", "", {6000, 8490, 5700, 330})
 {

@@ -130,7 +130,7 @@ bool Melvane::runPlaySequence(int index)
     timerballflash.stop();
     if (freespins < 1) {
         doublebutton.show();
-        LABWIN.setCaption("Good Luck");
+        LABWIN.setCaption(GameText::tr("Good Luck"));
         lblwin.setCaption(" ");
         LABLAST.setCaption(std::to_string(stake()));
         lbllast.setCaption(moneyCaption(stake()));

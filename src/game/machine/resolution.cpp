@@ -76,8 +76,8 @@ constexpr std::int16_t kLosingSpinTicks = 80;
 // free spin, as after a winning free spin.
 constexpr std::int16_t kResumedRoundTicks = 50;
 
-constexpr const char *kSpinsRemaining = "     Freespins Remaining = ";
-constexpr const char *kSpinsCompleted = "Freespins Completed          ";
+constexpr const char *kSpinsRemaining = GameText::tr("     Freespins Remaining = %1");
+constexpr const char *kSpinsCompleted = GameText::tr("Freespins Completed          ");
 
 } // namespace
 
@@ -335,7 +335,7 @@ void Melvane::awardFreeSpins()
     lblwin.setCaption(moneyCaption(freespinwin));
     lblcurrentwin.setCaption(std::to_string(spinwin));
     spinsleft.show();
-    spinsleft.setCaption(kSpinsRemaining + std::to_string(freespins - freespinsdone));
+    spinsleft.setCaption(Wording(kSpinsRemaining, {Wording::number(freespins - freespinsdone)}));
     cmdfastmoney.hide();
     autoplayon.hide();
     autoplayoff.hide();
@@ -363,7 +363,7 @@ void Melvane::countFreeSpin()
 {
     addChecked(freespinsdone, 1);
     spinsleft.show();
-    spinsleft.setCaption(kSpinsRemaining + std::to_string(freespins - freespinsdone));
+    spinsleft.setCaption(Wording(kSpinsRemaining, {Wording::number(freespins - freespinsdone)}));
     if (freespinsdone == freespins) {
         freespinsover = 1;
         spinsleft.setCaption(kSpinsCompleted);
@@ -464,7 +464,7 @@ void Melvane::resumeRound(const StoredRound &round)
         return;
     }
     spinsleft.show();
-    spinsleft.setCaption(kSpinsRemaining + std::to_string(freespins - freespinsdone));
+    spinsleft.setCaption(Wording(kSpinsRemaining, {Wording::number(freespins - freespinsdone)}));
     // The next free spin comes a few seconds after start-up, counted by the tick timer.
     autoticks = kResumedRoundTicks;
     Tmrtick.start();
@@ -524,7 +524,7 @@ void Melvane::settle()
     if (!credited)
         host_.processEvents();
     if (spinwin < 1) {
-        LABWIN.setCaption("No Win");
+        LABWIN.setCaption(GameText::tr("No Win"));
         lblwin.setCaption("");
     } else {
         Timerwincounter.start();

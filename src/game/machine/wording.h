@@ -5,18 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace melvane {
+#include "rules/gametext.h"
 
-// Marks the game's English texts for translation. `GameText::tr` stands for the text itself:
-// the game keeps its English, and a window looks the text up in the player's language. Qt's
-// lupdate finds the texts by the call and files them all under one context, the one below.
-struct GameText {
-#ifdef MELVANE_LUPDATE
-    Q_DECLARE_TR_FUNCTIONS(melvane::Game)
-#endif
-    static constexpr const char *tr(const char *text) { return text; }
-};
-inline constexpr const char *kGameTextContext = "melvane::Game";
+namespace melvane {
 
 // A text the player reads, kept as its parts so that a window can put it in the player's
 // language: a marked pattern with the values that fill it (%1 to %9, and %n for a count), a

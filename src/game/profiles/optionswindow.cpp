@@ -14,13 +14,13 @@ namespace melvane {
 
 namespace {
 
-constexpr const char *kCaption = "Melvane Options";
-constexpr const char *kPlayerNamePrompt = "Input Player Name                                  Then Enter";
-constexpr const char *kFasterSlower = "<<<Faster                       Slower>>>";
-constexpr const char *kSpeedPrefix = "Current Speed =   ";
-constexpr const char *kScreenNote = "Note :- Some machines \r\nmay not support this \r\noption.\r\n";
-constexpr const char *kAlready800x600 = "Already 800 X 600 resolution !!\r";
-constexpr const char *kScreenTitle = "Slot_Melvane";
+constexpr const char *kCaption = GameText::tr("Melvane Options");
+constexpr const char *kPlayerNamePrompt = GameText::tr("Input Player Name                                  Then Enter");
+constexpr const char *kFasterSlower = GameText::tr("<<<Faster                       Slower>>>");
+constexpr const char *kSpeedLabel = GameText::tr("Current Speed =   %1");
+constexpr const char *kScreenNote = GameText::tr("Note :- Some machines \r\nmay not support this \r\noption.\r\n");
+constexpr const char *kAlready800x600 = GameText::tr("Already 800 X 600 resolution !!\r");
+constexpr const char *kScreenTitle = GameText::tr("Slot_Melvane");
 
 // `reelspeed` of each speed option, slowest last.
 constexpr std::array<std::int16_t, 5> kSpeeds = {1, 2, 4, 8, 10};
@@ -43,9 +43,9 @@ OptionsWindow::OptionsWindow(Melvane &m)
       lbltotalwon("lbltotalwon", "", row(2520, 3600, 2)), lblwinlose("lblwinlose", "", row(2520, 3600, 3)),
       lblreturned("lblreturned", "", row(2520, 3600, 4)), lblinvested("lblinvested", "", row(2520, 3600, 5)),
       lblfreespins("lblfreespins", "", row(2520, 3600, 6)), fastslow("fastslow", kFasterSlower),
-      speedlab("speedlab"), btnokplayer("btnokplayer", "O.K. Close and save changes"),
-      Btndeletedetails("Btndeletedetails", "Delete Current Player"),
-      cmdlargescreen("cmdlargescreen", "Large Size 800X600"), cmdorigonal("cmdorigonal", "Origonal Screen Size"),
+      speedlab("speedlab"), btnokplayer("btnokplayer", GameText::tr("O.K. Close and save changes")),
+      Btndeletedetails("Btndeletedetails", GameText::tr("Delete Current Player")),
+      cmdlargescreen("cmdlargescreen", GameText::tr("Large Size 800X600")), cmdorigonal("cmdorigonal", GameText::tr("Origonal Screen Size")),
       Text1("Text1", kScreenNote), m_(m)
 {
     window.hide();
@@ -61,7 +61,7 @@ OptionsWindow::OptionsWindow(Melvane &m)
     }
     for (int i = 1; i <= 2; ++i) {
         OptionButton &s = sounds[static_cast<std::size_t>(i)];
-        s = OptionButton("sounds(" + std::to_string(i) + ")", i == 1 ? " ON" : " OFF");
+        s = OptionButton("sounds(" + std::to_string(i) + ")", i == 1 ? GameText::tr(" ON") : GameText::tr(" OFF"));
         s.setAction([this, i] { soundsClick(i); });
         OptionButton &w = wincounter[static_cast<std::size_t>(i)];
         w = OptionButton("wincounter(" + std::to_string(i) + ")");
@@ -154,10 +154,10 @@ void OptionsWindow::resetControls()
 void OptionsWindow::selectWinCounterAndSpeed()
 {
     if (m_.g.winroll == 1) {
-        wincounter[1].setCaption(" ON ");
+        wincounter[1].setCaption(GameText::tr(" ON "));
         wincounter.select(1);
     } else {
-        wincounter[2].setCaption(" OFF");
+        wincounter[2].setCaption(GameText::tr(" OFF"));
         wincounter.select(2);
     }
     for (std::size_t i = 0; i < kSpeeds.size(); ++i) {
@@ -224,7 +224,7 @@ void OptionsWindow::setspeedClick(int i)
     if (i < 0 || i >= static_cast<int>(kSpeeds.size()))
         return;
     m_.g.reelspeed = kSpeeds[static_cast<std::size_t>(i)];
-    speedlab.setCaption(kSpeedPrefix + std::to_string(i + 1));
+    speedlab.setCaption(Wording(kSpeedLabel, {Wording::number(i + 1)}));
 }
 
 void OptionsWindow::soundsClick(int i)
@@ -239,11 +239,11 @@ void OptionsWindow::wincounterClick(int i)
 {
     if (i == 1) {
         m_.g.winroll = 1;
-        wincounter[1].setCaption(" ON");
+        wincounter[1].setCaption(GameText::tr(" ON"));
         wincounter[2].setCaption("");
     } else if (i == 2) {
         m_.g.winroll = 0;
-        wincounter[2].setCaption(" OFF");
+        wincounter[2].setCaption(GameText::tr(" OFF"));
         wincounter[1].setCaption("");
     }
 }

@@ -23,32 +23,39 @@ struct LabelTexts {
     const char *freespins;
 };
 
-// Before the first game: texts without figures.
+// Before the first game: texts without figures, but the player's name.
 constexpr LabelTexts kShortOnOpening = {
-    "Current Player    ", "Games Played      ",      "Total Wagered     ", "Total Won      ",
-    "Winning/Losing     ", "Returned To Player     ", "Total Invested      ", "Freespins Won     ",
+    GameText::tr("Current Player    %1"), GameText::tr("Games Played      "),
+    GameText::tr("Total Wagered     "),   GameText::tr("Total Won      "),
+    GameText::tr("Winning/Losing     "),  GameText::tr("Returned To Player     "),
+    GameText::tr("Total Invested      "), GameText::tr("Freespins Won     "),
 };
 constexpr LabelTexts kShortOnSelecting = {
-    "Current Player    ", "Games Played          ", "Total Wagered         ", "Total Won          ",
-    "Winning/Losing      ", "Returned To Player ",  "Total Invested     ",    "Freespins Won     ",
+    GameText::tr("Current Player    %1"), GameText::tr("Games Played          "),
+    GameText::tr("Total Wagered         "), GameText::tr("Total Won          "),
+    GameText::tr("Winning/Losing      "), GameText::tr("Returned To Player "),
+    GameText::tr("Total Invested     "),  GameText::tr("Freespins Won     "),
 };
 
 // After the first game: each text is followed by its figure.
 constexpr LabelTexts kLongOnOpening = {
-    "Current Player    ",        "Games Played            ",    "Total Wagered           ",
-    "Total Won                   ", "Winning/Losing           ", "Returned To Player     % ",
-    "Total Invested             ",  "Freespins Won            ",
+    GameText::tr("Current Player    %1"),           GameText::tr("Games Played            %1"),
+    GameText::tr("Total Wagered           %1"),     GameText::tr("Total Won                   %1"),
+    GameText::tr("Winning/Losing           %1"),    GameText::tr("Returned To Player     % %1"),
+    GameText::tr("Total Invested             %1"),  GameText::tr("Freespins Won            %1"),
 };
 constexpr LabelTexts kLongOnSelecting = {
-    "Current Player   ",         "Games Played            ",    "Total Wagered           ",
-    "Total Won                   ", "Winning/Losing           ", "Returned To Player     % ",
-    "Total Invested             ",  "Freespins Won     ",
+    GameText::tr("Current Player   %1"),            GameText::tr("Games Played            %1"),
+    GameText::tr("Total Wagered           %1"),     GameText::tr("Total Won                   %1"),
+    GameText::tr("Winning/Losing           %1"),    GameText::tr("Returned To Player     % %1"),
+    GameText::tr("Total Invested             %1"),  GameText::tr("Freespins Won     %1"),
 };
 // After clearing, whatever the games: figures everywhere but the returned-to-player label.
 constexpr LabelTexts kOnClearing = {
-    "Current Player   ",         "Games Played            ",    "Total Wagered           ",
-    "Total Won                   ", "Winning/Losing           ", "Returned To Player     % ",
-    "Total Invested             ",  "Freespins Won     ",
+    GameText::tr("Current Player   %1"),            GameText::tr("Games Played            %1"),
+    GameText::tr("Total Wagered           %1"),     GameText::tr("Total Won                   %1"),
+    GameText::tr("Winning/Losing           %1"),    GameText::tr("Returned To Player     % "),
+    GameText::tr("Total Invested             %1"),  GameText::tr("Freespins Won     %1"),
 };
 
 // Floor division: a negative quotient rounds down, as the whole part of a percentage does.
@@ -67,11 +74,11 @@ std::optional<std::int64_t> winningLosing(const Globals &g)
     return difference;
 }
 
-std::optional<std::string> withFigure(const char *text, std::optional<std::int64_t> figure)
+std::optional<Wording> withFigure(const char *text, std::optional<std::int64_t> figure)
 {
     if (!figure)
         return std::nullopt;
-    return text + std::to_string(*figure);
+    return Wording(text, {Wording::number(*figure)});
 }
 
 } // namespace
@@ -96,15 +103,15 @@ StatisticsTexts statisticsTexts(const Globals &g, StatisticsOccasion occasion)
                           : figures ? (opening ? kLongOnOpening : kLongOnSelecting)
                                     : (opening ? kShortOnOpening : kShortOnSelecting);
     const auto labelled = [figures](const char *text, std::optional<std::int64_t> figure) {
-        return figures ? withFigure(text, figure) : std::optional<std::string>(text);
+        return figures ? withFigure(text, figure) : std::optional<Wording>(text);
     };
     StatisticsTexts t;
-    t.lblcurrentplayer = l.currentplayer + inCapitals(g.currentplayer);
+    t.lblcurrentplayer = Wording(l.currentplayer, {Wording::verbatim(inCapitals(g.currentplayer))});
     t.lblgames = labelled(l.games, g.games);
     t.lblwager = labelled(l.wager, g.wager);
     t.lbltotalwon = labelled(l.totalwon, g.total);
     t.lblwinlose = labelled(l.winlose, winningLosing(g));
-    t.lblreturned = clearing ? l.returned : labelled(l.returned, returnedToPlayer(g.total, g.wager));
+    t.lblreturned = clearing ? Wording(l.returned) : labelled(l.returned, returnedToPlayer(g.total, g.wager));
     t.lblinvested = labelled(l.invested, g.amountinvested);
     t.lblfreespins = labelled(l.freespins, g.howmanyspins);
     return t;
@@ -113,7 +120,7 @@ StatisticsTexts statisticsTexts(const Globals &g, StatisticsOccasion occasion)
 void showStatistics(OptionsWindow &w, const Globals &g, StatisticsOccasion occasion)
 {
     const StatisticsTexts t = statisticsTexts(g, occasion);
-    const std::pair<Label &, const std::optional<std::string> &> labels[] = {
+    const std::pair<Label &, const std::optional<Wording> &> labels[] = {
         {w.lblcurrentplayer, t.lblcurrentplayer}, {w.lblgames, t.lblgames},       {w.lblwager, t.lblwager},
         {w.lbltotalwon, t.lbltotalwon},           {w.lblwinlose, t.lblwinlose},   {w.lblreturned, t.lblreturned},
         {w.lblinvested, t.lblinvested},           {w.lblfreespins, t.lblfreespins},

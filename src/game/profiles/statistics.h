@@ -5,6 +5,7 @@
 #include <string>
 
 #include "game/machine/globals.h"
+#include "game/machine/wording.h"
 
 namespace melvane {
 
@@ -15,14 +16,14 @@ enum class StatisticsOccasion { Opening, Selecting, Clearing };
 
 // Captions of the statistics labels; a label without a caption here keeps the one it shows.
 struct StatisticsTexts {
-    std::optional<std::string> lblcurrentplayer;
-    std::optional<std::string> lblgames;
-    std::optional<std::string> lblwager;
-    std::optional<std::string> lbltotalwon;
-    std::optional<std::string> lblwinlose;
-    std::optional<std::string> lblreturned;
-    std::optional<std::string> lblinvested;
-    std::optional<std::string> lblfreespins;
+    std::optional<Wording> lblcurrentplayer;
+    std::optional<Wording> lblgames;
+    std::optional<Wording> lblwager;
+    std::optional<Wording> lbltotalwon;
+    std::optional<Wording> lblwinlose;
+    std::optional<Wording> lblreturned;
+    std::optional<Wording> lblinvested;
+    std::optional<Wording> lblfreespins;
 };
 
 // Whole per cent of the stakes paid back, fractions dropped; nothing when nothing was staked.

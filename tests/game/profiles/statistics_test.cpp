@@ -24,7 +24,7 @@ TEST(StatisticsTexts, ANewProfileShowsOnlyTheShortTextsWithoutZeros)
 {
     const struct {
         const char *words;
-        std::optional<std::string> StatisticsTexts::*label;
+        std::optional<Wording> StatisticsTexts::*label;
         std::size_t onOpening, onSelecting;
     } cases[] = {
         {"Games Played", &StatisticsTexts::lblgames, 18, 22},
@@ -43,11 +43,11 @@ TEST(StatisticsTexts, ANewProfileShowsOnlyTheShortTextsWithoutZeros)
     const StatisticsTexts selecting = statisticsTexts(g, StatisticsOccasion::Selecting);
     for (const auto &c : cases) {
         SCOPED_TRACE(c.words);
-        EXPECT_EQ(opening.*c.label, padded(c.words, c.onOpening));
-        EXPECT_EQ(selecting.*c.label, padded(c.words, c.onSelecting));
+        EXPECT_EQ((opening.*c.label)->english(), padded(c.words, c.onOpening));
+        EXPECT_EQ((selecting.*c.label)->english(), padded(c.words, c.onSelecting));
     }
-    EXPECT_EQ(opening.lblcurrentplayer, "Current Player    ADA");
-    EXPECT_EQ(selecting.lblcurrentplayer, "Current Player    ADA");
+    EXPECT_EQ(opening.lblcurrentplayer->english(), "Current Player    ADA");
+    EXPECT_EQ(selecting.lblcurrentplayer->english(), "Current Player    ADA");
 }
 
 TEST_F(Statistics, OneLosingSpinAfterPuttingOnOneHundredShowsItsFiguresOnOpening)
@@ -145,14 +145,14 @@ TEST(StatisticsTexts, ClearingShowsZeroFiguresAndAReturnedLabelWithoutOne)
     g.currentplayer = "ada";
     const StatisticsTexts t = statisticsTexts(g, StatisticsOccasion::Clearing);
 
-    EXPECT_EQ(t.lblcurrentplayer, "Current Player   ADA");
-    EXPECT_EQ(t.lblgames, padded("Games Played", 24) + "0");
-    EXPECT_EQ(t.lblwager, padded("Total Wagered", 24) + "0");
-    EXPECT_EQ(t.lbltotalwon, padded("Total Won", 28) + "0");
-    EXPECT_EQ(t.lblwinlose, padded("Winning/Losing", 25) + "0");
-    EXPECT_EQ(t.lblreturned, "Returned To Player     % ");
-    EXPECT_EQ(t.lblinvested, padded("Total Invested", 27) + "0");
-    EXPECT_EQ(t.lblfreespins, padded("Freespins Won", 18) + "0");
+    EXPECT_EQ(t.lblcurrentplayer->english(), "Current Player   ADA");
+    EXPECT_EQ(t.lblgames->english(), padded("Games Played", 24) + "0");
+    EXPECT_EQ(t.lblwager->english(), padded("Total Wagered", 24) + "0");
+    EXPECT_EQ(t.lbltotalwon->english(), padded("Total Won", 28) + "0");
+    EXPECT_EQ(t.lblwinlose->english(), padded("Winning/Losing", 25) + "0");
+    EXPECT_EQ(t.lblreturned->english(), "Returned To Player     % ");
+    EXPECT_EQ(t.lblinvested->english(), padded("Total Invested", 27) + "0");
+    EXPECT_EQ(t.lblfreespins->english(), padded("Freespins Won", 18) + "0");
 }
 
 TEST(StatisticsTexts, AWinningLosingFigureBeyondTheMeterKeepsItsCaption)
@@ -163,10 +163,10 @@ TEST(StatisticsTexts, AWinningLosingFigureBeyondTheMeterKeepsItsCaption)
     g.bank = std::numeric_limits<std::int32_t>::min();
     g.amountinvested = 1;
     EXPECT_EQ(statisticsTexts(g, StatisticsOccasion::Opening).lblwinlose, std::nullopt);
-    EXPECT_EQ(statisticsTexts(g, StatisticsOccasion::Opening).lblgames, padded("Games Played", 24) + "1");
+    EXPECT_EQ(statisticsTexts(g, StatisticsOccasion::Opening).lblgames->english(), padded("Games Played", 24) + "1");
 
     g.amountinvested = 0;
-    EXPECT_EQ(statisticsTexts(g, StatisticsOccasion::Opening).lblwinlose,
+    EXPECT_EQ(statisticsTexts(g, StatisticsOccasion::Opening).lblwinlose->english(),
               padded("Winning/Losing", 25) + "-2147483648");
 }
 

@@ -1,0 +1,16 @@
+#pragma once
+
+namespace melvane {
+
+// Marks the game's English texts for translation. `GameText::tr` stands for the text itself:
+// the game keeps its English, and a window looks the text up in the player's language. Qt's
+// lupdate finds the texts by the call and files them all under one context, the one below.
+struct GameText {
+#ifdef MELVANE_LUPDATE
+    Q_DECLARE_TR_FUNCTIONS(melvane::Game)
+#endif
+    static constexpr const char *tr(const char *text) { return text; }
+};
+inline constexpr const char *kGameTextContext = "melvane::Game";
+
+} // namespace melvane
