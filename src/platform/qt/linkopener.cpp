@@ -1,5 +1,6 @@
 #include "platform/qt/linkopener.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QString>
 #include <QUrl>
@@ -22,8 +23,10 @@ void openlink(Host &host, const LinkHandler &handler, const std::string &link)
     if (!opened) {
         // The busy pointer must not hang over the message.
         host.setMousePointer(MousePointer::Default);
-        host.showMessage({kExecuteLinkTitle,
-                          "error Opening Link to " + link + "\r\n\r\n" + std::to_string(kNoProgramForLinkError),
+        host.showMessage({QCoreApplication::translate("melvane::LinkOpener", kExecuteLinkTitle).toStdString(),
+                          QCoreApplication::translate("melvane::LinkOpener", "error Opening Link to %1\r\n\r\n%2")
+                              .arg(QString::fromStdString(link), QString::number(kNoProgramForLinkError))
+                              .toStdString(),
                           MessageIcon::Information, MessageButtons::Ok});
     }
     host.setMousePointer(MousePointer::Default);

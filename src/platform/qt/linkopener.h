@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+#include <QtGlobal>
+
 namespace melvane {
 
 class Host;
@@ -19,7 +21,7 @@ bool openWithDesktop(const std::string &link);
 inline constexpr int kNoProgramForLinkError = 1155;
 
 // Title of the message shown when a link cannot be opened.
-inline constexpr const char *kExecuteLinkTitle = "ExecuteLink";
+inline constexpr const char *kExecuteLinkTitle = QT_TRANSLATE_NOOP("melvane::LinkOpener", "ExecuteLink");
 
 // Opens `link` with `handler` under the busy pointer; a link that cannot be opened is reported
 // in a message naming the link and the error number. Nothing else changes.
