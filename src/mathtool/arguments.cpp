@@ -98,9 +98,9 @@ int payoutOption(std::string_view text)
 {
     const auto payout = offered(kPayoutSettings, wholeOption("--payout", text));
     if (!payout)
-        throw UsageError(filled(
-            QCoreApplication::translate("melvane::MathTool", "--payout: %1 is not a payout setting; choose %2"),
-            {quoted(text), choices(kPayoutSettings, payoutChoice)}));
+        throw UsageError(
+            filled(QCoreApplication::translate("melvane::MathTool", "--payout: %1 is not a payout setting; choose %2"),
+                   {quoted(text), choices(kPayoutSettings, payoutChoice)}));
     return *payout;
 }
 
@@ -118,9 +118,10 @@ PlotFormat plotOption(std::string_view text)
         return PlotFormat::Svg;
     if (endsWith(".png"))
         return PlotFormat::Png;
-    throw UsageError(filled(QCoreApplication::translate(
-                                "melvane::MathTool", "--plot: %1 is not a picture file; give a name ending in .svg or .png"),
-                            {quoted(text)}));
+    throw UsageError(
+        filled(QCoreApplication::translate("melvane::MathTool",
+                                           "--plot: %1 is not a picture file; give a name ending in .svg or .png"),
+               {quoted(text)}));
 }
 
 Stops stopsOption(std::string_view text)
@@ -132,27 +133,31 @@ Stops stopsOption(std::string_view text)
         const std::size_t comma = text.find(',', start);
         const std::string_view item = text.substr(start, comma == std::string_view::npos ? text.npos : comma - start);
         if (count == stops.size())
-            throw UsageError(filled(
-                QCoreApplication::translate("melvane::MathTool", "--stops: %1 has more than five stops"), {quoted(text)}));
+            throw UsageError(
+                filled(QCoreApplication::translate("melvane::MathTool", "--stops: %1 has more than five stops"),
+                       {quoted(text)}));
         const auto value = parseWhole(item);
         if (!value)
-            throw UsageError(filled(QCoreApplication::translate(
-                                        "melvane::MathTool",
-                                        "--stops: %1 is not a list of five whole numbers such as 12,2,9,1,5"),
-                                    {quoted(text)}));
+            throw UsageError(
+                filled(QCoreApplication::translate(
+                           "melvane::MathTool", "--stops: %1 is not a list of five whole numbers such as 12,2,9,1,5"),
+                       {quoted(text)}));
         if (*value < 1 || *value > static_cast<std::uint64_t>(kStops))
-            throw UsageError(filled(
-                QCoreApplication::translate("melvane::MathTool", "--stops: %1 is not a stop; each stop is %2"),
-                {quoted(item), stopRange()}));
+            throw UsageError(
+                filled(QCoreApplication::translate("melvane::MathTool", "--stops: %1 is not a stop; each stop is %2"),
+                       {quoted(item), stopRange()}));
         stops[count++] = static_cast<int>(*value);
         if (comma == std::string_view::npos)
             break;
         start = comma + 1;
     }
-    if (const int given = static_cast<int>(count); count != stops.size())
+    if (count != stops.size()) {
+        // A plain name for the count: lupdate does not read a cast inside a translation call.
+        const int given = static_cast<int>(count);
         throw UsageError(filled(
             QCoreApplication::translate("melvane::MathTool", "--stops: %1 has %n stops; give five", nullptr, given),
             {quoted(text)}));
+    }
     return stops;
 }
 
@@ -218,16 +223,17 @@ private:
 Command parseArguments(std::span<const std::string_view> args)
 {
     if (args.empty())
-        throw UsageError(
-            QCoreApplication::translate("melvane::MathTool", "no command given; try 'melvane-math --help'").toStdString());
+        throw UsageError(QCoreApplication::translate("melvane::MathTool", "no command given; try 'melvane-math --help'")
+                             .toStdString());
     const std::string_view command = args.front();
     const auto rest = args.subspan(1);
     const bool help = command == "--help" || command == "-h" || command == "help";
     const bool version = command == "--version" || command == "-v";
     if (help || version) {
         if (!rest.empty())
-            throw UsageError(filled(QCoreApplication::translate("melvane::MathTool", "%1 takes nothing after it; found %2"),
-                                    {command, quoted(rest.front())}));
+            throw UsageError(
+                filled(QCoreApplication::translate("melvane::MathTool", "%1 takes nothing after it; found %2"),
+                       {command, quoted(rest.front())}));
         return help ? Command{HelpCommand{}} : Command{VersionCommand{}};
     }
     // "--help" after a command asks for the usage, whatever else is on the line.
@@ -262,14 +268,14 @@ Command parseArguments(std::span<const std::string_view> args)
         }
         const std::string spins = o.required("--spins");
         if (spins.starts_with('-'))
-            throw UsageError(filled(QCoreApplication::translate("melvane::MathTool",
-                                                                "--spins: %1 is negative; give a count of at least 1"),
-                                    {quoted(spins)}));
+            throw UsageError(filled(
+                QCoreApplication::translate("melvane::MathTool", "--spins: %1 is negative; give a count of at least 1"),
+                {quoted(spins)}));
         s.spins = wholeOption("--spins", spins);
         if (s.spins < 1 || s.spins > kMaxSimulatedSpins)
-            throw UsageError(filled(
-                QCoreApplication::translate("melvane::MathTool", "--spins: %1 is out of range; give 1 to %2"),
-                {quoted(spins), std::to_string(kMaxSimulatedSpins)}));
+            throw UsageError(
+                filled(QCoreApplication::translate("melvane::MathTool", "--spins: %1 is out of range; give 1 to %2"),
+                       {quoted(spins), std::to_string(kMaxSimulatedSpins)}));
         s.waysmult = waysOption(o.required("--ways"));
         s.coinbet = coinsOption(o.required("--coins"));
         s.machinepay = payoutOption(o.required("--payout"));
@@ -278,12 +284,13 @@ Command parseArguments(std::span<const std::string_view> args)
         if (o.has("--journal")) {
             const std::string journal = o.required("--journal");
             if (journal != "memory" && journal != "off")
-                throw UsageError(filled(QCoreApplication::translate(
-                                            "melvane::MathTool", "--journal: %1 is not a journal; choose memory or off"),
-                                        {quoted(journal)}));
+                throw UsageError(
+                    filled(QCoreApplication::translate("melvane::MathTool",
+                                                       "--journal: %1 is not a journal; choose memory or off"),
+                           {quoted(journal)}));
             if (s.engine != Engine::Game)
-                throw UsageError(QCoreApplication::translate("melvane::MathTool",
-                                                             "--journal: only the game engine journals; add --engine game")
+                throw UsageError(QCoreApplication::translate(
+                                     "melvane::MathTool", "--journal: only the game engine journals; add --engine game")
                                      .toStdString());
             s.journal = journal == "memory";
         }
@@ -292,9 +299,10 @@ Command parseArguments(std::span<const std::string_view> args)
     }
     if (command == "audit") {
         if (rest.empty() || rest.front().starts_with("-"))
-            throw UsageError(QCoreApplication::translate(
-                                 "melvane::MathTool", "audit: give the journal file, as in 'melvane-math audit journal.sqlite'")
-                                 .toStdString());
+            throw UsageError(
+                QCoreApplication::translate("melvane::MathTool",
+                                            "audit: give the journal file, as in 'melvane-math audit journal.sqlite'")
+                    .toStdString());
         const Options o(command, rest.subspan(1), {}, {"--json"});
         return AuditCommand{std::string(rest.front()), o.has("--json")};
     }
@@ -312,8 +320,9 @@ Command parseArguments(std::span<const std::string_view> args)
         p.json = o.has("--json");
         return p;
     }
-    throw UsageError(filled(QCoreApplication::translate("melvane::MathTool", "unknown command %1; try 'melvane-math --help'"),
-                            {quoted(command)}));
+    throw UsageError(
+        filled(QCoreApplication::translate("melvane::MathTool", "unknown command %1; try 'melvane-math --help'"),
+               {quoted(command)}));
 }
 
 namespace {
@@ -336,8 +345,8 @@ std::string usageText()
            usageOf("melvane-math eval --ways W --coins C --stops S1,S2,S3,S4,S5",
                    QCoreApplication::translate("melvane::MathTool", "what one set of stops pays, as JSON")) +
            usageOf("melvane-math rtp [--json]",
-                   QCoreApplication::translate("melvane::MathTool",
-                                               "exact return to player of every ways and payout setting (full cycle)")) +
+                   QCoreApplication::translate(
+                       "melvane::MathTool", "exact return to player of every ways and payout setting (full cycle)")) +
            usageOf("melvane-math par --ways W --payout P [--coins C] [--json] [--plot FILE.svg|FILE.png]",
                    QCoreApplication::translate(
                        "melvane::MathTool",

@@ -57,15 +57,14 @@ AutoplayDialog::AutoplayDialog(AutoplayWindow &model, QWidget &mainWindow)
     setWindowTitle(tr("Autoplay"));
     surface_ = addSurface("autoplaysurface");
 
-    spins_ = addChoice("cmbspins", tr("Number of spins"), kMargin, kAutoplaySpinChoices,
-                       [](std::int32_t spins) {
-                           return spins == 0 ? tr("Until stopped") : QString::number(spins);
-                       },
-                       [this](std::int32_t spins) { model_.chooseSpins(spins); });
-    lossLimit_ = addChoice("cmblosslimit", tr("Loss limit"), kMargin + 34, kAutoplayLossChoices,
-                           limitText, [this](std::int32_t coins) { model_.chooseLossLimit(coins); });
-    winLimit_ = addChoice("cmbwinlimit", tr("Single win limit"), kMargin + 68, kAutoplayWinChoices,
-                          limitText, [this](std::int32_t coins) { model_.chooseWinLimit(coins); });
+    spins_ = addChoice(
+        "cmbspins", tr("Number of spins"), kMargin, kAutoplaySpinChoices,
+        [](std::int32_t spins) { return spins == 0 ? tr("Until stopped") : QString::number(spins); },
+        [this](std::int32_t spins) { model_.chooseSpins(spins); });
+    lossLimit_ = addChoice("cmblosslimit", tr("Loss limit"), kMargin + 34, kAutoplayLossChoices, limitText,
+                           [this](std::int32_t coins) { model_.chooseLossLimit(coins); });
+    winLimit_ = addChoice("cmbwinlimit", tr("Single win limit"), kMargin + 68, kAutoplayWinChoices, limitText,
+                          [this](std::int32_t coins) { model_.chooseWinLimit(coins); });
 
     stopOnBonus_ = new QCheckBox(tr("Stop when free spins are won"), surface_);
     stopOnBonus_->setObjectName(QStringLiteral("chkstoponbonus"));

@@ -61,19 +61,20 @@ CommandLine readCommandLine(const QStringList &arguments)
                                     "Start with player N (1 to 6) instead of player 1; a player whose "
                                     "free-spin round was interrupted still comes first."),
         QCoreApplication::translate("melvane::CommandLine", "N"));
-    const QCommandLineOption fullScreen(QStringLiteral("full-screen"),
-                                        QCoreApplication::translate("melvane::CommandLine", "Show the machine full screen."));
-    const QCommandLineOption settings(QStringLiteral("settings"),
-                                      QCoreApplication::translate("melvane::CommandLine",
-                                                                  "Keep the players' settings, the window's place and the "
-                                                                  "game journal in DIR instead of the user's own folders "
-                                                                  "(for testing)."),
-                                      QCoreApplication::translate("melvane::CommandLine", "DIR"));
-    const QCommandLineOption language(QStringLiteral("language"),
-                                      QCoreApplication::translate("melvane::CommandLine",
-                                                                  "Choose the language of the game's texts, for example "
-                                                                  "de, fr, es or en; by default the desktop's language."),
-                                      QCoreApplication::translate("melvane::CommandLine", "CODE"));
+    const QCommandLineOption fullScreen(
+        QStringLiteral("full-screen"),
+        QCoreApplication::translate("melvane::CommandLine", "Show the machine full screen."));
+    const QCommandLineOption settings(
+        QStringLiteral("settings"),
+        QCoreApplication::translate("melvane::CommandLine", "Keep the players' settings, the window's place and the "
+                                                            "game journal in DIR instead of the user's own folders "
+                                                            "(for testing)."),
+        QCoreApplication::translate("melvane::CommandLine", "DIR"));
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QCoreApplication::translate("melvane::CommandLine", "Choose the language of the game's texts, for example "
+                                                            "de, fr, es or en; by default the desktop's language."),
+        QCoreApplication::translate("melvane::CommandLine", "CODE"));
     parser.addOptions({help, version, player, fullScreen, settings, language});
 
     if (!parser.parse(arguments))
@@ -104,9 +105,9 @@ CommandLine readCommandLine(const QStringList &arguments)
                                 std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
         const int n = digitsOnly ? text.toInt() : 0;
         if (n < 1 || n > 6)
-            return refuse(QCoreApplication::translate("melvane::CommandLine",
-                                                      "--player: '%1' is not a player; choose 1 to 6.")
-                              .arg(text));
+            return refuse(
+                QCoreApplication::translate("melvane::CommandLine", "--player: '%1' is not a player; choose 1 to 6.")
+                    .arg(text));
         line.options.player = n;
     }
     line.options.fullScreen = parser.isSet(fullScreen);
@@ -116,8 +117,8 @@ CommandLine readCommandLine(const QStringList &arguments)
             return refuse(QCoreApplication::translate("melvane::CommandLine", "--settings: give a folder."));
         const QFileInfo info(folder);
         if (info.exists() && !info.isDir())
-            return refuse(QCoreApplication::translate("melvane::CommandLine", "--settings: '%1' is not a folder.")
-                              .arg(folder));
+            return refuse(
+                QCoreApplication::translate("melvane::CommandLine", "--settings: '%1' is not a folder.").arg(folder));
         // A relative folder is taken from where the game was started.
         line.options.settingsFolder = QDir::cleanPath(info.absoluteFilePath()).toStdString();
     }

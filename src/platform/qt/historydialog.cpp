@@ -61,12 +61,18 @@ QString suitName(int card) { return AccessibleTexts::suit(card); }
 QString betName(GambleBet bet)
 {
     switch (bet) {
-    case GambleBet::Red: return HistoryDialog::tr("Red");
-    case GambleBet::Black: return HistoryDialog::tr("Black");
-    case GambleBet::Hearts: return suitName(1);
-    case GambleBet::Clubs: return suitName(2);
-    case GambleBet::Diamonds: return suitName(3);
-    case GambleBet::Spades: return suitName(4);
+    case GambleBet::Red:
+        return HistoryDialog::tr("Red");
+    case GambleBet::Black:
+        return HistoryDialog::tr("Black");
+    case GambleBet::Hearts:
+        return suitName(1);
+    case GambleBet::Clubs:
+        return suitName(2);
+    case GambleBet::Diamonds:
+        return suitName(3);
+    case GambleBet::Spades:
+        return suitName(4);
     case GambleBet::None: break;
     }
     return QStringLiteral("-");
@@ -95,7 +101,8 @@ QString freeSpinsLeft(const JournalStep &s)
 // A spin's result after its name: "Spin: win $ 1.50", "Free spin x3: no win".
 QString spinResult(const QString &name, const JournalStep &s)
 {
-    return s.win > 0 ? HistoryDialog::tr("%1: win %2").arg(name, unbroken(s.win)) : HistoryDialog::tr("%1: no win").arg(name);
+    return s.win > 0 ? HistoryDialog::tr("%1: win %2").arg(name, unbroken(s.win))
+                     : HistoryDialog::tr("%1: no win").arg(name);
 }
 
 bool showsReels(const JournalStep *s) { return s != nullptr && isSpin(*s) && hasStops(*s); }
@@ -160,8 +167,8 @@ QString stepTitle(const JournalStep &s)
     case StepKind::Spin:
         return spinResult(HistoryDialog::tr("Spin"), s);
     case StepKind::FreeSpin:
-        return spinResult(s.wildmult > 0 ? HistoryDialog::tr("Free spin x%1").arg(s.wildmult) : HistoryDialog::tr("Free spin"),
-                          s);
+        return spinResult(
+            s.wildmult > 0 ? HistoryDialog::tr("Free spin x%1").arg(s.wildmult) : HistoryDialog::tr("Free spin"), s);
     case StepKind::Collect:
         return HistoryDialog::tr("Collect %1").arg(unbroken(s.creditAfter - s.creditBefore));
     case StepKind::GambleOpen:
@@ -203,9 +210,10 @@ QString stepFacts(const JournalStep &s)
                                 : HistoryDialog::tr("Free spin"),
                  unbroken(s.win), unbroken(s.roundTotal), freeSpinsLeft(s));
     case StepKind::Collect:
-        return withCredit(s.creditAfter > s.creditBefore
-                              ? HistoryDialog::tr("Round total collected: %1").arg(unbroken(s.creditAfter - s.creditBefore))
-                              : HistoryDialog::tr("Round total kept: %1").arg(unbroken(s.roundTotal)));
+        if (s.creditAfter > s.creditBefore)
+            return withCredit(
+                HistoryDialog::tr("Round total collected: %1").arg(unbroken(s.creditAfter - s.creditBefore)));
+        return withCredit(HistoryDialog::tr("Round total kept: %1").arg(unbroken(s.roundTotal)));
     case StepKind::GambleOpen:
         return withCredit(HistoryDialog::tr("Gamble opened on %1").arg(unbroken(s.amount)));
     case StepKind::GambleCard:

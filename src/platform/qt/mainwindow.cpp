@@ -493,7 +493,8 @@ void MainWindow::buildMenu()
         return action;
     };
     quickStopAction_ = toggle(tr("&Quick Stop"), "mnuquickstop", [this](bool on) { m_.setQuickStop(on); });
-    sessionClockAction_ = toggle(tr("&Session Clock"), "mnusessionclock", [this](bool on) { m_.setSessionLineShown(on); });
+    sessionClockAction_ =
+        toggle(tr("&Session Clock"), "mnusessionclock", [this](bool on) { m_.setSessionLineShown(on); });
     QMenu *reality = play->addMenu(tr("&Reality Check"));
     reality->setObjectName(QStringLiteral("mnurealitycheck"));
     auto *intervals = new QActionGroup(reality);

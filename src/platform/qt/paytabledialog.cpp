@@ -131,8 +131,8 @@ void drawScatter(Canvas &c, const Pictures &pictures, const QRect &box)
 {
     c.panel(box, QColor(22, 6, 9, 235), kFrame);
     c.painter().drawPixmap(QRect(box.left() + 6, box.top() + 6, 44, 44), pictures.symbol(Symbol::Scatter));
-    c.text({box.left() + 56, box.top() + 6, box.width() - 62, 18}, kLeft, PaytableDialog::tr("SCATTER"), gameFont(13, true),
-           kGold);
+    c.text({box.left() + 56, box.top() + 6, box.width() - 62, 18}, kLeft, PaytableDialog::tr("SCATTER"),
+           gameFont(13, true), kGold);
     const QString rule = PaytableDialog::tr("From reel 1 rightwards, paid on the whole stake");
     c.text({box.left() + 56, box.top() + 24, box.width() - 62, 28}, kWrapped, rule, gameFont(10), kCream);
     c.line({box.left(), box.top(), box.width(), 52}, AccessibleTexts::rule(Symbol::Scatter, rule));
@@ -155,7 +155,8 @@ void drawWild(Canvas &c, const Pictures &pictures, const QRect &box)
 {
     c.panel(box, QColor(22, 6, 9, 235), kFrame);
     c.painter().drawPixmap(QRect(box.left() + 6, box.top() + 6, 44, 44), pictures.symbol(Symbol::Wild));
-    c.text({box.left() + 56, box.top() + 6, box.width() - 62, 18}, kLeft, PaytableDialog::tr("WILD"), gameFont(13, true), kGold);
+    c.text({box.left() + 56, box.top() + 6, box.width() - 62, 18}, kLeft, PaytableDialog::tr("WILD"),
+           gameFont(13, true), kGold);
     const QString rule =
         PaytableDialog::tr("Reels 2 and 4 only: stands in for every paying symbol and counts as a Scatter");
     c.text({box.left() + 56, box.top() + 23, box.width() - 60, 42}, kWrapped, rule, gameFont(10), kCream);
@@ -173,8 +174,8 @@ void drawWild(Canvas &c, const Pictures &pictures, const QRect &box)
 void drawReturns(Canvas &c, const PaytableFacts &facts, int top)
 {
     c.sentence({kGridLeft, top, kPictureWidth - 2 * kGridLeft, 18}, kLeft,
-               PaytableDialog::tr("Return to player at %1 ways").arg(waysForWaysmult(facts.waysmult)), gameFont(12, true),
-               kGold);
+               PaytableDialog::tr("Return to player at %1 ways").arg(waysForWaysmult(facts.waysmult)),
+               gameFont(12, true), kGold);
     std::vector<int> chances;
     for (std::size_t i = 0; i < kPayoutSettings.size(); ++i) {
         const int setting = kPayoutSettings[i];

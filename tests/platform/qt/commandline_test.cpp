@@ -63,7 +63,8 @@ TEST(CommandLine, HelpAndVersionArePrinted)
         const CommandLine help = read({option});
         ASSERT_EQ(help.action, CommandLine::Action::Print);
         EXPECT_EQ(help.text.rfind("Usage: melvane [options]\n", 0), 0u) << help.text;
-        for (const char *listed : {"--player <N>", "--full-screen", "--settings <DIR>", "--language <CODE>", "--version"})
+        for (const char *listed :
+             {"--player <N>", "--full-screen", "--settings <DIR>", "--language <CODE>", "--version"})
             EXPECT_NE(help.text.find(listed), std::string::npos) << listed;
     }
     for (const char *option : {"--version", "-v"}) {
