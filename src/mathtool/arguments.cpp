@@ -6,7 +6,9 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
+#include "mathtool/messages.h"
 #include "rules/grid.h"
 #include "rules/payoutcontrol.h"
 
@@ -43,7 +45,8 @@ std::uint64_t wholeOption(std::string_view option, std::string_view text)
 {
     const auto value = parseWhole(text);
     if (!value)
-        throw UsageError(std::string(option) + ": " + quoted(text) + " is not a whole number");
+        throw UsageError(filled(QCoreApplication::translate("melvane::MathTool", "%1: %2 is not a whole number"),
+                                {option, quoted(text)}));
     return *value;
 }
 
@@ -76,28 +79,28 @@ std::optional<int> offered(const std::array<int, N> &values, std::uint64_t value
     return std::nullopt;
 }
 
-int waysOption(std::string_view text)
+// The value of `option` when the machine offers it.
+template <std::size_t N>
+int offeredOption(std::string_view option, const std::array<int, N> &values, std::string_view text)
 {
-    const auto ways = offered(kWaysCounts, wholeOption("--ways", text));
-    if (!ways)
-        throw UsageError("--ways: " + quoted(text) + " is not offered; choose " + choices(kWaysCounts, number));
-    return waysmultForWays(*ways);
+    const auto value = offered(values, wholeOption(option, text));
+    if (!value)
+        throw UsageError(filled(QCoreApplication::translate("melvane::MathTool", "%1: %2 is not offered; choose %3"),
+                                {option, quoted(text), choices(values, number)}));
+    return *value;
 }
 
-int coinsOption(std::string_view text)
-{
-    const auto coins = offered(kCoinBets, wholeOption("--coins", text));
-    if (!coins)
-        throw UsageError("--coins: " + quoted(text) + " is not offered; choose " + choices(kCoinBets, number));
-    return *coins;
-}
+int waysOption(std::string_view text) { return waysmultForWays(offeredOption("--ways", kWaysCounts, text)); }
+
+int coinsOption(std::string_view text) { return offeredOption("--coins", kCoinBets, text); }
 
 int payoutOption(std::string_view text)
 {
     const auto payout = offered(kPayoutSettings, wholeOption("--payout", text));
     if (!payout)
-        throw UsageError("--payout: " + quoted(text) + " is not a payout setting; choose " +
-                         choices(kPayoutSettings, payoutChoice));
+        throw UsageError(
+            filled(QCoreApplication::translate("melvane::MathTool", "--payout: %1 is not a payout setting; choose %2"),
+                   {quoted(text), choices(kPayoutSettings, payoutChoice)}));
     return *payout;
 }
 
@@ -115,7 +118,10 @@ PlotFormat plotOption(std::string_view text)
         return PlotFormat::Svg;
     if (endsWith(".png"))
         return PlotFormat::Png;
-    throw UsageError("--plot: " + quoted(text) + " is not a picture file; give a name ending in .svg or .png");
+    throw UsageError(
+        filled(QCoreApplication::translate("melvane::MathTool",
+                                           "--plot: %1 is not a picture file; give a name ending in .svg or .png"),
+               {quoted(text)}));
 }
 
 Stops stopsOption(std::string_view text)
@@ -127,19 +133,31 @@ Stops stopsOption(std::string_view text)
         const std::size_t comma = text.find(',', start);
         const std::string_view item = text.substr(start, comma == std::string_view::npos ? text.npos : comma - start);
         if (count == stops.size())
-            throw UsageError("--stops: " + quoted(text) + " has more than five stops");
+            throw UsageError(
+                filled(QCoreApplication::translate("melvane::MathTool", "--stops: %1 has more than five stops"),
+                       {quoted(text)}));
         const auto value = parseWhole(item);
         if (!value)
-            throw UsageError("--stops: " + quoted(text) + " is not a list of five whole numbers such as 12,2,9,1,5");
+            throw UsageError(
+                filled(QCoreApplication::translate(
+                           "melvane::MathTool", "--stops: %1 is not a list of five whole numbers such as 12,2,9,1,5"),
+                       {quoted(text)}));
         if (*value < 1 || *value > static_cast<std::uint64_t>(kStops))
-            throw UsageError("--stops: " + quoted(item) + " is not a stop; each stop is " + stopRange());
+            throw UsageError(
+                filled(QCoreApplication::translate("melvane::MathTool", "--stops: %1 is not a stop; each stop is %2"),
+                       {quoted(item), stopRange()}));
         stops[count++] = static_cast<int>(*value);
         if (comma == std::string_view::npos)
             break;
         start = comma + 1;
     }
-    if (count != stops.size())
-        throw UsageError("--stops: " + quoted(text) + " has " + std::to_string(count) + " stops; give five");
+    if (count != stops.size()) {
+        // A plain name for the count: lupdate does not read a cast inside a translation call.
+        const int given = static_cast<int>(count);
+        throw UsageError(filled(
+            QCoreApplication::translate("melvane::MathTool", "--stops: %1 has %n stops; give five", nullptr, given),
+            {quoted(text)}));
+    }
     return stops;
 }
 
@@ -176,13 +194,14 @@ public:
                 continue;
             const std::string name(namedBy(args[i]));
             if (!parser_.unknownOptionNames().isEmpty() || !parser_.positionalArguments().isEmpty() || name == "--")
-                throw UsageError(std::string(command) + ": unknown option " + quoted(name));
+                throw UsageError(filled(QCoreApplication::translate("melvane::MathTool", "%1: unknown option %2"),
+                                        {command, quoted(name)}));
             if (parser_.optionNames().count(key(name)) > 1)
-                throw UsageError(name + " is given twice");
+                throw UsageError(filled(QCoreApplication::translate("melvane::MathTool", "%1 is given twice"), {name}));
             if (!read && name.size() < args[i].size())
-                throw UsageError(name + " takes no value");
+                throw UsageError(filled(QCoreApplication::translate("melvane::MathTool", "%1 takes no value"), {name}));
             if (!read && i + 1 == args.size())
-                throw UsageError(name + " needs a value");
+                throw UsageError(filled(QCoreApplication::translate("melvane::MathTool", "%1 needs a value"), {name}));
             valueDue = !read;
         }
     }
@@ -191,7 +210,7 @@ public:
     std::string required(std::string_view option) const
     {
         if (!has(option))
-            throw UsageError(std::string(option) + " is required");
+            throw UsageError(filled(QCoreApplication::translate("melvane::MathTool", "%1 is required"), {option}));
         return parser_.value(key(option)).toLatin1().toStdString();
     }
 
@@ -204,14 +223,17 @@ private:
 Command parseArguments(std::span<const std::string_view> args)
 {
     if (args.empty())
-        throw UsageError("no command given; try 'melvane-math --help'");
+        throw UsageError(QCoreApplication::translate("melvane::MathTool", "no command given; try 'melvane-math --help'")
+                             .toStdString());
     const std::string_view command = args.front();
     const auto rest = args.subspan(1);
     const bool help = command == "--help" || command == "-h" || command == "help";
     const bool version = command == "--version" || command == "-v";
     if (help || version) {
         if (!rest.empty())
-            throw UsageError(std::string(command) + " takes nothing after it; found " + quoted(rest.front()));
+            throw UsageError(
+                filled(QCoreApplication::translate("melvane::MathTool", "%1 takes nothing after it; found %2"),
+                       {command, quoted(rest.front())}));
         return help ? Command{HelpCommand{}} : Command{VersionCommand{}};
     }
     // "--help" after a command asks for the usage, whatever else is on the line.
@@ -240,15 +262,20 @@ Command parseArguments(std::span<const std::string_view> args)
             if (engine == "game")
                 s.engine = Engine::Game;
             else if (engine != "model")
-                throw UsageError("--engine: " + quoted(engine) + " is not an engine; choose model or game");
+                throw UsageError(filled(QCoreApplication::translate(
+                                            "melvane::MathTool", "--engine: %1 is not an engine; choose model or game"),
+                                        {quoted(engine)}));
         }
         const std::string spins = o.required("--spins");
         if (spins.starts_with('-'))
-            throw UsageError("--spins: " + quoted(spins) + " is negative; give a count of at least 1");
+            throw UsageError(filled(
+                QCoreApplication::translate("melvane::MathTool", "--spins: %1 is negative; give a count of at least 1"),
+                {quoted(spins)}));
         s.spins = wholeOption("--spins", spins);
         if (s.spins < 1 || s.spins > kMaxSimulatedSpins)
-            throw UsageError("--spins: " + quoted(spins) + " is out of range; give 1 to " +
-                             std::to_string(kMaxSimulatedSpins));
+            throw UsageError(
+                filled(QCoreApplication::translate("melvane::MathTool", "--spins: %1 is out of range; give 1 to %2"),
+                       {quoted(spins), std::to_string(kMaxSimulatedSpins)}));
         s.waysmult = waysOption(o.required("--ways"));
         s.coinbet = coinsOption(o.required("--coins"));
         s.machinepay = payoutOption(o.required("--payout"));
@@ -257,9 +284,14 @@ Command parseArguments(std::span<const std::string_view> args)
         if (o.has("--journal")) {
             const std::string journal = o.required("--journal");
             if (journal != "memory" && journal != "off")
-                throw UsageError("--journal: " + quoted(journal) + " is not a journal; choose memory or off");
+                throw UsageError(
+                    filled(QCoreApplication::translate("melvane::MathTool",
+                                                       "--journal: %1 is not a journal; choose memory or off"),
+                           {quoted(journal)}));
             if (s.engine != Engine::Game)
-                throw UsageError("--journal: only the game engine journals; add --engine game");
+                throw UsageError(QCoreApplication::translate(
+                                     "melvane::MathTool", "--journal: only the game engine journals; add --engine game")
+                                     .toStdString());
             s.journal = journal == "memory";
         }
         s.json = o.has("--json");
@@ -267,7 +299,10 @@ Command parseArguments(std::span<const std::string_view> args)
     }
     if (command == "audit") {
         if (rest.empty() || rest.front().starts_with("-"))
-            throw UsageError("audit: give the journal file, as in 'melvane-math audit journal.sqlite'");
+            throw UsageError(
+                QCoreApplication::translate("melvane::MathTool",
+                                            "audit: give the journal file, as in 'melvane-math audit journal.sqlite'")
+                    .toStdString());
         const Options o(command, rest.subspan(1), {}, {"--json"});
         return AuditCommand{std::string(rest.front()), o.has("--json")};
     }
@@ -285,37 +320,61 @@ Command parseArguments(std::span<const std::string_view> args)
         p.json = o.has("--json");
         return p;
     }
-    throw UsageError("unknown command " + quoted(command) + "; try 'melvane-math --help'");
+    throw UsageError(
+        filled(QCoreApplication::translate("melvane::MathTool", "unknown command %1; try 'melvane-math --help'"),
+               {quoted(command)}));
 }
+
+namespace {
+
+// A command's line of the usage, as typed, and what it does under it, every line indented.
+std::string usageOf(std::string_view synopsis, const QString &does)
+{
+    std::string text = "  ";
+    text.append(synopsis).append("\n");
+    for (const QString &line : does.split(QLatin1Char('\n')))
+        text.append("      ").append(line.toStdString()).append("\n");
+    return text;
+}
+
+} // namespace
 
 std::string usageText()
 {
-    return "usage:\n"
-           "  melvane-math eval --ways W --coins C --stops S1,S2,S3,S4,S5\n"
-           "      what one set of stops pays, as JSON\n"
-           "  melvane-math rtp [--json]\n"
-           "      exact return to player of every ways and payout setting (full cycle)\n"
-           "  melvane-math par --ways W --payout P [--coins C] [--json] [--plot FILE.svg|FILE.png]\n"
-           "      exact PAR sheet of one setting (full cycle): the standard deviation and\n"
-           "      volatility index of a paid spin with its bonus, the 90% range of sessions'\n"
-           "      returns, the win bands and what each symbol and run pays; --plot draws the\n"
-           "      win bands\n"
-           "  melvane-math audit JOURNAL [--json]\n"
-           "      replay every game of a journal through the rules and check each bet, win,\n"
-           "      free-spin count, multiplier, gamble stake and card, limit mark and the chain\n"
-           "      of credit; exit 1 on a mismatch\n"
-           "  melvane-math simulate --spins N --ways W --coins C --payout P [--seed S] [--engine E]\n"
-           "                        [--journal off|memory] [--json]\n"
-           "      play N paid spins and compare the measured figures with the exact ones;\n"
-           "      engine 'model' (default) draws outcomes from the rules, 'game' plays the game\n"
-           "      itself in autoplay on a virtual clock, journaling every step in memory with\n"
-           "      --journal memory\n"
-           "\n"
-           "  melvane-math --help | --version\n"
-           "\n"
-           "  W: " + choices(kWaysCounts, number) + " ways    C: " + choices(kCoinBets, number) +
-           " coins per way\n"
-           "  P: " + choices(kPayoutSettings, payoutChoice) + "    stops: " + stopRange() + " each\n";
+    return QCoreApplication::translate("melvane::MathTool", "usage:").toStdString() + "\n" +
+           usageOf("melvane-math eval --ways W --coins C --stops S1,S2,S3,S4,S5",
+                   QCoreApplication::translate("melvane::MathTool", "what one set of stops pays, as JSON")) +
+           usageOf("melvane-math rtp [--json]",
+                   QCoreApplication::translate(
+                       "melvane::MathTool", "exact return to player of every ways and payout setting (full cycle)")) +
+           usageOf("melvane-math par --ways W --payout P [--coins C] [--json] [--plot FILE.svg|FILE.png]",
+                   QCoreApplication::translate(
+                       "melvane::MathTool",
+                       "exact PAR sheet of one setting (full cycle): the standard deviation and\n"
+                       "volatility index of a paid spin with its bonus, the 90% range of sessions'\n"
+                       "returns, the win bands and what each symbol and run pays; --plot draws the\n"
+                       "win bands")) +
+           usageOf("melvane-math audit JOURNAL [--json]",
+                   QCoreApplication::translate(
+                       "melvane::MathTool",
+                       "replay every game of a journal through the rules and check each bet, win,\n"
+                       "free-spin count, multiplier, gamble stake and card, limit mark and the chain\n"
+                       "of credit; exit 1 on a mismatch")) +
+           usageOf("melvane-math simulate --spins N --ways W --coins C --payout P [--seed S] [--engine E]\n"
+                   "                        [--journal off|memory] [--json]",
+                   QCoreApplication::translate(
+                       "melvane::MathTool",
+                       "play N paid spins and compare the measured figures with the exact ones;\n"
+                       "engine 'model' (default) draws outcomes from the rules, 'game' plays the game\n"
+                       "itself in autoplay on a virtual clock, journaling every step in memory with\n"
+                       "--journal memory")) +
+           "\n  melvane-math --help | --version\n\n  " +
+           filled(QCoreApplication::translate("melvane::MathTool", "W: %1 ways    C: %2 coins per way"),
+                  {choices(kWaysCounts, number), choices(kCoinBets, number)}) +
+           "\n  " +
+           filled(QCoreApplication::translate("melvane::MathTool", "P: %1    stops: %2 each"),
+                  {choices(kPayoutSettings, payoutChoice), stopRange()}) +
+           "\n";
 }
 
 std::string versionText() { return std::string("melvane-math ") + MELVANE_VERSION + "\n"; }

@@ -1,8 +1,10 @@
 #include "mathtool/audit.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "mathtool/arguments.h"
+#include "mathtool/messages.h"
 #include "platform/sqlite/sqlitejournal.h"
 
 namespace melvane::mathtool {
@@ -21,7 +23,8 @@ AuditReport auditJournalFile(const std::string &path)
     // One game at a time: a journal of millions of games is audited in the memory of a few.
     JournalAudit audit;
     if (!journal->forEachGame([&audit](JournalGame &&g) { audit.add(std::move(g)); }, error))
-        throw UsageError(path + " could not be read to its end: " + error);
+        throw UsageError(filled(QCoreApplication::translate("melvane::MathTool", "%1 could not be read to its end: %2"),
+                                {path, error}));
     return audit.finish();
 }
 

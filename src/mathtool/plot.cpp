@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
+#include "mathtool/messages.h"
 #include "platform/qt/gamefont.h"
 #include "rules/grid.h"
 #include "rules/payoutcontrol.h"
@@ -177,6 +178,12 @@ private:
     QGuiApplication app_;
 };
 
+std::string cannotWrite(const std::string &file, const QFile &out)
+{
+    return filled(QCoreApplication::translate("melvane::MathTool", "cannot write %1: %2"),
+                  {file, out.errorString().toStdString()});
+}
+
 std::unique_ptr<PaintingGui> guiForPainting()
 {
     if (QCoreApplication::instance() != nullptr)
@@ -225,12 +232,13 @@ void plotWinBands(const ParSheet &sheet, const std::string &file, PlotFormat for
             paint(p, sheet);
         }
         if (!image.save(name, "PNG"))
-            throw std::runtime_error("cannot write " + file);
+            throw std::runtime_error(
+                filled(QCoreApplication::translate("melvane::MathTool", "cannot write %1"), {file}));
         return;
     }
     QFile out(name);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw std::runtime_error("cannot write " + file + ": " + out.errorString().toStdString());
+        throw std::runtime_error(cannotWrite(file, out));
     QSvgGenerator svg;
     svg.setOutputDevice(&out);
     svg.setSize(QSize(kWidth, kHeight));
@@ -241,7 +249,7 @@ void plotWinBands(const ParSheet &sheet, const std::string &file, PlotFormat for
         paint(p, sheet);
     }
     if (out.error() != QFileDevice::NoError)
-        throw std::runtime_error("cannot write " + file + ": " + out.errorString().toStdString());
+        throw std::runtime_error(cannotWrite(file, out));
 }
 
 } // namespace melvane::mathtool

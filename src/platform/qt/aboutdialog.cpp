@@ -35,7 +35,7 @@ std::string makerPage() { return MELVANE_MAKER_PAGE; }
 AboutDialog::AboutDialog(AboutWindow &model, QtHost &host, const Pictures &pictures)
     : ModelDialog(model, "aboutmelvane", {kWindowWidth, px(kWindowHeightTwips)}), host_(host)
 {
-    setWindowTitle(QStringLiteral("About ") + QString::fromUtf8(kProgramTitle));
+    setWindowTitle(tr("About %1").arg(QString::fromUtf8(kProgramTitle)));
     // The look belongs to the window's own widgets, not to the message a refused link brings up.
     QWidget *surface = addSurface("aboutsurface");
 
@@ -50,11 +50,11 @@ AboutDialog::AboutDialog(AboutWindow &model, QtHost &host, const Pictures &pictu
     lblTitle_ = new QLabel(surface);
     lblTitle_->setObjectName(QStringLiteral("lblTitle"));
     lblTitle_->setGeometry(60, 14, 212, 28);
-    lblTitle_->setText(QString::fromUtf8(kProgramTitle) + QStringLiteral("  version ") +
-                       QString::fromStdString(programVersion()));
+    lblTitle_->setText(
+        tr("%1  version %2").arg(QString::fromUtf8(kProgramTitle), QString::fromStdString(programVersion())));
     lblTitle_->hide();
 
-    auto *cmdOK = new QPushButton(QStringLiteral("OK"), surface);
+    auto *cmdOK = new QPushButton(tr("OK"), surface);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(px(4200), px(240), 96, 26);
     connect(cmdOK, &QPushButton::clicked, this, [this] { reject(); });
@@ -64,7 +64,7 @@ AboutDialog::AboutDialog(AboutWindow &model, QtHost &host, const Pictures &pictu
     line1->setFrameShape(QFrame::HLine);
     line1->setGeometry(4, 54, kWindowWidth - 8, 2);
 
-    auto *label2 = new QLabel(QStringLiteral("See More Slots At :-"), surface);
+    auto *label2 = new QLabel(tr("See More Slots At :-"), surface);
     label2->setObjectName(QStringLiteral("Label2"));
     label2->setIndent(4);
     label2->setGeometry(px(60), px(960), px(2280) - px(60) - 4, px(315));

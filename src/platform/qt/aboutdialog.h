@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include <QCoreApplication>
+
 #include "platform/qt/sidedialog.h"
 #include "game/sidewindows/menuwindow.h"
 
@@ -18,6 +20,8 @@ std::string makerPage();
 
 // The about window `aboutmelvane`: title and version, and a button to the maker's web page.
 class AboutDialog : public ModelDialog<AboutWindow> {
+    Q_DECLARE_TR_FUNCTIONS(melvane::AboutDialog)
+
 public:
     // Shown over a disabled main window, centred on it, while the model is open.
     AboutDialog(AboutWindow &model, QtHost &host, const Pictures &pictures);

@@ -46,35 +46,34 @@ protected:
 QString AutoplayDialog::limitText(std::int32_t coins)
 {
     if (coins == 0)
-        return QStringLiteral("No limit");
-    return QStringLiteral("%1 coins (%2)").arg(coins).arg(QString::fromStdString(moneyCaption(coins)));
+        return tr("No limit");
+    return tr("%n coins (%1)", nullptr, coins).arg(QString::fromStdString(moneyCaption(coins)));
 }
 
 AutoplayDialog::AutoplayDialog(AutoplayWindow &model, QWidget &mainWindow)
     : ModelDialog(model, "frmautoplay", {kWindowWidth, kWindowHeight})
 {
     setMainWindow(&mainWindow);
-    setWindowTitle(QStringLiteral("Autoplay"));
+    setWindowTitle(tr("Autoplay"));
     surface_ = addSurface("autoplaysurface");
 
-    spins_ = addChoice("cmbspins", QStringLiteral("Number of spins"), kMargin, kAutoplaySpinChoices,
-                       [](std::int32_t spins) {
-                           return spins == 0 ? QStringLiteral("Until stopped") : QString::number(spins);
-                       },
-                       [this](std::int32_t spins) { model_.chooseSpins(spins); });
-    lossLimit_ = addChoice("cmblosslimit", QStringLiteral("Loss limit"), kMargin + 34, kAutoplayLossChoices,
-                           limitText, [this](std::int32_t coins) { model_.chooseLossLimit(coins); });
-    winLimit_ = addChoice("cmbwinlimit", QStringLiteral("Single win limit"), kMargin + 68, kAutoplayWinChoices,
-                          limitText, [this](std::int32_t coins) { model_.chooseWinLimit(coins); });
+    spins_ = addChoice(
+        "cmbspins", tr("Number of spins"), kMargin, kAutoplaySpinChoices,
+        [](std::int32_t spins) { return spins == 0 ? tr("Until stopped") : QString::number(spins); },
+        [this](std::int32_t spins) { model_.chooseSpins(spins); });
+    lossLimit_ = addChoice("cmblosslimit", tr("Loss limit"), kMargin + 34, kAutoplayLossChoices, limitText,
+                           [this](std::int32_t coins) { model_.chooseLossLimit(coins); });
+    winLimit_ = addChoice("cmbwinlimit", tr("Single win limit"), kMargin + 68, kAutoplayWinChoices, limitText,
+                          [this](std::int32_t coins) { model_.chooseWinLimit(coins); });
 
-    stopOnBonus_ = new QCheckBox(QStringLiteral("Stop when free spins are won"), surface_);
+    stopOnBonus_ = new QCheckBox(tr("Stop when free spins are won"), surface_);
     stopOnBonus_->setObjectName(QStringLiteral("chkstoponbonus"));
     stopOnBonus_->setGeometry(kMargin, kMargin + 104, kWindowWidth - 2 * kMargin, 22);
     connect(stopOnBonus_, &QCheckBox::clicked, this, [this](bool on) { model_.chooseStopOnBonus(on); });
 
     constexpr int kButtonWidth = 96;
     constexpr int kButtonTop = kWindowHeight - kMargin - 30;
-    start_ = new QPushButton(QStringLiteral("Start"), surface_);
+    start_ = new QPushButton(tr("Start"), surface_);
     start_->setObjectName(QStringLiteral("cmdstart"));
     start_->setGeometry(kWindowWidth - kMargin - 2 * kButtonWidth - 10, kButtonTop, kButtonWidth, 30);
     start_->setDefault(true);
@@ -82,7 +81,7 @@ AutoplayDialog::AutoplayDialog(AutoplayWindow &model, QWidget &mainWindow)
         model_.start();
         handled();
     });
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), surface_);
+    auto *cancel = new QPushButton(tr("Cancel"), surface_);
     cancel->setObjectName(QStringLiteral("cmdcancel"));
     cancel->setGeometry(kWindowWidth - kMargin - kButtonWidth, kButtonTop, kButtonWidth, 30);
     connect(cancel, &QPushButton::clicked, this, [this] { reject(); });

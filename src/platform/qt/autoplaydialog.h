@@ -4,6 +4,8 @@
 #include <functional>
 #include <vector>
 
+#include <QCoreApplication>
+
 #include "game/sidewindows/autoplaywindow.h"
 #include "platform/qt/sidedialog.h"
 
@@ -17,6 +19,8 @@ namespace melvane {
 // "Start" or "Cancel". It binds the AutoplayWindow model, which decides when it opens, what it
 // offers and what starting does.
 class AutoplayDialog : public ModelDialog<AutoplayWindow> {
+    Q_DECLARE_TR_FUNCTIONS(melvane::AutoplayDialog)
+
 public:
     // Opens centred over `mainWindow`, which stays disabled while this is open.
     AutoplayDialog(AutoplayWindow &model, QWidget &mainWindow);

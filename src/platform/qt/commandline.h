@@ -12,6 +12,7 @@ struct GameOptions {
     int player = 1;                            // the profile to start with, 1..6
     bool fullScreen = false;                   // the main window fills the screen
     std::optional<std::string> settingsFolder; // the settings store's folder instead of the user's
+    std::optional<std::string> language;       // the texts' language ("de", "fr_FR"); none: the desktop's
 };
 
 // What a command line asks for: play with the options, print a text (the help or the version)

@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QHeaderView>
 #include <QLabel>
@@ -56,26 +55,24 @@ QString money(std::int64_t coins) { return QString::fromStdString(moneyCaption(c
 // A dollar caption that a line never breaks after its "$".
 QString unbroken(std::int64_t coins) { return money(coins).replace(' ', QChar(0x00A0)); }
 
-QString suitName(int card)
-{
-    switch (card) {
-    case 1: return QStringLiteral("Hearts");
-    case 2: return QStringLiteral("Clubs");
-    case 3: return QStringLiteral("Diamonds");
-    case 4: return QStringLiteral("Spades");
-    default: return QString();
-    }
-}
+// A card by its number (1 hearts, 2 clubs, 3 diamonds, 4 spades), as a screen reader says it too.
+QString suitName(int card) { return AccessibleTexts::suit(card); }
 
 QString betName(GambleBet bet)
 {
     switch (bet) {
-    case GambleBet::Red: return QStringLiteral("Red");
-    case GambleBet::Black: return QStringLiteral("Black");
-    case GambleBet::Hearts: return QStringLiteral("Hearts");
-    case GambleBet::Clubs: return QStringLiteral("Clubs");
-    case GambleBet::Diamonds: return QStringLiteral("Diamonds");
-    case GambleBet::Spades: return QStringLiteral("Spades");
+    case GambleBet::Red:
+        return HistoryDialog::tr("Red");
+    case GambleBet::Black:
+        return HistoryDialog::tr("Black");
+    case GambleBet::Hearts:
+        return suitName(1);
+    case GambleBet::Clubs:
+        return suitName(2);
+    case GambleBet::Diamonds:
+        return suitName(3);
+    case GambleBet::Spades:
+        return suitName(4);
     case GambleBet::None: break;
     }
     return QStringLiteral("-");
@@ -98,12 +95,19 @@ bool hasStops(const JournalStep &s)
 
 QString freeSpinsLeft(const JournalStep &s)
 {
-    return QStringLiteral("Freespins Remaining = %1").arg(s.freespins - s.freespinsdone);
+    return HistoryDialog::tr("Freespins Remaining = %1").arg(s.freespins - s.freespinsdone);
+}
+
+// A spin's result after its name: "Spin: win $ 1.50", "Free spin x3: no win".
+QString spinResult(const QString &name, const JournalStep &s)
+{
+    return s.win > 0 ? HistoryDialog::tr("%1: win %2").arg(name, unbroken(s.win))
+                     : HistoryDialog::tr("%1: no win").arg(name);
 }
 
 bool showsReels(const JournalStep *s) { return s != nullptr && isSpin(*s) && hasStops(*s); }
 // The text the view writes where it shows no reels and no gamble.
-QString viewText(const JournalStep *s) { return s == nullptr ? QStringLiteral("No game to recall") : stepTitle(*s); }
+QString viewText(const JournalStep *s) { return s == nullptr ? HistoryDialog::tr("No game to recall") : stepTitle(*s); }
 
 // What the view shows, as a screen reader reads it: a spin's reels one by one, top to bottom,
 // in their columns; otherwise the step in words, over the whole view.
@@ -145,14 +149,15 @@ QStringList gameColumns(const JournalGame &game)
     // An adjustment (a fresh or cleared player, a start after a crash) carries the machine's
     // bet of the moment, but nothing was staked and nothing won.
     if (first.kind == StepKind::Adjustment)
-        return {time, QCoreApplication::translate("melvane::HistoryDialog", "credit adjusted"), QString(), QString(),
-                after};
+        return {time, HistoryDialog::tr("credit adjusted"), QString(), QString(), after};
     // Credit put on is no bet and no win: it says what it added where the bet stands.
-    if (isEntry(first))
+    if (isEntry(first)) {
+        const QString added = money(first.creditAfter - first.creditBefore);
         return {time,
-                (first.kind == StepKind::Credit ? QStringLiteral("credit +") : QStringLiteral("$50 +")) +
-                    money(first.creditAfter - first.creditBefore),
+                first.kind == StepKind::Credit ? HistoryDialog::tr("credit +%1").arg(added)
+                                               : HistoryDialog::tr("$50 +%1").arg(added),
                 QString(), QString(), after};
+    }
     return {time, money(first.stake), QString::number(waysForWaysmult(first.waysmult)), money(gameWin(game)), after};
 }
 
@@ -160,69 +165,72 @@ QString stepTitle(const JournalStep &s)
 {
     switch (s.kind) {
     case StepKind::Spin:
-        return s.win > 0 ? QStringLiteral("Spin: win ") + unbroken(s.win) : QStringLiteral("Spin: no win");
+        return spinResult(HistoryDialog::tr("Spin"), s);
     case StepKind::FreeSpin:
-        return QStringLiteral("Free spin") + (s.wildmult > 0 ? QStringLiteral(" x%1").arg(s.wildmult) : QString()) +
-               (s.win > 0 ? QStringLiteral(": win ") + unbroken(s.win) : QStringLiteral(": no win"));
+        return spinResult(
+            s.wildmult > 0 ? HistoryDialog::tr("Free spin x%1").arg(s.wildmult) : HistoryDialog::tr("Free spin"), s);
     case StepKind::Collect:
-        return QStringLiteral("Collect ") + unbroken(s.creditAfter - s.creditBefore);
+        return HistoryDialog::tr("Collect %1").arg(unbroken(s.creditAfter - s.creditBefore));
     case StepKind::GambleOpen:
-        return QStringLiteral("Gamble ") + unbroken(s.amount);
+        return HistoryDialog::tr("Gamble %1").arg(unbroken(s.amount));
     case StepKind::GambleCard:
-        return suitName(s.card) + QStringLiteral(" on ") + betName(s.bet) +
-               (s.won ? QStringLiteral(": won") : QStringLiteral(": lost"));
+        return (s.won ? HistoryDialog::tr("%1 on %2: won") : HistoryDialog::tr("%1 on %2: lost"))
+            .arg(suitName(s.card), betName(s.bet));
     case StepKind::GambleCollect:
-        return QStringLiteral("Gamble collected ") + unbroken(s.amount);
+        return HistoryDialog::tr("Gamble collected %1").arg(unbroken(s.amount));
     case StepKind::GambleLost:
-        return QStringLiteral("Gamble lost ") + unbroken(s.amount);
+        return HistoryDialog::tr("Gamble lost %1").arg(unbroken(s.amount));
     case StepKind::Credit:
-        return QStringLiteral("Credit +") + unbroken(s.creditAfter - s.creditBefore);
+        return HistoryDialog::tr("Credit +%1").arg(unbroken(s.creditAfter - s.creditBefore));
     case StepKind::FastMoney:
-        return QStringLiteral("$50 +") + unbroken(s.creditAfter - s.creditBefore);
+        return HistoryDialog::tr("$50 +%1").arg(unbroken(s.creditAfter - s.creditBefore));
     case StepKind::Adjustment:
-        return QStringLiteral("Credit set to ") + unbroken(s.creditAfter);
+        return HistoryDialog::tr("Credit set to %1").arg(unbroken(s.creditAfter));
     }
     return {};
 }
 
 QString stepFacts(const JournalStep &s)
 {
-    const QString credit = QStringLiteral("credit ") + unbroken(s.creditAfter);
+    // What happened, then the credit it left.
+    const auto withCredit = [&s](const QString &facts) {
+        return HistoryDialog::tr("%1; credit %2").arg(facts, unbroken(s.creditAfter));
+    };
     switch (s.kind) {
     case StepKind::Spin: {
-        QString text = QStringLiteral("Bet %1 at %2 ways, win %3")
-                           .arg(unbroken(s.stake))
-                           .arg(waysForWaysmult(s.waysmult))
-                           .arg(unbroken(s.win));
+        QString text = HistoryDialog::tr("Bet %1 at %2 ways, win %3")
+                           .arg(unbroken(s.stake), QString::number(waysForWaysmult(s.waysmult)), unbroken(s.win));
         if (s.freeSpinsAdded > 0)
-            text += QStringLiteral(", and a round of free spins: ") + freeSpinsLeft(s);
-        return text + QStringLiteral("; ") + credit;
+            text = HistoryDialog::tr("%1, and a round of free spins: %2").arg(text, freeSpinsLeft(s));
+        return withCredit(text);
     }
     case StepKind::FreeSpin:
-        return QStringLiteral("Free spin") +
-               (s.wildmult > 0 ? QStringLiteral(", Wild multiplier x%1").arg(s.wildmult) : QString()) +
-               QStringLiteral(": win %1, round total %2; %3").arg(unbroken(s.win), unbroken(s.roundTotal), freeSpinsLeft(s));
+        return HistoryDialog::tr("%1: win %2, round total %3; %4")
+            .arg(s.wildmult > 0 ? HistoryDialog::tr("Free spin, Wild multiplier x%1").arg(s.wildmult)
+                                : HistoryDialog::tr("Free spin"),
+                 unbroken(s.win), unbroken(s.roundTotal), freeSpinsLeft(s));
     case StepKind::Collect:
-        return s.creditAfter > s.creditBefore
-                   ? QStringLiteral("Round total collected: %1; %2").arg(unbroken(s.creditAfter - s.creditBefore), credit)
-                   : QStringLiteral("Round total kept: %1; %2").arg(unbroken(s.roundTotal), credit);
+        if (s.creditAfter > s.creditBefore)
+            return withCredit(
+                HistoryDialog::tr("Round total collected: %1").arg(unbroken(s.creditAfter - s.creditBefore)));
+        return withCredit(HistoryDialog::tr("Round total kept: %1").arg(unbroken(s.roundTotal)));
     case StepKind::GambleOpen:
-        return QStringLiteral("Gamble opened on %1; %2").arg(unbroken(s.amount), credit);
+        return withCredit(HistoryDialog::tr("Gamble opened on %1").arg(unbroken(s.amount)));
     case StepKind::GambleCard:
-        return QStringLiteral("Bet on %1, the card was %2: %3")
+        return HistoryDialog::tr("Bet on %1, the card was %2: %3")
             .arg(betName(s.bet), suitName(s.card),
-                 s.won ? QStringLiteral("won, %1 at risk").arg(unbroken(s.amount)) : QStringLiteral("lost"));
+                 s.won ? HistoryDialog::tr("won, %1 at risk").arg(unbroken(s.amount)) : HistoryDialog::tr("lost"));
     case StepKind::GambleCollect:
-        return QStringLiteral("Gamble collected: %1; %2").arg(unbroken(s.amount), credit);
+        return withCredit(HistoryDialog::tr("Gamble collected: %1").arg(unbroken(s.amount)));
     case StepKind::GambleLost:
-        return QStringLiteral("Gamble lost: %1; %2").arg(unbroken(s.amount), credit);
+        return withCredit(HistoryDialog::tr("Gamble lost: %1").arg(unbroken(s.amount)));
     case StepKind::Credit:
     case StepKind::FastMoney:
-        return QStringLiteral("Credit put on: %1; %2").arg(unbroken(s.creditAfter - s.creditBefore), credit);
+        return withCredit(HistoryDialog::tr("Credit put on: %1").arg(unbroken(s.creditAfter - s.creditBefore)));
     case StepKind::Adjustment:
-        return QStringLiteral("The credit changed outside play (a cleared player, or a start after a crash): from "
-                              "%1; %2")
-            .arg(unbroken(s.creditBefore), credit);
+        return withCredit(HistoryDialog::tr("The credit changed outside play (a cleared player, or a start after a "
+                                            "crash): from %1")
+                              .arg(unbroken(s.creditBefore)));
     }
     return {};
 }
@@ -342,21 +350,20 @@ void RecallView::paintGamble(QPainter &p, const JournalStep &s)
 HistoryDialog::HistoryDialog(HistoryWindow &model, const Pictures &pictures)
     : ModelDialog(model, "melvanehistory", kDesignSize), pictures_(&pictures)
 {
-    setWindowTitle(QStringLiteral("History"));
+    setWindowTitle(tr("History"));
     QWidget *surface = addSurface("historysurface");
 
-    auto *banner = new QLabel(QStringLiteral("RECALL"), surface);
+    auto *banner = new QLabel(tr("RECALL"), surface);
     banner->setObjectName(QStringLiteral("lblrecall"));
     banner->setAlignment(Qt::AlignCenter);
     banner->setGeometry(kMargin, kMargin, kWindowWidth - 2 * kMargin, kBannerHeight);
 
     games_ = new QTreeWidget(surface);
-    games_->setAccessibleName(QCoreApplication::translate("melvane::HistoryDialog", "Games"));
+    games_->setAccessibleName(tr("Games"));
     games_->setObjectName(QStringLiteral("gamelist"));
     games_->setGeometry(kMargin, kGamesTop, kWindowWidth - 2 * kMargin, kGamesHeight);
     games_->setColumnCount(5);
-    games_->setHeaderLabels({QStringLiteral("Time"), QStringLiteral("Bet"), QStringLiteral("Ways"),
-                             QStringLiteral("Win"), QStringLiteral("Credit after")});
+    games_->setHeaderLabels({tr("Time"), tr("Bet"), tr("Ways"), tr("Win"), tr("Credit after")});
     games_->setRootIsDecorated(false);
     games_->setAlternatingRowColors(true);
     games_->setUniformRowHeights(true);
@@ -374,7 +381,7 @@ HistoryDialog::HistoryDialog(HistoryWindow &model, const Pictures &pictures)
     });
 
     steps_ = new QListWidget(surface);
-    steps_->setAccessibleName(QCoreApplication::translate("melvane::HistoryDialog", "Steps"));
+    steps_->setAccessibleName(tr("Steps"));
     steps_->setObjectName(QStringLiteral("steplist"));
     steps_->setGeometry(kMargin, kStepsTop, kStepListWidth, RecallView::kHeight);
     steps_->setWordWrap(true);
@@ -385,7 +392,7 @@ HistoryDialog::HistoryDialog(HistoryWindow &model, const Pictures &pictures)
     });
 
     view_ = new RecallView(surface, *pictures_);
-    view_->setAccessibleName(QCoreApplication::translate("melvane::HistoryDialog", "Recall"));
+    view_->setAccessibleName(tr("Recall"));
     view_->move(kMargin * 2 + kStepListWidth, kStepsTop);
 
     facts_ = new QLabel(surface);
@@ -398,7 +405,7 @@ HistoryDialog::HistoryDialog(HistoryWindow &model, const Pictures &pictures)
     badge_->setScaledContents(true);
     badge_->hide();
 
-    auto *close = new QPushButton(QStringLiteral("Close"), surface);
+    auto *close = new QPushButton(tr("Close"), surface);
     close->setObjectName(QStringLiteral("cmdclose"));
     close->setGeometry(kMargin, kFactsTop + 9, 96, 26);
     // Enter in a list chooses nothing more; it does not close the window.
@@ -492,7 +499,7 @@ void HistoryDialog::fillSteps()
         const JournalGame &g = model_.games[static_cast<std::size_t>(model_.chosen)];
         int n = 0;
         for (const JournalStep &s : g.steps) {
-            auto *item = new QListWidgetItem(QStringLiteral("%1. ").arg(++n) + stepTitle(s), steps_);
+            auto *item = new QListWidgetItem(tr("%1. %2").arg(QString::number(++n), stepTitle(s)), steps_);
             // A screen reader moving down the steps hears each spin's reels with it.
             if (showsReels(&s)) {
                 QStringList reels;

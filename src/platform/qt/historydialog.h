@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include <QCoreApplication>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -71,6 +72,8 @@ private:
 // step by step under a large "RECALL" banner. It binds the HistoryWindow model: the model
 // decides when it opens and which game is chosen; choosing a step only changes what is drawn.
 class HistoryDialog : public ModelDialog<HistoryWindow> {
+    Q_DECLARE_TR_FUNCTIONS(melvane::HistoryDialog)
+
 public:
     // Shown over a disabled main window while the model is open.
     HistoryDialog(HistoryWindow &model, const Pictures &pictures);

@@ -376,7 +376,7 @@ MainWindow::MainWindow(Melvane &machine, QtHost &host, const Pictures &pictures)
     // The meters across the top: credit, the last bet (or this free spin's win), the win.
     // The title plate stands in the middle of the top; the meters keep to its sides.
     const Qt::Alignment heading = Qt::AlignLeft | Qt::AlignVCenter;
-    addText(QStringLiteral("CREDIT"), surface_, {62, 3, 180, 12}, "heading", nullptr, heading);
+    addText(tr("CREDIT"), surface_, {62, 3, 180, 12}, "heading", nullptr, heading);
     // A meter is read with the name of what it counts, the coins and the money together.
     const auto meter = [this](Label &coins, Label &money, const QRectF &at, const QRectF &moneyAt,
                               QString (*title)()) {
@@ -391,7 +391,7 @@ MainWindow::MainWindow(Melvane &machine, QtHost &host, const Pictures &pictures)
     meter(m_.LABLAST, m_.lbllast, {556, 15, 92, 28}, {556, 43, 92, 14}, &AccessibleTexts::lastBet);
     speak(addLabel(m_.lblcurrentwin, surface_, {556, 15, 92, 28}, "meter"),
           [this] { return AccessibleTexts::meter(AccessibleTexts::thisWin(), m_.lblcurrentwin.caption()); });
-    addText(QStringLiteral("WIN"), surface_, {660, 3, 130, 12}, "heading", nullptr, heading);
+    addText(tr("WIN"), surface_, {660, 3, 130, 12}, "heading", nullptr, heading);
     meter(m_.LABWIN, m_.lblwin, {654, 15, 136, 28}, {654, 43, 136, 14}, &AccessibleTexts::win);
 
     addLabel(m_.pannomoney, surface_, designRect(m_.pannomoney.geometry()), "panel");
@@ -482,8 +482,8 @@ void MainWindow::buildMenu()
     // "&Paytable" has the P, so Play takes its second letter.
     QMenu *play = menuBar()->addMenu(tr("P&lay"));
     play->setObjectName(QStringLiteral("mnuplay"));
-    const auto toggle = [this, play](const char *text, const char *name, std::function<void(bool)> choose) {
-        QAction *action = play->addAction(QString::fromLatin1(text));
+    const auto toggle = [this, play](const QString &text, const char *name, std::function<void(bool)> choose) {
+        QAction *action = play->addAction(text);
         action->setObjectName(QString::fromLatin1(name));
         action->setCheckable(true);
         connect(action, &QAction::triggered, this, [this, choose = std::move(choose)](bool on) {
@@ -492,15 +492,16 @@ void MainWindow::buildMenu()
         });
         return action;
     };
-    quickStopAction_ = toggle("&Quick Stop", "mnuquickstop", [this](bool on) { m_.setQuickStop(on); });
-    sessionClockAction_ = toggle("&Session Clock", "mnusessionclock", [this](bool on) { m_.setSessionLineShown(on); });
-    QMenu *reality = play->addMenu(QStringLiteral("&Reality Check"));
+    quickStopAction_ = toggle(tr("&Quick Stop"), "mnuquickstop", [this](bool on) { m_.setQuickStop(on); });
+    sessionClockAction_ =
+        toggle(tr("&Session Clock"), "mnusessionclock", [this](bool on) { m_.setSessionLineShown(on); });
+    QMenu *reality = play->addMenu(tr("&Reality Check"));
     reality->setObjectName(QStringLiteral("mnurealitycheck"));
     auto *intervals = new QActionGroup(reality);
     std::vector<int> choices{0};
     choices.insert(choices.end(), std::begin(kRealityCheckChoices), std::end(kRealityCheckChoices));
     for (const int minutes : choices) {
-        QAction *action = reality->addAction(minutes == 0 ? tr("&Off") : tr("Every &%1 Minutes").arg(minutes));
+        QAction *action = reality->addAction(minutes == 0 ? tr("&Off") : tr("Every &%n Minutes", nullptr, minutes));
         action->setObjectName(QStringLiteral("mnureality%1").arg(minutes));
         action->setCheckable(true);
         action->setActionGroup(intervals);
@@ -513,9 +514,9 @@ void MainWindow::buildMenu()
 
     // The window's own entries come after the game's. F11 is handled with the other window
     // keys, so the text only names it.
-    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu *view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("mnuview"));
-    fullScreenAction_ = view->addAction(QStringLiteral("&Full Screen\tF11"));
+    fullScreenAction_ = view->addAction(tr("&Full Screen\tF11"));
     fullScreenAction_->setObjectName(QStringLiteral("mnufullscreen"));
     fullScreenAction_->setCheckable(true);
     connect(fullScreenAction_, &QAction::triggered, this, [this](bool on) { setFullScreen(on); });
@@ -536,7 +537,7 @@ void MainWindow::buildMenu()
 void MainWindow::buildStake()
 {
     // The stake in force beside the buttons that set it, before a spin takes it.
-    stake_[0] = addText(QStringLiteral("STAKE"), surface_, {753, 476, 37, 11}, "stakeheading");
+    stake_[0] = addText(tr("STAKE"), surface_, {753, 476, 37, 11}, "stakeheading");
     stakeCoins_ = addText(QString(), surface_, {755, 489, 33, 24}, "stake", "stakeinforce");
     stakeMoney_ = addText(QString(), surface_, {753, 515, 37, 12}, "stakemoney", "stakemoney");
     stake_[1] = stakeCoins_;

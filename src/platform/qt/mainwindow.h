@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -37,6 +38,9 @@ class ReelWindow;
 // picture is its design place times one scale, the largest at which the cabinet fits, and the
 // rest of the window shows the cabinet's own ground colour.
 class MainWindow : public QMainWindow {
+    // Its texts are the game's own, not QMainWindow's.
+    Q_DECLARE_TR_FUNCTIONS(melvane::MainWindow)
+
 public:
     MainWindow(Melvane &machine, QtHost &host, const Pictures &pictures);
     ~MainWindow() override;

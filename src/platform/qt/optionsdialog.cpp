@@ -195,22 +195,22 @@ OptionsDialog::OptionsDialog(OptionsWindow &model, QWidget &mainWindow)
     // The settings in their frames down the right-hand side.
     constexpr int kRight = 484;
     constexpr int kFrameWidth = 206;
-    QGroupBox *sound = addFrame(QStringLiteral("toggle sound"), main, {kRight, 20, kFrameWidth, 50});
+    QGroupBox *sound = addFrame(tr("toggle sound"), main, {kRight, 20, kFrameWidth, 50});
     addOption(model_.sounds, 1, sound, {14, 22, 80, 20}, [] { return AccessibleTexts::sound(true); });
     addOption(model_.sounds, 2, sound, {104, 22, 80, 20}, [] { return AccessibleTexts::sound(false); });
 
-    QGroupBox *speed = addFrame(QStringLiteral("Reel Speed"), main, {kRight, 76, kFrameWidth, 92});
+    QGroupBox *speed = addFrame(tr("Reel Speed"), main, {kRight, 76, kFrameWidth, 92});
     for (std::size_t i = 0; i < 5; ++i)
         addOption(model_.setspeed, i, speed, {10 + 39 * static_cast<int>(i), 22, 36, 20},
                   [i] { return AccessibleTexts::reelSpeed(static_cast<int>(i) + 1); });
     addLabel(model_.fastslow, new QLabel(speed), speed, {8, 46, kFrameWidth - 16, 16});
     addLabel(model_.speedlab, new QLabel(speed), speed, {10, 66, kFrameWidth - 18, 18});
 
-    QGroupBox *counter = addFrame(QStringLiteral("Win Counter"), main, {kRight, 174, kFrameWidth, 50});
+    QGroupBox *counter = addFrame(tr("Win Counter"), main, {kRight, 174, kFrameWidth, 50});
     addOption(model_.wincounter, 1, counter, {14, 22, 80, 20}, [] { return AccessibleTexts::winCounter(true); });
     addOption(model_.wincounter, 2, counter, {104, 22, 80, 20}, [] { return AccessibleTexts::winCounter(false); });
 
-    QGroupBox *payout = addFrame(QStringLiteral("Payout %"), main, {kRight, 230, kFrameWidth, 86});
+    QGroupBox *payout = addFrame(tr("Payout %"), main, {kRight, 230, kFrameWidth, 86});
     for (std::size_t i = 0; i < 3; ++i)
         addOption(model_.Amtpayout, i, payout, {14, 20 + 21 * static_cast<int>(i), kFrameWidth - 24, 20},
                   [this, i] { return AccessibleTexts::caption(model_.Amtpayout[i].caption()); });
@@ -219,7 +219,7 @@ OptionsDialog::OptionsDialog(OptionsWindow &model, QWidget &mainWindow)
     addButton(model_.Btndeletedetails, main, {kRight, 372, kFrameWidth, 36});
 
     // The screen size under the name box, its note beside the two buttons.
-    QGroupBox *screen = addFrame(QStringLiteral("Screen Size"), main, {16, 322, 452, 92});
+    QGroupBox *screen = addFrame(tr("Screen Size"), main, {16, 322, 452, 92});
     addButton(model_.cmdlargescreen, screen, {10, 22, 196, 28});
     addButton(model_.cmdorigonal, screen, {10, 56, 196, 28});
     auto *note = new QLabel(screen);

@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "platform/qt/sidedialog.h"
@@ -41,6 +42,8 @@ protected:
 // window-free model and sends clicks and keys back to it; the model decides everything,
 // including when the window opens and closes and when the main window takes input again.
 class OptionsDialog : public SideDialog {
+    Q_DECLARE_TR_FUNCTIONS(melvane::OptionsDialog)
+
 public:
     // `mainWindow` is the window the model moves to the top-left corner of the screen; this
     // window opens centred over it.

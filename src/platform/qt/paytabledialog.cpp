@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QStringList>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -83,13 +84,13 @@ constexpr int kWrapped = static_cast<int>(Qt::AlignLeft | Qt::AlignTop | Qt::Tex
 // "2, 3, 5 or 10".
 QString spokenList(const std::vector<int> &numbers)
 {
-    QString s;
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-        if (i > 0)
-            s += i + 1 == numbers.size() ? QStringLiteral(" or ") : QStringLiteral(", ");
-        s += QString::number(numbers[i]);
-    }
-    return s;
+    QStringList each;
+    for (const int n : numbers)
+        each << QString::number(n);
+    if (each.size() < 2)
+        return each.join(QString());
+    const QString last = each.takeLast();
+    return PaytableDialog::tr("%1 or %2").arg(each.join(QStringLiteral(", ")), last);
 }
 
 // The scatter code of Scatters on reels 1 to n.
@@ -130,9 +131,9 @@ void drawScatter(Canvas &c, const Pictures &pictures, const QRect &box)
 {
     c.panel(box, QColor(22, 6, 9, 235), kFrame);
     c.painter().drawPixmap(QRect(box.left() + 6, box.top() + 6, 44, 44), pictures.symbol(Symbol::Scatter));
-    c.text({box.left() + 56, box.top() + 6, box.width() - 62, 18}, kLeft, QStringLiteral("SCATTER"), gameFont(13, true),
-           kGold);
-    const QString rule = QStringLiteral("From reel 1 rightwards, paid on the whole stake");
+    c.text({box.left() + 56, box.top() + 6, box.width() - 62, 18}, kLeft, PaytableDialog::tr("SCATTER"),
+           gameFont(13, true), kGold);
+    const QString rule = PaytableDialog::tr("From reel 1 rightwards, paid on the whole stake");
     c.text({box.left() + 56, box.top() + 24, box.width() - 62, 28}, kWrapped, rule, gameFont(10), kCream);
     c.line({box.left(), box.top(), box.width(), 52}, AccessibleTexts::rule(Symbol::Scatter, rule));
     int line = 0;
@@ -142,11 +143,11 @@ void drawScatter(Canvas &c, const Pictures &pictures, const QRect &box)
         // The spins added count the triggering spin; the player is given the rest.
         c.line({box.left(), y, box.width(), 16},
                AccessibleTexts::scatterPays(n, scatterPayMultiple(code), freeSpinsAdded(code) - 1));
-        c.text({box.left() + 8, y, 66, 16}, kLeft, QStringLiteral("%1 Scatters").arg(n), gameFont(11), kCream);
-        c.text({box.left() + 74, y, 72, 16}, kRight, QStringLiteral("%1 x stake").arg(scatterPayMultiple(code)),
+        c.text({box.left() + 8, y, 66, 16}, kLeft, PaytableDialog::tr("%n Scatters", nullptr, n), gameFont(11), kCream);
+        c.text({box.left() + 74, y, 72, 16}, kRight, PaytableDialog::tr("%1 x stake").arg(scatterPayMultiple(code)),
                gameFont(11, true), kGold);
         c.text({box.left() + 150, y, box.width() - 156, 16}, kRight,
-               QStringLiteral("%1 free spins").arg(freeSpinsAdded(code) - 1), gameFont(11), kCream);
+               PaytableDialog::tr("%n free spins", nullptr, freeSpinsAdded(code) - 1), gameFont(11), kCream);
     }
 }
 
@@ -154,8 +155,10 @@ void drawWild(Canvas &c, const Pictures &pictures, const QRect &box)
 {
     c.panel(box, QColor(22, 6, 9, 235), kFrame);
     c.painter().drawPixmap(QRect(box.left() + 6, box.top() + 6, 44, 44), pictures.symbol(Symbol::Wild));
-    c.text({box.left() + 56, box.top() + 6, box.width() - 62, 18}, kLeft, QStringLiteral("WILD"), gameFont(13, true), kGold);
-    const QString rule = QStringLiteral("Reels 2 and 4 only: stands in for every paying symbol and counts as a Scatter");
+    c.text({box.left() + 56, box.top() + 6, box.width() - 62, 18}, kLeft, PaytableDialog::tr("WILD"),
+           gameFont(13, true), kGold);
+    const QString rule =
+        PaytableDialog::tr("Reels 2 and 4 only: stands in for every paying symbol and counts as a Scatter");
     c.text({box.left() + 56, box.top() + 23, box.width() - 60, 42}, kWrapped, rule, gameFont(10), kCream);
     c.line({box.left(), box.top(), box.width(), 66}, AccessibleTexts::rule(Symbol::Wild, rule));
     std::vector<int> multipliers;
@@ -164,15 +167,15 @@ void drawWild(Canvas &c, const Pictures &pictures, const QRect &box)
             multipliers.push_back(multiplier);
     std::sort(multipliers.begin(), multipliers.end());
     c.sentence({box.left() + 8, box.top() + 68, box.width() - 16, 32}, kWrapped,
-               QStringLiteral("In free spins every win is multiplied by %1.").arg(spokenList(multipliers)),
+               PaytableDialog::tr("In free spins every win is multiplied by %1.").arg(spokenList(multipliers)),
                gameFont(11, true), kGold);
 }
 
 void drawReturns(Canvas &c, const PaytableFacts &facts, int top)
 {
     c.sentence({kGridLeft, top, kPictureWidth - 2 * kGridLeft, 18}, kLeft,
-               QStringLiteral("Return to player at %1 ways").arg(waysForWaysmult(facts.waysmult)), gameFont(12, true),
-               kGold);
+               PaytableDialog::tr("Return to player at %1 ways").arg(waysForWaysmult(facts.waysmult)),
+               gameFont(12, true), kGold);
     std::vector<int> chances;
     for (std::size_t i = 0; i < kPayoutSettings.size(); ++i) {
         const int setting = kPayoutSettings[i];
@@ -193,8 +196,8 @@ void drawReturns(Canvas &c, const PaytableFacts &facts, int top)
     }
     // The payout settings differ only in how often a big win stands.
     c.sentence({kGridLeft, top + 66, kPictureWidth - 2 * kGridLeft, 32}, kWrapped,
-               QStringLiteral("A win above twice the stake stands only with the chance the payout setting gives, "
-                              "1 in %1; otherwise the spin is drawn again.")
+               PaytableDialog::tr("A win above twice the stake stands only with the chance the payout setting gives, "
+                                  "1 in %1; otherwise the spin is drawn again.")
                    .arg(spokenList(chances)),
                gameFont(11), kCream);
     if (facts.volatility) {
@@ -256,7 +259,7 @@ std::optional<Volatility> ReturnToPlayerCache::volatility(int waysmult, int mach
 QString volatilityLabel(const Volatility &v)
 {
     const std::string_view word = volatilityWord(v.volatilityIndex);
-    return QStringLiteral("Volatility: ") + QString::fromUtf8(word.data(), static_cast<int>(word.size()));
+    return PaytableDialog::tr("Volatility: %1").arg(QString::fromUtf8(word.data(), static_cast<int>(word.size())));
 }
 
 QString sessionsLabel(const Volatility &v)
@@ -267,11 +270,11 @@ QString sessionsLabel(const Volatility &v)
     if (session == v.sessions.end())
         return {};
     const auto whole = [](double share) { return QString::number(std::lround(share * 100.0)); };
-    return QStringLiteral("9 in 10 sessions of 1,000 spins return between %1% and %2%")
+    return PaytableDialog::tr("9 in 10 sessions of 1,000 spins return between %1% and %2%")
         .arg(whole(session->low), whole(session->high));
 }
 
-QString runLabel(int run) { return QStringLiteral("%1 reels").arg(run); }
+QString runLabel(int run) { return PaytableDialog::tr("%n reels", nullptr, run); }
 QString payLabel(int pay) { return QString::number(pay); }
 QString percentLabel(double share) { return QString::number(share * 100.0, 'f', 2) + QStringLiteral(" %"); }
 
@@ -297,8 +300,8 @@ PaytablePicture drawPaytable(const PaytableFacts &facts, const Pictures &picture
     p.drawRect(QRectF(1.5, 1.5, kPictureWidth - 3, kPictureHeight - 3));
 
     Canvas c(out, p);
-    c.text({16, 8, 380, 28}, kLeft, QStringLiteral("PAY TABLE"), gameFont(22, true), kGold);
-    c.sentence({16, 36, 390, 18}, kLeft, QStringLiteral("Pays per way for one coin of the bet, runs from the left"),
+    c.text({16, 8, 380, 28}, kLeft, PaytableDialog::tr("PAY TABLE"), gameFont(22, true), kGold);
+    c.sentence({16, 36, 390, 18}, kLeft, PaytableDialog::tr("Pays per way for one coin of the bet, runs from the left"),
                gameFont(11), kCream);
     for (std::size_t i = 0; i < kGridOrder.size(); ++i) {
         const int column = static_cast<int>(i % 3);
@@ -318,13 +321,13 @@ PaytableDialog::PaytableDialog(PaytableWindow &model, const Melvane &machine, co
     : ModelDialog(model, "melvanepays", {kPictureWidth, kPictureHeight}), m_(machine), pictures_(&pictures),
       returns_(returns)
 {
-    setWindowTitle(QStringLiteral("PAYTABLE"));
+    setWindowTitle(tr("PAYTABLE"));
     background_ = new QLabel(this);
     background_->setGeometry(0, 0, kPictureWidth, kPictureHeight);
     background_->setScaledContents(true);
     background_->setAccessibleName(AccessibleTexts::payTable());
     read_ = std::make_unique<ReadablePicture>(*background_, QSize(kPictureWidth, kPictureHeight));
-    command1_ = new WrappingButton(QStringLiteral("close  paytable"), this);
+    command1_ = new WrappingButton(tr("close  paytable"), this);
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setAccessibleName(AccessibleTexts::closePayTable());
     command1_->setGeometry(418, 7, 73, 33); // 6270, 105, 1095 x 495 twips

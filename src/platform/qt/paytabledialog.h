@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QPixmap>
 #include <QRect>
 #include <QString>
@@ -86,6 +87,8 @@ PaytablePicture drawPaytable(const PaytableFacts &facts, const Pictures &picture
 
 // The pay-table window `melvanepays`: the picture, and one button that closes it.
 class PaytableDialog : public ModelDialog<PaytableWindow> {
+    Q_DECLARE_TR_FUNCTIONS(melvane::PaytableDialog)
+
 public:
     // Shown over a disabled main window while the model is open, with the machine's settings of
     // the moment.

@@ -322,10 +322,9 @@ bool QtHost::claimSettings()
         return true;
     settingsHeldElsewhere_ = true;
     const QString folder = QDir::toNativeSeparators(QFileInfo(settingsLockPath_).absolutePath());
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Slots Melvane"),
-                    QCoreApplication::translate("melvane::QtHost",
-                                                "Melvane is already running with the settings in\n%1\n\n"
-                                                "Play on in that window; this one closes without changing anything.")
+    QMessageBox box(QMessageBox::Information, tr("Slots Melvane"),
+                    tr("Melvane is already running with the settings in\n%1\n\n"
+                       "Play on in that window; this one closes without changing anything.")
                         .arg(folder),
                     QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);

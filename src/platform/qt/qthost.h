@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
@@ -27,6 +28,8 @@ class ClipPlayer;
 // The real host: Qt's event loop, precise window timers, the platform's settings store, the
 // sound device, message boxes and the mouse pointer.
 class QtHost : public QObject, public Host {
+    Q_DECLARE_TR_FUNCTIONS(melvane::QtHost)
+
 public:
     // `random` replaces the generator, for tests that script the stops of the real window.
     explicit QtHost(SettingsStore &store, std::function<double()> random = {});

@@ -31,6 +31,7 @@ TEST(CommandLine, GoodOptionsChooseThePlayerTheScreenAndTheStore)
         int player;
         bool fullScreen;
         std::optional<std::string> settings;
+        std::optional<std::string> language = std::nullopt;
     } cases[] = {
         {{}, 1, false, std::nullopt},
         {{"--player", "4"}, 4, false, std::nullopt},
@@ -40,6 +41,10 @@ TEST(CommandLine, GoodOptionsChooseThePlayerTheScreenAndTheStore)
         {{"--settings", "/tmp/melvane-a"}, 1, false, "/tmp/melvane-a"},
         {{"--settings=/tmp/b/", "--full-screen", "--player", "2"}, 2, true, "/tmp/b"},
         {{"--settings", "relative/c"}, 1, false, QDir::current().absoluteFilePath("relative/c").toStdString()},
+        {{"--language", "de"}, 1, false, std::nullopt, "de"},
+        {{"--language=fr_FR", "--player", "3"}, 3, false, std::nullopt, "fr_FR"},
+        {{"--language", "es-419"}, 1, false, std::nullopt, "es-419"},
+        {{"--language", "ast"}, 1, false, std::nullopt, "ast"},
     };
     for (const auto &c : cases) {
         const CommandLine line = read(c.args);
@@ -48,6 +53,7 @@ TEST(CommandLine, GoodOptionsChooseThePlayerTheScreenAndTheStore)
         EXPECT_EQ(line.options.player, c.player);
         EXPECT_EQ(line.options.fullScreen, c.fullScreen);
         EXPECT_EQ(line.options.settingsFolder, c.settings);
+        EXPECT_EQ(line.options.language, c.language);
     }
 }
 
@@ -57,7 +63,8 @@ TEST(CommandLine, HelpAndVersionArePrinted)
         const CommandLine help = read({option});
         ASSERT_EQ(help.action, CommandLine::Action::Print);
         EXPECT_EQ(help.text.rfind("Usage: melvane [options]\n", 0), 0u) << help.text;
-        for (const char *listed : {"--player <N>", "--full-screen", "--settings <DIR>", "--version"})
+        for (const char *listed :
+             {"--player <N>", "--full-screen", "--settings <DIR>", "--language <CODE>", "--version"})
             EXPECT_NE(help.text.find(listed), std::string::npos) << listed;
     }
     for (const char *option : {"--version", "-v"}) {
@@ -94,6 +101,12 @@ TEST(CommandLine, BadOptionsAreRefusedWithOneLine)
         {{"-platform", "xcb"}, "Unknown options"},
         {{"play"}, "unexpected argument 'play'"},
         {{"--bad\nline"}, "Unknown option 'bad?line'"},
+        {{"--language", "DE"}, "'DE' is not a language code"},
+        {{"--language", "de_fr"}, "is not a language code"},
+        {{"--language", "en-US-x"}, "is not a language code"},
+        {{"--language", "de\n"}, "'de?' is not a language code"},
+        {{"--language", ""}, "is not a language code"},
+        {{"--language", "de", "--language", "fr"}, "--language is given twice"},
     };
     for (const auto &c : cases) {
         const CommandLine line = read(c.args);
