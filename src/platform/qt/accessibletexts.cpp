@@ -1,5 +1,7 @@
 #include "platform/qt/accessibletexts.h"
 
+#include "platform/qt/gametexts.h"
+
 #include <array>
 
 #include <QStringList>
@@ -55,9 +57,9 @@ QString AccessibleTexts::autoplayOn() { return tr("Auto play"); }
 QString AccessibleTexts::autoplayOff() { return tr("Stop auto play"); }
 QString AccessibleTexts::collect() { return tr("Collect"); }
 QString AccessibleTexts::inForce() { return tr("In force"); }
-QString AccessibleTexts::profile(int n, const std::string &caption)
+QString AccessibleTexts::profile(int n, const QString &caption)
 {
-    return tr("Player %1: %2").arg(n).arg(AccessibleTexts::caption(caption));
+    return tr("Player %1: %2").arg(n).arg(caption.simplified());
 }
 QString AccessibleTexts::sound(bool on) { return on ? tr("Sound on") : tr("Sound off"); }
 QString AccessibleTexts::reelSpeed(int speed) { return tr("Reel speed %1").arg(speed); }
@@ -73,10 +75,11 @@ QString AccessibleTexts::caption(const std::string &caption) { return QString::f
 
 QString AccessibleTexts::meter(const QString &title, const std::string &shown, const std::string &money)
 {
-    const QString value = caption(shown);
+    // The words and the money as the player's language shows them.
+    const QString value = GameTexts::text(shown).simplified();
     bool numeric = false;
     const qlonglong count = value.toLongLong(&numeric);
-    const QString cash = caption(money);
+    const QString cash = GameTexts::money(money).simplified();
     if (numeric && !cash.isEmpty())
         return tr("%1: %2, %3").arg(title, coins(count), cash);
     if (numeric)
@@ -97,7 +100,7 @@ QString AccessibleTexts::countLine(const QString &title, const std::string &show
     const QString value = caption(shown);
     if (const auto count = trailingCount(value))
         return tr("%1: %2").arg(title, coins(*count));
-    return value;
+    return GameTexts::text(shown).simplified();
 }
 
 QString AccessibleTexts::atRisk() { return tr("At risk"); }
@@ -109,7 +112,7 @@ QString AccessibleTexts::spinsLeft(const std::string &shown)
     const QString value = caption(shown);
     if (const auto count = trailingCount(value))
         return tr("Free spins remaining: %1").arg(*count);
-    return value;
+    return GameTexts::text(shown).simplified();
 }
 
 QString AccessibleTexts::drawnCard(int card)
@@ -155,7 +158,7 @@ QString AccessibleTexts::scatterPays(int count, int stakes, int freeSpins)
 
 QString AccessibleTexts::payoutReturn(const std::string &setting, const QString &figure, bool inForce)
 {
-    const QString name = caption(setting);
+    const QString name = GameTexts::text(setting).simplified();
     const QString line = figure.isEmpty() ? name : tr("%1: %2").arg(name, figure);
     return inForce ? tr("%1, in force").arg(line) : line;
 }

@@ -62,7 +62,7 @@ public:
 
     // The options window's choices, read with what they choose: a caption alone ("1", " ON", or
     // none for the counter's unchosen side) says little without its frame.
-    static QString profile(int n, const std::string &caption);
+    static QString profile(int n, const QString &caption);
     static QString sound(bool on);
     static QString reelSpeed(int speed);
     static QString winCounter(bool on);

@@ -7,6 +7,7 @@
 
 #include "game/machine/melvane.h"
 #include "platform/qt/accessibletexts.h"
+#include "platform/qt/gametexts.h"
 
 namespace melvane {
 
@@ -142,7 +143,7 @@ void Announcer::watch(const Melvane &m)
     const bool running = m.autoplay > 0;
     if (!running && autoplayRunning_) {
         // Why it stopped, when a limit of the player's stopped it; otherwise that it did.
-        const QString why = AccessibleTexts::caption(m.lblautoplay.caption());
+        const QString why = GameTexts::caption(m.lblautoplay).simplified();
         say(m.lblautoplay.visible() && !why.isEmpty() ? why : autoplayStopped());
     }
     autoplayRunning_ = running;

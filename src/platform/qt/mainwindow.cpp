@@ -26,6 +26,7 @@
 #include "game/ports/settingsstore.h"
 #include "platform/qt/accessibletexts.h"
 #include "platform/qt/displaymode.h"
+#include "platform/qt/gametexts.h"
 #include "platform/qt/look.h"
 #include "platform/qt/pictures/pictures.h"
 #include "platform/qt/qthost.h"
@@ -460,7 +461,7 @@ void MainWindow::buildMenu()
     // A menu entry presses its item in the game, so an entry the game has disabled stays dead
     // even when a shortcut or the platform's menu triggers it.
     const auto entry = [this](MenuItem &item, std::function<void()> choose) {
-        QAction *action = menuBar()->addAction(QString::fromStdString(item.caption()));
+        QAction *action = menuBar()->addAction(GameTexts::caption(item));
         action->setObjectName(QString::fromStdString(item.name()));
         connect(action, &QAction::triggered, this, [this, choose = std::move(choose)] {
             choose();
@@ -626,9 +627,9 @@ QPushButton *MainWindow::addButton(Button &button, QWidget *parent, std::functio
                                  widget->setIcon(QIcon(atSize(face(), widget->size(), widget->devicePixelRatio())));
                                  widget->setIconSize(widget->size());
                              } else {
-                                 widget->setText(fitted(QString::fromStdString(button.caption()), widget->font(),
-                                                        widget->width(), scale()));
-                                 widget->setAccessibleName(AccessibleTexts::caption(button.caption()));
+                                 const QString caption = GameTexts::caption(button);
+                                 widget->setText(fitted(caption, widget->font(), widget->width(), scale()));
+                                 widget->setAccessibleName(caption.simplified());
                              }
                              widget->setEnabled(button.live());
                              widget->setVisible(button.visible());
@@ -647,7 +648,7 @@ QLabel *MainWindow::addLabel(Control &label, QWidget *parent, const QRectF &desi
     widget->setProperty("role", role);
     widget->setAlignment(alignment);
     bindings_.push_back({&label, widget, ~0u, [widget, &label] {
-                             widget->setText(QString::fromStdString(label.caption()));
+                             widget->setText(GameTexts::caption(label));
                              widget->setVisible(label.visible());
                              widget->setEnabled(label.enabled());
                          }});
@@ -686,7 +687,7 @@ QLabel *MainWindow::addPicture(PictureBox &box, QWidget *parent, const QRectF &d
                                      widget->setProperty("role", "heading");
                                      widget->style()->polish(widget);
                                  }
-                                 widget->setText(QString::fromStdString(box.caption()));
+                                 widget->setText(GameTexts::caption(box));
                              } else {
                                  widget->setPixmap(pixmapFor(box.picture()));
                              }
@@ -762,7 +763,7 @@ void MainWindow::refresh()
     showPlayOptions();
     if (m_.caption != shownCaption_) {
         shownCaption_ = m_.caption;
-        setWindowTitle(QString::fromStdString(m_.caption));
+        setWindowTitle(GameTexts::text(m_.captionWording));
     }
     for (ReelWindow *reel : reels_)
         if (reel != nullptr && reel->changed())
@@ -862,7 +863,7 @@ void MainWindow::showBetInForce()
     if (m_.stake() != shownStake_) {
         shownStake_ = m_.stake();
         stakeCoins_->setText(QString::number(shownStake_));
-        stakeMoney_->setText(QString::fromStdString(moneyCaption(shownStake_)));
+        stakeMoney_->setText(GameTexts::money(moneyCaption(shownStake_)));
     }
 }
 

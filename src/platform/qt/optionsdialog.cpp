@@ -15,6 +15,7 @@
 #include "game/machine/timing.h"
 #include "game/profiles/optionswindow.h"
 #include "platform/qt/accessibletexts.h"
+#include "platform/qt/gametexts.h"
 #include "platform/qt/look.h"
 
 namespace melvane {
@@ -75,9 +76,9 @@ QAccessibleInterface *optionInterface(const QString &, QObject *object)
 
 // The note box shows its lines as a text box would; the line ends the game writes are the
 // Windows ones, and the last one closes the note rather than opening a line.
-QString noteText(const std::string &caption)
+QString noteText(const QString &caption)
 {
-    QString shown = text(caption);
+    QString shown = caption;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     if (shown.endsWith(QLatin1Char('\n')))
@@ -151,11 +152,11 @@ OptionsDialog::OptionsDialog(OptionsWindow &model, QWidget &mainWindow)
     // The look belongs to the window's own widgets, not to the message boxes it brings up.
     QWidget *surface = addSurface("optionssurface");
     bindings_.push_back({[this] {
-        if (windowTitle() != text(model_.window.caption()))
-            setWindowTitle(text(model_.window.caption()));
+        if (windowTitle() != GameTexts::caption(model_.window))
+            setWindowTitle(GameTexts::caption(model_.window));
     }});
 
-    QGroupBox *main = addFrame(text(model_.Framemain.caption()), surface, {6, 2, kWindowWidth - 12, kWindowHeight - 8});
+    QGroupBox *main = addFrame(GameTexts::caption(model_.Framemain), surface, {6, 2, kWindowWidth - 12, kWindowHeight - 8});
     main->setObjectName(QStringLiteral("Framemain"));
 
     // The profiles in their column, the statistics beside them, at their design positions.
@@ -164,7 +165,7 @@ OptionsDialog::OptionsDialog(OptionsWindow &model, QWidget &mainWindow)
         QRect at = toPixels(model_.machine[n].geometry());
         at.setWidth(kProfileWidth);
         addOption(model_.machine, n, main, at,
-                  [this, n] { return AccessibleTexts::profile(static_cast<int>(n), model_.machine[n].caption()); });
+                  [this, n] { return AccessibleTexts::profile(static_cast<int>(n), GameTexts::caption(model_.machine[n])); });
     }
     for (Label *label : {&model_.lblcurrentplayer, &model_.lblgames, &model_.lblwager, &model_.lbltotalwon,
                          &model_.lblwinlose, &model_.lblreturned, &model_.lblinvested, &model_.lblfreespins}) {
@@ -213,7 +214,7 @@ OptionsDialog::OptionsDialog(OptionsWindow &model, QWidget &mainWindow)
     QGroupBox *payout = addFrame(tr("Payout %"), main, {kRight, 230, kFrameWidth, 86});
     for (std::size_t i = 0; i < 3; ++i)
         addOption(model_.Amtpayout, i, payout, {14, 20 + 21 * static_cast<int>(i), kFrameWidth - 24, 20},
-                  [this, i] { return AccessibleTexts::caption(model_.Amtpayout[i].caption()); });
+                  [this, i] { return GameTexts::caption(model_.Amtpayout[i]).simplified(); });
 
     addButton(model_.btnokplayer, main, {kRight, 328, kFrameWidth, 36});
     addButton(model_.Btndeletedetails, main, {kRight, 372, kFrameWidth, 36});
@@ -227,7 +228,7 @@ OptionsDialog::OptionsDialog(OptionsWindow &model, QWidget &mainWindow)
     note->setGeometry(218, 22, 224, 62);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     bindings_.push_back({[this, note] {
-        const QString shown = noteText(model_.Text1.caption());
+        const QString shown = noteText(GameTexts::caption(model_.Text1));
         if (note->text() != shown)
             note->setText(shown);
         note->setVisible(model_.Text1.visible());
@@ -259,8 +260,8 @@ QAbstractButton *OptionsDialog::addButton(Button &button, QWidget *parent, const
         handled();
     });
     bindings_.push_back({[widget, &button] {
-        if (widget->text() != text(button.caption()))
-            widget->setText(text(button.caption()));
+        if (widget->text() != GameTexts::caption(button))
+            widget->setText(GameTexts::caption(button));
         widget->setEnabled(button.enabled());
         widget->setVisible(button.visible());
     }});
@@ -287,8 +288,8 @@ QAbstractButton *OptionsDialog::addOption(Group &group, std::size_t index, QWidg
     bindings_.push_back({[widget, &option, name = std::move(name)] {
         if (const QString heard = name(); widget->accessibleName() != heard)
             widget->setAccessibleName(heard);
-        if (widget->text() != text(option.caption())) {
-            widget->setText(text(option.caption()));
+        if (widget->text() != GameTexts::caption(option)) {
+            widget->setText(GameTexts::caption(option));
             fitCaption(*widget);
         }
         if (widget->isChecked() != option.selected())
@@ -307,8 +308,8 @@ QLabel *OptionsDialog::addLabel(const Control &label, QLabel *widget, QWidget *p
     widget->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     widget->setTextFormat(Qt::PlainText);
     bindings_.push_back({[widget, &label] {
-        if (widget->text() != text(label.caption()))
-            widget->setText(text(label.caption()));
+        if (widget->text() != GameTexts::caption(label))
+            widget->setText(GameTexts::caption(label));
         widget->setVisible(label.visible());
     }});
     return widget;

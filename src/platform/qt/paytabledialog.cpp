@@ -18,6 +18,7 @@
 #include "rules/payoutcontrol.h"
 #include "rules/scatters.h"
 #include "platform/qt/accessibletexts.h"
+#include "platform/qt/gametexts.h"
 #include "platform/qt/look.h"
 #include "platform/qt/pictures/pictures.h"
 
@@ -186,7 +187,7 @@ void drawReturns(Canvas &c, const PaytableFacts &facts, int top)
                 inForce ? kGold : kFrame);
         const std::string_view name = payoutSettingName(setting);
         c.text({column.left(), column.top() + 2, column.width(), 16}, kCentre,
-               QString::fromUtf8(name.data(), static_cast<int>(name.size())), gameFont(11), kCream);
+               GameTexts::text(std::string(name)), gameFont(11), kCream);
         const auto figure = std::find_if(facts.returns.begin(), facts.returns.end(),
                                          [setting](const RtpFigures &f) { return f.machinepay == setting; });
         const QString shown = figure != facts.returns.end() ? percentLabel(figure->totalReturn) : QString();

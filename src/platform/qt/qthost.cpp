@@ -16,6 +16,7 @@
 #include "platform/qt/accessibletexts.h"
 #include "platform/qt/clipplayer.h"
 #include "platform/qt/displaymode.h"
+#include "platform/qt/gametexts.h"
 
 namespace melvane {
 
@@ -23,9 +24,9 @@ namespace {
 
 // The game writes line ends as Windows does, a carriage return with or without a line feed;
 // a Qt message box breaks lines at a line feed only.
-QString withLineFeeds(const std::string &text)
+QString withLineFeeds(const QString &text)
 {
-    QString shown = QString::fromStdString(text);
+    QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
@@ -219,7 +220,7 @@ MessageAnswer QtHost::showMessage(const MessageBoxRequest &request)
     if (parent == nullptr && mainWindow_ != nullptr && mainWindow_->isVisible() && mainWindow_->isEnabled())
         parent = mainWindow_;
     QMessageBox box(request.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
-                    QString::fromStdString(request.title), withLineFeeds(request.text),
+                    GameTexts::text(request.titleWording), withLineFeeds(GameTexts::text(request.textWording)),
                     request.buttons == MessageButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
                     parent);
     if (const qreal scale = windowScale_ ? windowScale_() : 1.0; scale != 1.0) {
@@ -238,9 +239,9 @@ MessageAnswer QtHost::showMessage(const MessageBoxRequest &request)
         box.setDefaultButton(request.defaultAnswer == MessageAnswer::Yes ? QMessageBox::Yes : QMessageBox::No);
         // Yes and No keep their roles (Escape is No) under the game's own words.
         if (!request.yesText.empty())
-            box.button(QMessageBox::Yes)->setText(QString::fromStdString(request.yesText));
+            box.button(QMessageBox::Yes)->setText(GameTexts::text(request.yesText));
         if (!request.noText.empty())
-            box.button(QMessageBox::No)->setText(QString::fromStdString(request.noText));
+            box.button(QMessageBox::No)->setText(GameTexts::text(request.noText));
     }
     const int answer = box.exec();
     refresh();
