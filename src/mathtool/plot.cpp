@@ -15,6 +15,7 @@
 
 #include "mathtool/messages.h"
 #include "platform/qt/gamefont.h"
+#include "platform/qt/languages.h"
 #include "rules/grid.h"
 #include "rules/payoutcontrol.h"
 
@@ -167,7 +168,10 @@ void quietNotes(QtMsgType type, const QMessageLogContext &, const QString &messa
 // needs no display. The application takes its arguments apart, so each gets its own copy.
 class PaintingGui {
 public:
-    PaintingGui() : argv_{name_, option_, platform_, nullptr}, app_(argc_, argv_.data()) {}
+    PaintingGui() : argv_{name_, option_, platform_, nullptr}, app_(argc_, argv_.data())
+    {
+        installTranslations(app_, std::nullopt);
+    }
 
 private:
     int argc_ = 3;

@@ -18,6 +18,8 @@
 #include "platform/qt/announcer.h"
 #include "platform/qt/clipplayer.h"
 #include "platform/qt/commandline.h"
+#include "platform/qt/gametexts.h"
+#include "platform/qt/languages.h"
 #include "platform/qt/mainwindow.h"
 #include "platform/qt/pictures/pictures.h"
 #include "platform/qt/qsettingsstore.h"
@@ -42,17 +44,20 @@ int main(int argc, char **argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const melvane::CommandLine line = melvane::readCommandLine(arguments);
-    if (line.action == melvane::CommandLine::Action::Print) {
-        std::fputs(line.text.c_str(), stdout);
-        return melvane::kPrintedStatus;
-    }
-    if (line.action == melvane::CommandLine::Action::Refuse) {
-        std::fputs(line.text.c_str(), stderr);
-        return melvane::kRefusedStatus;
+    if (line.action != melvane::CommandLine::Action::Play) {
+        // Told in the player's language: read again once its translations are in.
+        QCoreApplication words(argc, argv);
+        melvane::installTranslations(words, line.options.language);
+        const melvane::CommandLine told = melvane::readCommandLine(arguments);
+        const bool printed = told.action == melvane::CommandLine::Action::Print;
+        std::fputs(told.text.c_str(), printed ? stdout : stderr);
+        return printed ? melvane::kPrintedStatus : melvane::kRefusedStatus;
     }
     const melvane::GameOptions &options = line.options;
 
     QApplication app(argc, argv);
+    // The desktop's language, or the one asked for; English when the game lacks it.
+    melvane::GameTexts::setLanguage(melvane::installTranslations(app, options.language));
     QApplication::setOrganizationName(QStringLiteral("Melvane"));
     QApplication::setApplicationName(QStringLiteral("Melvane"));
     QApplication::setApplicationVersion(QStringLiteral(MELVANE_VERSION));

@@ -1,0 +1,44 @@
+#include "platform/qt/languages.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QStringList>
+#include <QTranslator>
+
+namespace melvane {
+
+namespace {
+
+// The game's translations are built into the program.
+constexpr const char *kGameTranslations = ":/i18n";
+
+bool install(QCoreApplication &app, const QLocale &language, const QString &name, const QString &folder)
+{
+    auto *translator = new QTranslator(&app);
+    if (translator->load(language, name, QStringLiteral("_"), folder) && QCoreApplication::installTranslator(translator))
+        return true;
+    delete translator;
+    return false;
+}
+
+} // namespace
+
+QLocale installTranslations(QCoreApplication &app, const std::optional<std::string> &asked)
+{
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QStringList wanted =
+        asked ? QStringList{QString::fromStdString(*asked)} : QLocale::system().uiLanguages();
+    for (const QString &code : wanted) {
+        const QLocale language(code);
+        if (language.language() == QLocale::English || language.language() == QLocale::C)
+            return english;
+        if (!install(app, language, QStringLiteral("melvane"), QString::fromLatin1(kGameTranslations)))
+            continue;
+        // Qt's own texts in the same language, when the system has them.
+        install(app, language, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        return language;
+    }
+    return english;
+}
+
+} // namespace melvane
