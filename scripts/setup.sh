@@ -12,6 +12,7 @@ cd "$(dirname "$0")/.."
 play_packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6sql6-sqlite libicu-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n # the translations: lupdate, lrelease, Qt's own
   fonts-dejavu-core
 )
 test_packages=(

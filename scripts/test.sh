@@ -30,6 +30,9 @@ for target in settings_reader arguments evaluation; do
   { grep -E '^#[0-9]+[[:space:]]+DONE' "$fuzz_scratch/$target.log" || true; } | sed "s/^/fuzz_$target: /"
 done
 
+# Every text of the sources translated, in every language, as the sources stand.
+scripts/check-translations.sh
+
 # The Debian package from the release preset, checked as a clean machine would see it.
 scripts/check-package.sh
 
