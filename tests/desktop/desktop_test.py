@@ -501,6 +501,34 @@ class KeyboardTest(GameTest):
         self.assertIn("amountinvested=5010", profile)
 
 
+def translation(code, source, context="GameText"):
+    """What the translators' source of a language says for a text; the text itself in English."""
+    if code == "en":
+        return source
+    import xml.etree.ElementTree as ET
+    root = ET.parse(os.path.join(HERE, "..", "..", "translations", f"melvane_{code}.ts")).getroot()
+    for ctx in root.iter("context"):
+        if ctx.find("name").text == context:
+            for m in ctx.iter("message"):
+                if m.find("source").text == source:
+                    return m.find("translation").text
+    raise KeyError(f"{source!r} is not in the {code} translation")
+
+
+class LanguageTest(GameTest):
+    def test_the_game_speaks_the_language_asked_for(self):
+        for code in ("en", "de", "fr", "es"):
+            with self.subTest(code):
+                d = self.start_session(1024, 768, label="-" + code)
+                self.start_game("--settings", d.settings, "--language", code)
+                for menu in ("&Paytable", "&Options", "&History"):
+                    self.menu_item(plain(translation(code, menu)))
+                self.button(plain(translation(code, "Click For Credit")))
+                self.button(plain(translation(code, "Bet 1 Coin")))
+                d.screenshot("main-window-" + code)
+                d.close()
+
+
 class FullDiskTest(GameTest):
     messages_seen = 0
 
