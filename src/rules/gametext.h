@@ -11,7 +11,11 @@ struct GameText {
     Q_DECLARE_TR_FUNCTIONS(GameText)
 #endif
     static constexpr const char *tr(const char *text) { return text; }
+    // A text with a count (%n), which a language may word by the count: singular, plural...
+    static constexpr const char *tr(const char *text, const char *, int) { return text; }
 };
+// The count of a counted text is only known where it is shown.
+inline constexpr int kCounted = -1;
 inline constexpr const char *kGameTextContext = "GameText";
 
 } // namespace melvane

@@ -72,7 +72,7 @@ std::string clockText(std::int64_t ms)
 
 Wording signedCoinsText(std::int64_t coins)
 {
-    return Wording::counted(GameText::tr("%1%n coins (%2)"), coins,
+    return Wording::counted(GameText::tr("%1%n coins (%2)", nullptr, kCounted), coins,
                             {Wording::verbatim(coins > 0 ? "+" : ""), Wording::money(coins)});
 }
 
@@ -83,7 +83,7 @@ Wording sessionLineText(std::int64_t elapsedMs, const SessionTally &tally)
 
 Wording realityCheckText(std::int64_t elapsedMs, const SessionTally &tally)
 {
-    const auto coins = [](std::int64_t c) { return Wording::counted(GameText::tr("%n coins (%1)"), c, {Wording::money(c)}); };
+    const auto coins = [](std::int64_t c) { return Wording::counted(GameText::tr("%n coins (%1)", nullptr, kCounted), c, {Wording::money(c)}); };
     return {GameText::tr("Reality check\r\rYou have been playing for %1.\r\rGames: %2\rStaked: %3\rWon: %4\rNet: %5"),
             {Wording::verbatim(clockText(elapsedMs)), Wording::number(tally.games()), coins(tally.staked()),
              coins(tally.won()), signedCoinsText(tally.net())}};

@@ -69,6 +69,15 @@ QString fitted(const QString &caption, const QFont &font, int width, qreal scale
     return trimmed.left(best) + '\n' + trimmed.mid(best + 1);
 }
 
+int widestLine(const QString &text, const QFont &font)
+{
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const QString &line : text.split('\n'))
+        widest = std::max(widest, metrics.horizontalAdvance(line.trimmed()));
+    return widest;
+}
+
 // Sets a property the style sheet selects on, and has the widget drawn by it again.
 void setStyleProperty(QWidget *widget, const char *name, bool value)
 {
@@ -628,7 +637,15 @@ QPushButton *MainWindow::addButton(Button &button, QWidget *parent, std::functio
                                  widget->setIconSize(widget->size());
                              } else {
                                  const QString caption = GameTexts::caption(button);
-                                 widget->setText(fitted(caption, widget->font(), widget->width(), scale()));
+                                 // A word too long for the button in another language is set a
+                                 // size smaller; the English always fits at the design's size.
+                                 setStyleProperty(widget, "tight", false);
+                                 QString shown = fitted(caption, widget->font(), widget->width(), scale());
+                                 if (widestLine(shown, widget->font()) > widget->width()) {
+                                     setStyleProperty(widget, "tight", true);
+                                     shown = fitted(caption, widget->font(), widget->width(), scale());
+                                 }
+                                 widget->setText(shown);
                                  widget->setAccessibleName(caption.simplified());
                              }
                              widget->setEnabled(button.live());

@@ -17,9 +17,9 @@ TEST_F(English, EveryKindOfTextIsShownByteForByteAsTheGameHasIt)
     const Wording cases[] = {
         GameText::tr("Not Enough Credit For This Bet !!"),
         Wording(GameText::tr("     Freespins Remaining = %1"), {Wording::number(7)}),
-        Wording::counted(GameText::tr("%1%n coins (%2)"), -40, {Wording::verbatim(""), Wording::money(-40)}),
+        Wording::counted(GameText::tr("%1%n coins (%2)", nullptr, kCounted), -40, {Wording::verbatim(""), Wording::money(-40)}),
         Wording(GameText::tr("Session %1     Net %2"),
-                {Wording::verbatim("0:01:02"), Wording::counted(GameText::tr("%1%n coins (%2)"), 125,
+                {Wording::verbatim("0:01:02"), Wording::counted(GameText::tr("%1%n coins (%2)", nullptr, kCounted), 125,
                                                                  {Wording::verbatim("+"), Wording::money(125)})}),
         Wording(GameText::tr("Current Player       %1"), {Wording::verbatim("ZOË %1 100%")}),
         Wording::money(123456789),
