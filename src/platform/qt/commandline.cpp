@@ -134,4 +134,16 @@ CommandLine readCommandLine(const QStringList &arguments)
     return line;
 }
 
+std::optional<std::string> languageAsked(const QStringList &arguments)
+{
+    const QString option = QStringLiteral("--language");
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == option && i + 1 < arguments.size())
+            return arguments[i + 1].toStdString();
+        if (arguments[i].startsWith(option + '='))
+            return arguments[i].mid(option.size() + 1).toStdString();
+    }
+    return std::nullopt;
+}
+
 } // namespace melvane

@@ -33,5 +33,8 @@ inline constexpr int kSettingsHeldStatus = 1;
 // Reads the program's arguments, its own name first. It needs no QApplication, so the help,
 // the version and a refusal work without a display.
 CommandLine readCommandLine(const QStringList &arguments);
+// The language a command line asks for, even one that is refused or only asks for the help, so
+// that the answer is given in it; none when it asks for none.
+std::optional<std::string> languageAsked(const QStringList &arguments);
 
 } // namespace melvane

@@ -47,7 +47,8 @@ int main(int argc, char **argv)
     if (line.action != melvane::CommandLine::Action::Play) {
         // Told in the player's language: read again once its translations are in.
         QCoreApplication words(argc, argv);
-        melvane::installTranslations(words, line.options.language);
+        melvane::installTranslations(words, line.options.language ? line.options.language
+                                                                  : melvane::languageAsked(arguments));
         const melvane::CommandLine told = melvane::readCommandLine(arguments);
         const bool printed = told.action == melvane::CommandLine::Action::Print;
         std::fputs(told.text.c_str(), printed ? stdout : stderr);

@@ -129,9 +129,14 @@ TEST(CommandLine, TheGameEndsWithStatusZeroOrTwoWithoutADisplay)
         {"--version", 0, "melvane " MELVANE_VERSION},
         {"--help", 0, "Usage: melvane [options]"},
         {"--player 9 2>&1", 2, "melvane: --player: '9' is not a player; choose 1 to 6."},
+        // Told in the language asked for, even when that is all the line asks.
+        {"--language de --help", 0, "Aufruf: melvane [Optionen]"},
+        {"--language=fr --player 9 2>&1", 2, "melvane: --player : « 9 » n'est pas un joueur ; choisissez de 1 à 6."},
     };
     for (const auto &c : cases) {
-        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
+        // An English desktop, whatever the machine's: the language is the test's to choose.
+        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE -u LC_ALL "
+                                    "-u LC_MESSAGES LANG=C.UTF-8 " +
                                     std::string(MELVANE_GAME_BINARY) + " " + c.args;
         FILE *pipe = popen(command.c_str(), "r");
         ASSERT_NE(pipe, nullptr);
