@@ -170,7 +170,8 @@ bool checkStartup(Host &host, Melvane &m)
     expect(m.g.currentplayer == (name ? firstCharacters(*name, kNameLimit) : std::string()),
            "start-up reads the name cut to twelve characters");
     expect(characterCount(m.g.currentplayer) <= kNameLimit, "a name has at most twelve characters");
-    expect(m.caption == kMainCaptionPrefix + m.g.currentplayer, "the caption shows the name as stored");
+    expect(m.caption == Wording(kMainCaption, {Wording::verbatim(m.g.currentplayer)}).english(),
+           "the caption shows the name as stored");
     return true;
 }
 
