@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 
+#include "platform/qt/gametexts.h"
 #include "rules/money.h"
 
 namespace melvane {
@@ -47,7 +48,7 @@ QString AutoplayDialog::limitText(std::int32_t coins)
 {
     if (coins == 0)
         return tr("No limit");
-    return tr("%n coins (%1)", nullptr, coins).arg(QString::fromStdString(moneyCaption(coins)));
+    return tr("%n coins (%1)", nullptr, coins).arg(GameTexts::money(moneyCaption(coins)));
 }
 
 AutoplayDialog::AutoplayDialog(AutoplayWindow &model, QWidget &mainWindow)

@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 
 #include "platform/qt/accessibletexts.h"
+#include "platform/qt/gametexts.h"
 #include "platform/qt/look.h"
 #include "platform/qt/pictures/pictures.h"
 #include "rules/money.h"
@@ -51,7 +52,8 @@ int badgePicture(int wildmult)
 // The Wild note face-on, which the badge is laid over.
 constexpr int kNoteFaceOn = 5;
 
-QString money(std::int64_t coins) { return QString::fromStdString(moneyCaption(coins)); }
+// In the player's language's numbers, as the machine shows money.
+QString money(std::int64_t coins) { return GameTexts::money(moneyCaption(coins)); }
 // A dollar caption that a line never breaks after its "$".
 QString unbroken(std::int64_t coins) { return money(coins).replace(' ', QChar(0x00A0)); }
 
