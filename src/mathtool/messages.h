@@ -3,8 +3,11 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <QString>
+
+#include "game/machine/wording.h"
 
 namespace melvane::mathtool {
 
@@ -14,19 +17,7 @@ namespace melvane::mathtool {
 // would not promise. A value is never searched for markers itself.
 inline std::string filled(const QString &pattern, std::initializer_list<std::string_view> values)
 {
-    const std::string text = pattern.toStdString();
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
-        if (text[i] == '%' && next >= '1' && next <= '9' && static_cast<std::size_t>(next - '1') < values.size()) {
-            out.append(values.begin()[next - '1']);
-            ++i;
-        } else {
-            out.push_back(text[i]);
-        }
-    }
-    return out;
+    return fillPattern(pattern.toStdString(), std::vector<std::string>(values.begin(), values.end()), std::nullopt);
 }
 
 } // namespace melvane::mathtool
