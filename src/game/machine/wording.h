@@ -19,7 +19,8 @@ public:
     Wording() = default;
     // A pattern marked with GameText::tr, and what fills its %1, %2...
     Wording(const char *pattern, std::vector<Wording> args = {}) : text_(pattern), args_(std::move(args)) {}
-    // A pattern whose %n is a count, so that a language can choose the count's plural form.
+    // A pattern whose %n is a count, so that a language can choose the count's plural form. The
+    // count is never negative: a sign goes in an argument of its own.
     static Wording counted(const char *pattern, std::int64_t count, std::vector<Wording> args = {});
     static Wording verbatim(std::string text);
     static Wording number(std::int64_t value) { return verbatim(std::to_string(value)); }

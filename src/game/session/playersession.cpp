@@ -72,8 +72,10 @@ std::string clockText(std::int64_t ms)
 
 Wording signedCoinsText(std::int64_t coins)
 {
-    return Wording::counted(GameText::tr("%1%n coins (%2)", nullptr, kCounted), coins,
-                            {Wording::verbatim(coins > 0 ? "+" : ""), Wording::money(coins)});
+    // The sign stands apart from the count, which chooses the plural by its size alone.
+    const std::int64_t size = coins < 0 ? -coins : coins;
+    return Wording::counted(GameText::tr("%1%n coins (%2)", nullptr, kCounted), size,
+                            {Wording::verbatim(coins > 0 ? "+" : coins < 0 ? "-" : ""), Wording::money(coins)});
 }
 
 Wording sessionLineText(std::int64_t elapsedMs, const SessionTally &tally)

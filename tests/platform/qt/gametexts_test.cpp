@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QTranslator>
+
+#include "game/session/playersession.h"
 #include "platform/qt/gametexts.h"
 
 namespace melvane {
@@ -17,7 +21,7 @@ TEST_F(English, EveryKindOfTextIsShownByteForByteAsTheGameHasIt)
     const Wording cases[] = {
         GameText::tr("Not Enough Credit For This Bet !!"),
         Wording(GameText::tr("     Freespins Remaining = %1"), {Wording::number(7)}),
-        Wording::counted(GameText::tr("%1%n coins (%2)", nullptr, kCounted), -40, {Wording::verbatim(""), Wording::money(-40)}),
+        signedCoinsText(-40),
         Wording(GameText::tr("Session %1     Net %2"),
                 {Wording::verbatim("0:01:02"), Wording::counted(GameText::tr("%1%n coins (%2)", nullptr, kCounted), 125,
                                                                  {Wording::verbatim("+"), Wording::money(125)})}),
@@ -41,6 +45,29 @@ TEST(OtherLanguages, MoneyIsWrittenInTheLanguagesNumbersWithTheDollarSignKept)
     for (const auto &c : cases) {
         GameTexts::setLanguage(QLocale(c.language));
         EXPECT_EQ(GameTexts::text(std::string(c.english)).toStdString(), c.shown) << c.english;
+    }
+    GameTexts::setLanguage(QLocale(QLocale::English));
+}
+
+TEST(OtherLanguages, ACountTakesThePluralOfItsSizeAndKeepsItsSign)
+{
+    const struct {
+        const char *code;
+        std::int64_t coins;
+        const char *shown;
+    } cases[] = {{"de", -48, "-48 Münzen ($ -0,48)"}, {"de", 1, "+1 Münze ($ 0,01)"}, {"de", -1, "-1 Münze ($ -0,01)"},
+                 {"fr", 0, "0 jeton ($ 0)"},          {"es", -2, "-2 monedas ($ -0,02)"}};
+    int argc = 1;
+    char name[] = "gametexts_tests";
+    char *argv[] = {name, nullptr};
+    const QCoreApplication app(argc, argv);
+    for (const auto &c : cases) {
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(QStringLiteral(":/i18n/melvane_%1.qm").arg(QLatin1String(c.code))));
+        QCoreApplication::installTranslator(&translator);
+        GameTexts::setLanguage(QLocale(QString::fromLatin1(c.code)));
+        EXPECT_EQ(GameTexts::text(signedCoinsText(c.coins)).toStdString(), c.shown) << c.code << " " << c.coins;
+        QCoreApplication::removeTranslator(&translator);
     }
     GameTexts::setLanguage(QLocale(QLocale::English));
 }
