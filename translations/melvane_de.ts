@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>&lt;&lt;&lt;Faster                       Slower&gt;&gt;&gt;</source>
-        <translation>&lt;&lt;&lt;Schneller                    Langsamer&gt;&gt;&gt;</translation>
+        <translation>&lt;&lt;&lt;Schneller           Langsamer&gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>Current Speed =   %1</source>
@@ -449,6 +449,52 @@ Bezahlte Drehungen warten, bis das Profil wieder gespeichert werden kann: Das Sp
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>FAST</source>
+        <extracomment>Under &quot;$50&quot; on the button that gives the player $50 of play money at once.</extracomment>
+        <translation>SOFORT</translation>
+    </message>
+    <message>
+        <source>COLLECT</source>
+        <extracomment>The button that takes the gamble&apos;s winnings to the bank.</extracomment>
+        <translation>KASSIEREN</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <comment>first line of the autoplay button</comment>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <comment>first line of the button that stops autoplay</comment>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>PLAY</source>
+        <comment>second line of the autoplay button</comment>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <comment>second line of the button that stops autoplay</comment>
+        <translation>STOPP</translation>
+    </message>
+    <message>
+        <source>JOKER</source>
+        <extracomment>The word on the gamble&apos;s joker card, printed down its corners letter by letter.</extracomment>
+        <translation>JOKER</translation>
+    </message>
+    <message>
+        <source>YOU WIN!</source>
+        <translation>GEWONNEN!</translation>
+    </message>
+    <message>
+        <source>YOU LOSE</source>
+        <translation>VERLOREN</translation>
+    </message>
+</context>
+<context>
     <name>melvane::AboutDialog</name>
     <message>
         <source>About %1</source>
@@ -464,7 +510,7 @@ Bezahlte Drehungen warten, bis das Profil wieder gespeichert werden kann: Das Sp
     </message>
     <message>
         <source>See More Slots At :-</source>
-        <translation>Weitere Spielautomaten unter:</translation>
+        <translation>Mehr Automaten:</translation>
     </message>
 </context>
 <context>
@@ -1446,7 +1492,23 @@ mit --journal memory jeden Schritt im Speicher</translation>
     </message>
     <message>
         <source>close  paytable</source>
-        <translation>Gewinntabelle  schließen</translation>
+        <translation>Tabelle  schließen</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>niedrig</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translation>mittel</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>hoch</translation>
+    </message>
+    <message>
+        <source>very high</source>
+        <translation>sehr hoch</translation>
     </message>
 </context>
 <context>

@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Good Luck</source>
-        <translation>Buena suerte</translation>
+        <translation>¡Suerte!</translation>
     </message>
     <message>
         <source>     Freespins Remaining = %1</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>&lt;&lt;&lt;Faster                       Slower&gt;&gt;&gt;</source>
-        <translation>&lt;&lt;&lt;Más rápido                Más lento&gt;&gt;&gt;</translation>
+        <translation>&lt;&lt;&lt;Más rápido           Más lento&gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>Current Speed =   %1</source>
@@ -446,6 +446,52 @@ Las tiradas pagadas esperan hasta que el perfil se pueda guardar de nuevo: el ju
     <message>
         <source>Dream Machine !!</source>
         <translation>¡¡Máquina de ensueño!!</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>FAST</source>
+        <extracomment>Under &quot;$50&quot; on the button that gives the player $50 of play money at once.</extracomment>
+        <translation>RÁPIDO</translation>
+    </message>
+    <message>
+        <source>COLLECT</source>
+        <extracomment>The button that takes the gamble&apos;s winnings to the bank.</extracomment>
+        <translation>COBRAR</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <comment>first line of the autoplay button</comment>
+        <translation>JUEGO</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <comment>first line of the button that stops autoplay</comment>
+        <translation>PARAR</translation>
+    </message>
+    <message>
+        <source>PLAY</source>
+        <comment>second line of the autoplay button</comment>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <comment>second line of the button that stops autoplay</comment>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>JOKER</source>
+        <extracomment>The word on the gamble&apos;s joker card, printed down its corners letter by letter.</extracomment>
+        <translation>COMODÍN</translation>
+    </message>
+    <message>
+        <source>YOU WIN!</source>
+        <translation>¡GANASTE!</translation>
+    </message>
+    <message>
+        <source>YOU LOSE</source>
+        <translation>PERDISTE</translation>
     </message>
 </context>
 <context>
@@ -853,7 +899,7 @@ Las tiradas pagadas esperan hasta que el perfil se pueda guardar de nuevo: el ju
     </message>
     <message>
         <source>Single win limit</source>
-        <translation>Límite de premio único</translation>
+        <translation>Límite por premio</translation>
     </message>
     <message>
         <source>Stop when free spins are won</source>
@@ -1446,7 +1492,23 @@ en memoria con --journal memory</translation>
     </message>
     <message>
         <source>close  paytable</source>
-        <translation>cerrar  tabla de premios</translation>
+        <translation>cerrar  tabla</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>baja</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translation>media</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>alta</translation>
+    </message>
+    <message>
+        <source>very high</source>
+        <translation>muy alta</translation>
     </message>
 </context>
 <context>

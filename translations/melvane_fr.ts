@@ -449,6 +449,52 @@ Les tours payants attendent que le profil puisse de nouveau être enregistré : 
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>FAST</source>
+        <extracomment>Under &quot;$50&quot; on the button that gives the player $50 of play money at once.</extracomment>
+        <translation>RAPIDE</translation>
+    </message>
+    <message>
+        <source>COLLECT</source>
+        <extracomment>The button that takes the gamble&apos;s winnings to the bank.</extracomment>
+        <translation>ENCAISSER</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <comment>first line of the autoplay button</comment>
+        <translation>JEU</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <comment>first line of the button that stops autoplay</comment>
+        <translation>ARRÊT</translation>
+    </message>
+    <message>
+        <source>PLAY</source>
+        <comment>second line of the autoplay button</comment>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <comment>second line of the button that stops autoplay</comment>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>JOKER</source>
+        <extracomment>The word on the gamble&apos;s joker card, printed down its corners letter by letter.</extracomment>
+        <translation>JOKER</translation>
+    </message>
+    <message>
+        <source>YOU WIN!</source>
+        <translation>GAGNÉ !</translation>
+    </message>
+    <message>
+        <source>YOU LOSE</source>
+        <translation>PERDU</translation>
+    </message>
+</context>
+<context>
     <name>melvane::AboutDialog</name>
     <message>
         <source>About %1</source>
@@ -464,7 +510,7 @@ Les tours payants attendent que le profil puisse de nouveau être enregistré : 
     </message>
     <message>
         <source>See More Slots At :-</source>
-        <translation>D&apos;autres machines à sous sur :</translation>
+        <translation>Autres machines :</translation>
     </message>
 </context>
 <context>
@@ -853,7 +899,7 @@ Les tours payants attendent que le profil puisse de nouveau être enregistré : 
     </message>
     <message>
         <source>Single win limit</source>
-        <translation>Limite de gain par tour</translation>
+        <translation>Limite par gain</translation>
     </message>
     <message>
         <source>Stop when free spins are won</source>
@@ -1446,7 +1492,23 @@ fait jouer le jeu lui-même en jeu auto sur une horloge virtuelle, chaque étape
     </message>
     <message>
         <source>close  paytable</source>
-        <translation>fermer la table des gains</translation>
+        <translation>fermer  tableau</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>faible</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translation>moyenne</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>élevée</translation>
+    </message>
+    <message>
+        <source>very high</source>
+        <translation>très élevée</translation>
     </message>
 </context>
 <context>

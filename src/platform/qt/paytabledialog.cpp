@@ -1,11 +1,13 @@
 #include "platform/qt/paytabledialog.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QFontMetrics>
 #include <QPainterPath>
 #include <QPushButton>
 #include <QStringList>
@@ -46,14 +48,26 @@ const QColor kFrame(0xb8, 0x89, 0x2c);
 // of the lines a screen reader reads.
 class Canvas {
 public:
+    static bool fits(const QString &s, const QFont &font, const QRect &box, int flags)
+    {
+        const QRect needed = QFontMetrics(font).boundingRect(box, flags, s);
+        return needed.width() <= box.width() && needed.height() <= box.height();
+    }
+
     explicit Canvas(PaytablePicture &out, QPainter &p) : out_(out), p_(p) {}
 
+    // A text too long for its box in a language runs smaller, down to three quarters of its
+    // size: the picture's layout stays the same in every language.
     void text(const QRect &box, int flags, const QString &s, const QFont &f, const QColor &colour)
     {
-        p_.setFont(f);
+        QFont font = f;
+        const int smallest = f.pixelSize() * 3 / 4;
+        while (font.pixelSize() > smallest && !fits(s, font, box, flags))
+            font.setPixelSize(font.pixelSize() - 1);
+        p_.setFont(font);
         p_.setPen(colour);
         p_.drawText(box, flags, s);
-        out_.texts.push_back({s, box});
+        out_.texts.push_back({{s, box}, font, flags});
     }
     void line(const QRect &box, const QString &s) { out_.lines.push_back({s, box}); }
     // A text that reads as it stands: drawn, and a line of its own.
@@ -108,8 +122,11 @@ void drawSymbol(Canvas &c, const Pictures &pictures, Symbol s, const QRect &cell
     const QRect area = cell.adjusted(3, 3, -3, -3);
     c.panel(area, QColor(22, 6, 9, 235), kFrame);
     c.painter().drawPixmap(QRect(area.left() + 6, area.top() + 5, 56, 56), pictures.symbol(s));
-    c.text({area.left() + 2, area.top() + 63, 64, 16}, kCentre, QString::fromUtf8(symbolName(s).data(),
-                                                                                 static_cast<int>(symbolName(s).size())),
+    // The card symbols keep their letters; the pictures are named in the player's language.
+    const bool letter = s == Symbol::K || s == Symbol::Q || s == Symbol::J;
+    c.text({area.left() + 2, area.top() + 63, 64, 16}, kCentre,
+           letter ? QString::fromUtf8(symbolName(s).data(), static_cast<int>(symbolName(s).size()))
+                  : AccessibleTexts::symbol(s),
            gameFont(10), kCream);
     int line = 0;
     const int lines = basePay(s, 2) > 0 ? 4 : 3;
@@ -120,8 +137,12 @@ void drawSymbol(Canvas &c, const Pictures &pictures, Symbol s, const QRect &cell
         if (pay <= 0)
             continue;
         const int y = top + 18 * line++;
-        c.text({area.left() + 72, y, 46, 18}, kLeft, runLabel(run), gameFont(11), kCream);
-        c.text({area.left() + 110, y, 40, 18}, kRight, payLabel(pay), gameFont(12, true), kGold);
+        // The pay stands right in its column; the run's words have what it leaves them.
+        const QFont payFont = gameFont(12, true);
+        const int payLeft = area.left() + 150 - QFontMetrics(payFont).horizontalAdvance(payLabel(pay)) - 2;
+        c.text({area.left() + 72, y, std::min(46, payLeft - area.left() - 72), 18}, kLeft, runLabel(run), gameFont(11),
+               kCream);
+        c.text({area.left() + 110, y, 40, 18}, kRight, payLabel(pay), payFont, kGold);
         runs.insert(runs.begin(), {run, pay});
     }
     c.line(area, AccessibleTexts::pays(s, runs));
@@ -213,7 +234,10 @@ void drawReturns(Canvas &c, const PaytableFacts &facts, int top)
 // on one line: the close button is narrower than its caption.
 class WrappingButton : public QPushButton {
 public:
-    using QPushButton::QPushButton;
+    WrappingButton(const QString &text, QWidget *parent) : QPushButton(text, parent)
+    {
+        setProperty("wrapsText", true);
+    }
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -259,8 +283,16 @@ std::optional<Volatility> ReturnToPlayerCache::volatility(int waysmult, int mach
 
 QString volatilityLabel(const Volatility &v)
 {
+    // The words the rules give the volatility bands, as the player reads them.
+    static constexpr std::array<const char *, 4> kWords = {
+        QT_TRANSLATE_NOOP("melvane::PaytableDialog", "low"), QT_TRANSLATE_NOOP("melvane::PaytableDialog", "medium"),
+        QT_TRANSLATE_NOOP("melvane::PaytableDialog", "high"), QT_TRANSLATE_NOOP("melvane::PaytableDialog", "very high")};
     const std::string_view word = volatilityWord(v.volatilityIndex);
-    return PaytableDialog::tr("Volatility: %1").arg(QString::fromUtf8(word.data(), static_cast<int>(word.size())));
+    QString shown = QString::fromUtf8(word.data(), static_cast<int>(word.size()));
+    for (const char *known : kWords)
+        if (word == known)
+            shown = PaytableDialog::tr(known);
+    return PaytableDialog::tr("Volatility: %1").arg(shown);
 }
 
 QString sessionsLabel(const Volatility &v)

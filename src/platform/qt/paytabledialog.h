@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <QCoreApplication>
+#include <QFont>
 #include <QPixmap>
 #include <QRect>
 #include <QString>
@@ -60,11 +61,17 @@ struct DrawnSymbol {
     QRect area;
 };
 
+// A text drawn into a picture: its box, and the font and alignment it was drawn with.
+struct PaintedText : DrawnText {
+    QFont font;
+    int flags = 0;
+};
+
 // The picture, every text drawn into it with the box it was drawn in, and what a screen reader
 // reads of it: a line for each symbol's pays, each rule and each return figure, in its box.
 struct PaytablePicture {
     QPixmap picture;
-    std::vector<DrawnText> texts;
+    std::vector<PaintedText> texts;
     std::vector<DrawnSymbol> symbols;
     std::vector<DrawnText> lines;
 };

@@ -2,7 +2,10 @@
 
 #include "platform/qt/pictures/art.h"
 
+#include <QCoreApplication>
 #include <QRadialGradient>
+
+#include <algorithm>
 
 namespace melvane::art {
 
@@ -87,10 +90,13 @@ void paintJoker(QPainter &p, const QRectF &r, const SvgBook &svg)
 {
     paintCardFace(p, r);
     const QFont sans = font(QStringLiteral("DejaVu Sans"), true);
-    const QString word = QStringLiteral("JOKER");
+    //: The word on the gamble's joker card, printed down its corners letter by letter.
+    const QString word = QCoreApplication::translate("Pictures", "JOKER");
+    // The letters run down the corner above the star; a longer word gets smaller letters.
+    const qreal step = std::min(9.5, 48.0 / static_cast<qreal>(std::max<qsizetype>(word.size(), 1)));
     inBothCorners(p, r, [&] {
         for (int i = 0; i < word.size(); ++i) {
-            const QRectF box(9, 9 + i * 9.5, 9, 8);
+            const QRectF box(9, 9 + i * step, 9, step * 8 / 9.5);
             p.fillPath(fittedText(word.mid(i, 1), sans, box), QColor(110, 30, 170));
         }
         p.fillPath(star(QPointF(13.5, 62), 5, 4.5, 2, 0), QColor(214, 14, 32));
@@ -146,7 +152,7 @@ QImage banner(bool win, qreal dpr)
     p.setBrush(Qt::NoBrush);
     p.drawPath(ribbon);
 
-    const QPainterPath words = fittedText(win ? QStringLiteral("YOU WIN!") : QStringLiteral("YOU LOSE"),
+    const QPainterPath words = fittedText(win ? QCoreApplication::translate("Pictures", "YOU WIN!") : QCoreApplication::translate("Pictures", "YOU LOSE"),
                                           font(QStringLiteral("DejaVu Sans"), true), QRectF(24, 6, 102, 18), 1.05);
     const QRectF wb = words.boundingRect();
     const QLinearGradient letters = withStops(QLinearGradient(wb.topLeft(), wb.bottomLeft()),
