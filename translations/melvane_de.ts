@@ -1387,6 +1387,10 @@ mit --journal memory jeden Schritt im Speicher</translation>
         <source>cannot write %1</source>
         <translation>%1 kann nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
 </context>
 <context>
     <name>melvane::OptionsDialog</name>

@@ -1387,6 +1387,10 @@ en memoria con --journal memory</translation>
         <source>cannot write %1</source>
         <translation>no se puede escribir %1</translation>
     </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
 </context>
 <context>
     <name>melvane::OptionsDialog</name>

@@ -487,7 +487,7 @@ Les tours payants attendent que le profil puisse de nouveau être enregistré : 
     </message>
     <message>
         <source>YOU WIN!</source>
-        <translation>GAGNÉ !</translation>
+        <translation>GAGNÉ&#xa0;!</translation>
     </message>
     <message>
         <source>YOU LOSE</source>
@@ -1386,6 +1386,10 @@ fait jouer le jeu lui-même en jeu auto sur une horloge virtuelle, chaque étape
     <message>
         <source>cannot write %1</source>
         <translation>impossible d&apos;écrire %1</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
     </message>
 </context>
 <context>

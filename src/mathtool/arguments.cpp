@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 
 #include "mathtool/messages.h"
+#include "rules/gametext.h"
 #include "rules/grid.h"
 #include "rules/payoutcontrol.h"
 
@@ -50,21 +51,27 @@ std::uint64_t wholeOption(std::string_view option, std::string_view text)
     return *value;
 }
 
-// "a, b, c or d": a list of the rules, each value shown by `show`.
+// "a, b, c or d": a list of the rules, each value shown by `show`, its last two joined in the
+// user's language.
 template <std::size_t N, class Show>
 std::string choices(const std::array<int, N> &values, Show show)
 {
-    std::string text;
-    for (std::size_t i = 0; i < N; ++i)
-        text.append(i == 0 ? "" : i + 1 == N ? " or " : ", ").append(show(values[i]));
-    return text;
+    if (N < 2)
+        return show(values[N - 1]);
+    std::string head;
+    for (std::size_t i = 0; i + 1 < N; ++i)
+        head.append(i == 0 ? "" : ", ").append(show(values[i]));
+    return filled(QCoreApplication::translate("melvane::MathTool", "%1 or %2"), {head, show(values[N - 1])});
 }
 
 std::string number(int value) { return std::to_string(value); }
 
 std::string payoutChoice(int machinepay)
 {
-    return std::to_string(machinepay) + " (" + std::string(payoutSettingName(machinepay)) + ")";
+    // The setting's name as the game's own windows show it.
+    const std::string name(payoutSettingName(machinepay));
+    return std::to_string(machinepay) + " (" + QCoreApplication::translate(kGameTextContext, name.c_str()).toStdString() +
+           ")";
 }
 
 std::string stopRange() { return "1.." + std::to_string(kStops); }
