@@ -17,6 +17,8 @@
 
 namespace melvane {
 class Melvane;
+class OptionsWindow;
+struct MessageBoxRequest;
 }
 
 namespace melvane::explorer {
@@ -148,6 +150,14 @@ struct Settings {
     std::vector<KnownFinding> ownFindings;
     // When set, told of every handler that ended (inputs and timer ticks) with the meters after it.
     std::function<void(const std::string &)> trace;
+    // When set, shown the game after every handler: the main window, the options window while it
+    // is open, and the messages shown so far (the list is emptied now and then on a long run).
+    struct Sight {
+        const Melvane &machine;
+        const OptionsWindow *options;
+        const std::vector<MessageBoxRequest> &messages;
+    };
+    std::function<void(const Sight &)> observe;
 };
 
 // Counts that show what a run reached.

@@ -653,6 +653,8 @@ void Runner::queueScriptedSpin(int arg)
 
 void Runner::afterHandler()
 {
+    if (settings_.observe && m_ != nullptr)
+        settings_.observe({*m_, options_.get(), host_.messages});
     checkAnytime();
     if (running_.empty())
         checkTopLevel();
