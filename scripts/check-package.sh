@@ -34,7 +34,9 @@ for path in usr/games/melvane usr/games/melvane-math \
     usr/share/applications/melvane.desktop usr/share/metainfo/io.github.melvane.Melvane.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/melvane.svg \
     usr/share/man/man6/melvane.6.gz usr/share/man/man6/melvane-math.6.gz \
-    usr/share/doc/melvane/copyright usr/share/doc/melvane/changelog.gz; do
+    usr/share/doc/melvane/copyright usr/share/doc/melvane/changelog.gz \
+    usr/share/melvane/translations/melvane_de.qm usr/share/melvane/translations/melvane_fr.qm \
+    usr/share/melvane/translations/melvane_es.qm; do
   [ -e "$root/$path" ] || fail "the package has no /$path"
 done
 for size in 16 24 32 48 64 128 256 512; do
@@ -51,6 +53,14 @@ done
 # The unpacked programs, as installed.
 [ "$("$math" --version)" = "melvane-math $version" ] || fail "melvane-math --version"
 "$math" rtp | grep -q "Realistic" || fail "melvane-math rtp printed no table"
+# The installed translations come before the built-in copy: German files holding French speak French.
+"$math" --help | grep -q "^usage:" || fail "melvane-math --help in English"
+LANGUAGE=de "$math" --help | grep -q "^Aufruf:" || fail "melvane-math --help in German"
+translations="$root/usr/share/melvane/translations"
+cp "$translations/melvane_de.qm" "$scratch/melvane_de.qm"
+cp "$translations/melvane_fr.qm" "$translations/melvane_de.qm"
+LANGUAGE=de "$math" --help | grep -q "^utilisation :" || fail "melvane-math did not read its installed translations"
+cp "$scratch/melvane_de.qm" "$translations/melvane_de.qm"
 [ "$(QT_QPA_PLATFORM=offscreen "$game" --version)" = "melvane $version" ] || fail "melvane --version"
 
 # A start and a close: once the game has taken over SIGTERM it is up, and SIGTERM closes it

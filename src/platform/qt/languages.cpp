@@ -1,5 +1,7 @@
 #include "platform/qt/languages.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QStringList>
@@ -9,8 +11,17 @@ namespace melvane {
 
 namespace {
 
-// The game's translations are built into the program.
-constexpr const char *kGameTranslations = ":/i18n";
+// The game's translations: those installed with it, relative to the program's folder, and
+// the copy built into the program.
+QStringList gameTranslationFolders()
+{
+    QStringList folders;
+#ifdef MELVANE_INSTALLED_TRANSLATIONS
+    folders << QCoreApplication::applicationDirPath() + QStringLiteral("/" MELVANE_INSTALLED_TRANSLATIONS);
+#endif
+    folders << QStringLiteral(":/i18n");
+    return folders;
+}
 
 bool install(QCoreApplication &app, const QLocale &language, const QString &name, const QString &folder)
 {
@@ -32,7 +43,10 @@ QLocale installTranslations(QCoreApplication &app, const std::optional<std::stri
         const QLocale language(code);
         if (language.language() == QLocale::English || language.language() == QLocale::C)
             return english;
-        if (!install(app, language, QStringLiteral("melvane"), QString::fromLatin1(kGameTranslations)))
+        const QStringList folders = gameTranslationFolders();
+        if (std::none_of(folders.begin(), folders.end(), [&](const QString &folder) {
+                return install(app, language, QStringLiteral("melvane"), folder);
+            }))
             continue;
         // Qt's own texts in the same language, when the system has them.
         install(app, language, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
