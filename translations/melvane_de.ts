@@ -137,31 +137,31 @@
     </message>
     <message>
         <source> ..............PLEASE READ.................<byte value="xd"/> When you use this function all other Functions are<byte value="xd"/>   unavailable to you until you turn the Autoplay OFF <byte value="xd"/> To turn Autoplay OFF Click on the Autoplayoff button.<byte value="xd"/>  <byte value="xd"/>  This message will not appear again</source>
-        <translation> ..............BITTE LESEN.................<byte value="xd"/> Solange diese Funktion läuft, sind alle anderen Funktionen<byte value="xd"/>   gesperrt, bis Sie Autoplay AUSSCHALTEN <byte value="xd"/> Zum Ausschalten klicken Sie auf die Taste „Autoplay aus“.<byte value="xd"/>  <byte value="xd"/>  Diese Meldung erscheint nicht noch einmal</translation>
+        <translation> ..............BITTE LESEN.................<byte value="xd"/> Solange diese Funktion läuft, sind alle anderen Funktionen<byte value="xd"/>   gesperrt, bis Sie die Automatik AUSSCHALTEN <byte value="xd"/> Zum Ausschalten klicken Sie auf die Taste „Automatik aus“.<byte value="xd"/>  <byte value="xd"/>  Diese Meldung erscheint nicht noch einmal</translation>
     </message>
     <message>
         <source>Autoplay stopped: %1 spins played</source>
-        <translation>Autoplay beendet: %1 Drehungen gespielt</translation>
+        <translation>Automatik beendet: %1 Drehungen gespielt</translation>
     </message>
     <message>
         <source>Autoplay stopped: credit down more than %1 coins</source>
-        <translation>Autoplay beendet: Guthaben um mehr als %1 Münzen gesunken</translation>
+        <translation>Automatik beendet: über %1 Münzen Guthaben verloren</translation>
     </message>
     <message>
         <source>Autoplay stopped: a win of %1 coins or more</source>
-        <translation>Autoplay beendet: Gewinn von %1 Münzen oder mehr</translation>
+        <translation>Automatik beendet: Gewinn von %1 Münzen oder mehr</translation>
     </message>
     <message>
         <source>Autoplay stopped: free spins played</source>
-        <translation>Autoplay beendet: Freispiele gespielt</translation>
+        <translation>Automatik beendet: Freispiele gespielt</translation>
     </message>
     <message>
         <source>Autoplay stopped as asked</source>
-        <translation>Autoplay wie gewünscht beendet</translation>
+        <translation>Automatik wie gewünscht beendet</translation>
     </message>
     <message>
         <source>Autoplay stopped at the reality check</source>
-        <translation>Autoplay beim Realitätscheck beendet</translation>
+        <translation>Automatik beim Realitätscheck beendet</translation>
     </message>
     <message>
         <source>Melvane Options</source>
@@ -425,7 +425,7 @@ Bezahlte Drehungen warten, bis das Profil wieder gespeichert werden kann: Das Sp
     </message>
     <message>
         <source>ExecuteLink</source>
-        <translation>ExecuteLink</translation>
+        <translation>Link öffnen</translation>
     </message>
     <message>
         <source>The game journal could not be read, so it was set aside as %1 and a new one was started.</source>
@@ -601,11 +601,11 @@ Bezahlte Drehungen warten, bis das Profil wieder gespeichert werden kann: Das Sp
     </message>
     <message>
         <source>Auto play</source>
-        <translation>Autoplay</translation>
+        <translation>Automatikspiel</translation>
     </message>
     <message>
         <source>Stop auto play</source>
-        <translation>Autoplay beenden</translation>
+        <translation>Automatik beenden</translation>
     </message>
     <message>
         <source>Collect</source>
@@ -865,7 +865,7 @@ Bezahlte Drehungen warten, bis das Profil wieder gespeichert werden kann: Das Sp
     </message>
     <message>
         <source>Autoplay stopped</source>
-        <translation>Autoplay beendet</translation>
+        <translation>Automatik beendet</translation>
     </message>
 </context>
 <context>
@@ -883,7 +883,7 @@ Bezahlte Drehungen warten, bis das Profil wieder gespeichert werden kann: Das Sp
     </message>
     <message>
         <source>Autoplay</source>
-        <translation>Autoplay</translation>
+        <translation>Automatikspiel</translation>
     </message>
     <message>
         <source>Number of spins</source>
@@ -1364,7 +1364,7 @@ itself in autoplay on a virtual clock, journaling every step in memory with
 --journal memory</source>
         <translation>N bezahlte Drehungen spielen und die gemessenen Werte mit den exakten
 vergleichen; Engine &apos;model&apos; (Standard) zieht Ergebnisse aus den Regeln, &apos;game&apos;
-spielt das Spiel selbst im Autoplay auf einer virtuellen Uhr und protokolliert
+spielt das Spiel selbst als Automatikspiel auf einer virtuellen Uhr und protokolliert
 mit --journal memory jeden Schritt im Speicher</translation>
     </message>
     <message>

@@ -425,7 +425,7 @@ Las tiradas pagadas esperan hasta que el perfil se pueda guardar de nuevo: el ju
     </message>
     <message>
         <source>ExecuteLink</source>
-        <translation>ExecuteLink</translation>
+        <translation>Abrir enlace</translation>
     </message>
     <message>
         <source>The game journal could not be read, so it was set aside as %1 and a new one was started.</source>

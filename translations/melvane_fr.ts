@@ -425,7 +425,7 @@ Les tours payants attendent que le profil puisse de nouveau être enregistré : 
     </message>
     <message>
         <source>ExecuteLink</source>
-        <translation>ExecuteLink</translation>
+        <translation>Ouverture du lien</translation>
     </message>
     <message>
         <source>The game journal could not be read, so it was set aside as %1 and a new one was started.</source>
