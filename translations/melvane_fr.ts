@@ -449,52 +449,6 @@ Les tours payants attendent que le profil puisse de nouveau être enregistré : 
     </message>
 </context>
 <context>
-    <name>Pictures</name>
-    <message>
-        <source>FAST</source>
-        <extracomment>Under &quot;$50&quot; on the button that gives the player $50 of play money at once.</extracomment>
-        <translation>RAPIDE</translation>
-    </message>
-    <message>
-        <source>COLLECT</source>
-        <extracomment>The button that takes the gamble&apos;s winnings to the bank.</extracomment>
-        <translation>ENCAISSER</translation>
-    </message>
-    <message>
-        <source>AUTO</source>
-        <comment>first line of the autoplay button</comment>
-        <translation>JEU</translation>
-    </message>
-    <message>
-        <source>STOP</source>
-        <comment>first line of the button that stops autoplay</comment>
-        <translation>ARRÊT</translation>
-    </message>
-    <message>
-        <source>PLAY</source>
-        <comment>second line of the autoplay button</comment>
-        <translation>AUTO</translation>
-    </message>
-    <message>
-        <source>AUTO</source>
-        <comment>second line of the button that stops autoplay</comment>
-        <translation>AUTO</translation>
-    </message>
-    <message>
-        <source>JOKER</source>
-        <extracomment>The word on the gamble&apos;s joker card, printed down its corners letter by letter.</extracomment>
-        <translation>JOKER</translation>
-    </message>
-    <message>
-        <source>YOU WIN!</source>
-        <translation>GAGNÉ&#xa0;!</translation>
-    </message>
-    <message>
-        <source>YOU LOSE</source>
-        <translation>PERDU</translation>
-    </message>
-</context>
-<context>
     <name>melvane::AboutDialog</name>
     <message>
         <source>About %1</source>
@@ -1513,6 +1467,32 @@ fait jouer le jeu lui-même en jeu auto sur une horloge virtuelle, chaque étape
     <message>
         <source>very high</source>
         <translation>très élevée</translation>
+    </message>
+</context>
+<context>
+    <name>melvane::Pictures</name>
+    <message>
+        <source>FAST</source>
+        <extracomment>Under &quot;$50&quot; on the button that gives the player $50 of play money at once.</extracomment>
+        <translation>RAPIDE</translation>
+    </message>
+    <message>
+        <source>COLLECT</source>
+        <extracomment>The button that takes the gamble&apos;s winnings to the bank.</extracomment>
+        <translation>ENCAISSER</translation>
+    </message>
+    <message>
+        <source>JOKER</source>
+        <extracomment>The word on the gamble&apos;s joker card, printed down its corners letter by letter.</extracomment>
+        <translation>JOKER</translation>
+    </message>
+    <message>
+        <source>YOU WIN!</source>
+        <translation>GAGNÉ&#xa0;!</translation>
+    </message>
+    <message>
+        <source>YOU LOSE</source>
+        <translation>PERDU</translation>
     </message>
 </context>
 <context>

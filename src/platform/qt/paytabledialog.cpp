@@ -4,10 +4,10 @@
 #include <array>
 #include <cmath>
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QFontMetrics>
 #include <QPainterPath>
 #include <QPushButton>
 #include <QStringList>

@@ -32,10 +32,12 @@ std::vector<const Control *> wordedControls(const explorer::Settings::Sight &see
         all.push_back(&m.payline[i]);
     }
     if (const OptionsWindow *o = seen.options) {
-        for (const Control *c : std::initializer_list<const Control *>{&o->lblplayername, &o->lblcurrentplayer, &o->lblgames, &o->lblwager, &o->lbltotalwon,
-                                 &o->lblwinlose, &o->lblreturned, &o->lblinvested, &o->lblfreespins, &o->fastslow,
-                                 &o->speedlab, &o->btnokplayer, &o->Btndeletedetails, &o->cmdlargescreen,
-                                 &o->cmdorigonal, &o->Text1})
+        const std::initializer_list<const Control *> labels = {
+            &o->lblplayername, &o->lblcurrentplayer, &o->lblgames, &o->lblwager,     &o->lbltotalwon,
+            &o->lblwinlose,    &o->lblreturned,      &o->lblinvested, &o->lblfreespins, &o->fastslow,
+            &o->speedlab,      &o->btnokplayer,      &o->Btndeletedetails, &o->cmdlargescreen, &o->cmdorigonal,
+            &o->Text1};
+        for (const Control *c : labels)
             all.push_back(c);
         for (std::size_t i = 1; i <= 6; ++i)
             all.push_back(&o->machine[i]);

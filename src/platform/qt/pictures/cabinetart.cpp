@@ -289,11 +289,11 @@ QImage buttonFace(ButtonFace face, qreal dpr)
         paintCoins(p, QPointF(20, 25));
         paintWords(p, QStringLiteral("$50"), QRectF(38, 5, 56, 18));
         //: Under "$50" on the button that gives the player $50 of play money at once.
-        paintWords(p, QCoreApplication::translate("Pictures", "FAST"), QRectF(40, 25, 52, 11), 1.2);
+        paintWords(p, QCoreApplication::translate("melvane::Pictures", "FAST"), QRectF(40, 25, 52, 11), 1.2);
         break;
     case ButtonFace::Collect:
         //: The button that takes the gamble's winnings to the bank.
-        paintWords(p, QCoreApplication::translate("Pictures", "COLLECT"), QRectF(24, 9, 114, 24), 1.05);
+        paintWords(p, QCoreApplication::translate("melvane::Pictures", "COLLECT"), QRectF(24, 9, 114, 24), 1.05);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 250, 200));
         p.drawPath(sparkle(QPointF(14, 21), 6));
@@ -304,10 +304,13 @@ QImage buttonFace(ButtonFace face, qreal dpr)
         const bool on = face == ButtonFace::AutoplayOn;
         paintIcon(p, QPointF(21, 21), on);
         // Two short lines beside the icon, each squeezed into its own line of the face.
-        const QString first = on ? QCoreApplication::translate("Pictures", "AUTO", "first line of the autoplay button")
-                                 : QCoreApplication::translate("Pictures", "STOP", "first line of the button that stops autoplay");
-        const QString second = on ? QCoreApplication::translate("Pictures", "PLAY", "second line of the autoplay button")
-                                 : QCoreApplication::translate("Pictures", "AUTO", "second line of the button that stops autoplay");
+        const char *const context = "melvane::Pictures";
+        const QString first = on ? QCoreApplication::translate(context, "AUTO", "first line of the autoplay button")
+                                 : QCoreApplication::translate(context, "STOP",
+                                                               "first line of the button that stops autoplay");
+        const QString second = on ? QCoreApplication::translate(context, "PLAY", "second line of the autoplay button")
+                                  : QCoreApplication::translate(context, "AUTO",
+                                                                "second line of the button that stops autoplay");
         paintWords(p, first, QRectF(39, 6, 56, 14));
         paintWords(p, second, QRectF(39, 22, 56, 14));
         break;

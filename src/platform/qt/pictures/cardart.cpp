@@ -91,7 +91,7 @@ void paintJoker(QPainter &p, const QRectF &r, const SvgBook &svg)
     paintCardFace(p, r);
     const QFont sans = font(QStringLiteral("DejaVu Sans"), true);
     //: The word on the gamble's joker card, printed down its corners letter by letter.
-    const QString word = QCoreApplication::translate("Pictures", "JOKER");
+    const QString word = QCoreApplication::translate("melvane::Pictures", "JOKER");
     // The letters run down the corner above the star; a longer word gets smaller letters.
     const qreal step = std::min(9.5, 48.0 / static_cast<qreal>(std::max<qsizetype>(word.size(), 1)));
     inBothCorners(p, r, [&] {
@@ -152,7 +152,7 @@ QImage banner(bool win, qreal dpr)
     p.setBrush(Qt::NoBrush);
     p.drawPath(ribbon);
 
-    const QPainterPath words = fittedText(win ? QCoreApplication::translate("Pictures", "YOU WIN!") : QCoreApplication::translate("Pictures", "YOU LOSE"),
+    const QPainterPath words = fittedText(win ? QCoreApplication::translate("melvane::Pictures", "YOU WIN!") : QCoreApplication::translate("melvane::Pictures", "YOU LOSE"),
                                           font(QStringLiteral("DejaVu Sans"), true), QRectF(24, 6, 102, 18), 1.05);
     const QRectF wb = words.boundingRect();
     const QLinearGradient letters = withStops(QLinearGradient(wb.topLeft(), wb.bottomLeft()),
