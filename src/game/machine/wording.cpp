@@ -23,7 +23,6 @@ Wording Wording::money(std::int64_t coins)
 {
     Wording w;
     w.kind_ = Kind::Money;
-    w.coins_ = coins;
     w.text_ = moneyCaption(coins);
     return w;
 }

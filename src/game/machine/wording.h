@@ -31,7 +31,6 @@ public:
     const std::string &text() const { return text_; }
     const std::vector<Wording> &args() const { return args_; }
     const std::optional<std::int64_t> &count() const { return count_; }
-    std::int64_t coins() const { return coins_; }
 
     // The English the game shows: the pattern filled in.
     std::string english() const;
@@ -43,7 +42,6 @@ private:
     std::string text_;
     std::vector<Wording> args_;
     std::optional<std::int64_t> count_;
-    std::int64_t coins_ = 0;
 };
 
 // Fills %1 to %9 of `pattern` with `args` (a missing one leaves its marker) and %n with

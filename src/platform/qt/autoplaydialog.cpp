@@ -8,7 +8,6 @@
 #include <QPushButton>
 
 #include "platform/qt/gametexts.h"
-#include "rules/money.h"
 
 namespace melvane {
 
@@ -48,7 +47,7 @@ QString AutoplayDialog::limitText(std::int32_t coins)
 {
     if (coins == 0)
         return tr("No limit");
-    return tr("%n coins (%1)", nullptr, coins).arg(GameTexts::money(moneyCaption(coins)));
+    return tr("%n coins (%1)", nullptr, coins).arg(GameTexts::money(coins));
 }
 
 AutoplayDialog::AutoplayDialog(AutoplayWindow &model, QWidget &mainWindow)

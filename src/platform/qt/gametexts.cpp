@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include "rules/money.h"
+
 namespace melvane {
 
 namespace {
@@ -57,6 +59,8 @@ QString GameTexts::caption(const Control &control)
 {
     return control.wording() ? text(*control.wording()) : text(control.caption());
 }
+
+QString GameTexts::money(std::int64_t coins) { return money(moneyCaption(coins)); }
 
 QString GameTexts::money(const std::string &caption)
 {

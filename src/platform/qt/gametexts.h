@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include <QLocale>
@@ -30,6 +31,7 @@ public:
     static QString caption(const Control &control);
     // An amount in the design's form ("$ 1234.5") in the language's numbers ("$ 1.234,5").
     static QString money(const std::string &caption);
+    static QString money(std::int64_t coins);
 };
 
 } // namespace melvane

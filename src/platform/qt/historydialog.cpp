@@ -17,7 +17,6 @@
 #include "platform/qt/gametexts.h"
 #include "platform/qt/look.h"
 #include "platform/qt/pictures/pictures.h"
-#include "rules/money.h"
 #include "rules/spinevaluation.h"
 
 namespace melvane {
@@ -52,10 +51,8 @@ int badgePicture(int wildmult)
 // The Wild note face-on, which the badge is laid over.
 constexpr int kNoteFaceOn = 5;
 
-// In the player's language's numbers, as the machine shows money.
-QString money(std::int64_t coins) { return GameTexts::money(moneyCaption(coins)); }
 // A dollar caption that a line never breaks after its "$".
-QString unbroken(std::int64_t coins) { return money(coins).replace(' ', QChar(0x00A0)); }
+QString unbroken(std::int64_t coins) { return GameTexts::money(coins).replace(' ', QChar(0x00A0)); }
 
 // A card by its number (1 hearts, 2 clubs, 3 diamonds, 4 spades), as a screen reader says it too.
 QString suitName(int card) { return AccessibleTexts::suit(card); }
@@ -147,20 +144,21 @@ QStringList gameColumns(const JournalGame &game)
         return {};
     const JournalStep &first = game.steps.front();
     const QString time = QDateTime::fromMSecsSinceEpoch(game.startedMs()).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-    const QString after = money(game.steps.back().creditAfter);
+    const QString after = GameTexts::money(game.steps.back().creditAfter);
     // An adjustment (a fresh or cleared player, a start after a crash) carries the machine's
     // bet of the moment, but nothing was staked and nothing won.
     if (first.kind == StepKind::Adjustment)
         return {time, HistoryDialog::tr("credit adjusted"), QString(), QString(), after};
     // Credit put on is no bet and no win: it says what it added where the bet stands.
     if (isEntry(first)) {
-        const QString added = money(first.creditAfter - first.creditBefore);
+        const QString added = GameTexts::money(first.creditAfter - first.creditBefore);
         return {time,
                 first.kind == StepKind::Credit ? HistoryDialog::tr("credit +%1").arg(added)
                                                : HistoryDialog::tr("$50 +%1").arg(added),
                 QString(), QString(), after};
     }
-    return {time, money(first.stake), QString::number(waysForWaysmult(first.waysmult)), money(gameWin(game)), after};
+    return {time, GameTexts::money(first.stake), QString::number(waysForWaysmult(first.waysmult)),
+            GameTexts::money(gameWin(game)), after};
 }
 
 QString stepTitle(const JournalStep &s)

@@ -880,7 +880,7 @@ void MainWindow::showBetInForce()
     if (m_.stake() != shownStake_) {
         shownStake_ = m_.stake();
         stakeCoins_->setText(QString::number(shownStake_));
-        stakeMoney_->setText(GameTexts::money(moneyCaption(shownStake_)));
+        stakeMoney_->setText(GameTexts::money(shownStake_));
     }
 }
 
