@@ -369,6 +369,17 @@ std::optional<std::int64_t> storedJournalSerial(const SettingsStore &store, int 
     return serial;
 }
 
+void nameJournalStep(Melvane &m)
+{
+    const int n = profileNumber(m.g.playernumber);
+    SettingsStore &store = m.host().settings();
+    if (n == 0 || m.journal == nullptr || storedJournalSerial(store, n))
+        return;
+    store.setValue(kApplication, sectionOf(n), kJournalSerialKey, std::to_string(m.journalSerial));
+    // A failure is not told here: the next save writes the serial again and tells it.
+    store.flush();
+}
+
 Globals readProfile(const SettingsStore &store, int n)
 {
     Globals g;
@@ -469,6 +480,7 @@ void selectProfile(Melvane &m, OptionsWindow &w, int n)
     // The session goes on with this player's meters; what the last one played stays counted.
     m.session.rebase(m.sessionMeters());
     m.journalAdjustment();
+    nameJournalStep(m);
     m.host().processEvents();
 
     const std::string capitals = inCapitals(g.currentplayer);

@@ -87,6 +87,11 @@ std::optional<StoredRound> loadStartupProfile(Melvane &m);
 std::optional<std::string> unreadableMoneyKey(const SettingsStore &store, int n);
 // The journal's serial of the last step profile n holds, when one is stored.
 std::optional<std::int64_t> storedJournalSerial(const SettingsStore &store, int n);
+// Gives the profile in use the journal's serial it stands at, when it names none (a new profile,
+// or one saved before the journal began): then a kill between the journal's entry of its next
+// step and the save of it leaves a profile the next start brings up to the journal, instead of
+// one it must take as changed outside play, which would cost the player that step.
+void nameJournalStep(Melvane &m);
 // The values of profile n over a fresh set of meters.
 Globals readProfile(const SettingsStore &store, int n);
 // Writes every value of profile n in their fixed order, as clean text, with the round and the

@@ -89,6 +89,7 @@ bool Melvane::load()
     showSessionLine();
     tmrsession.start();
     journalAdjustment();
+    nameJournalStep(*this);
     return true;
 }
 

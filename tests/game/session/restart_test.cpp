@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "game/audit/audit.h"
+#include "game/profiles/optionswindow.h"
 #include "game/profiles/profiles.h"
 #include "support/gamefixture.h"
 
@@ -180,6 +181,38 @@ TEST(Restarts, AProfileAKillLeftOneStepBehindIsBroughtUpToTheJournal)
         const AuditReport audit = auditJournal(t.journal.games);
         EXPECT_TRUE(audit.mismatches.empty()) << audit.mismatches.front().what;
         EXPECT_NE(t.journal.lastStep(1)->kind, StepKind::Adjustment) << "nothing was changed outside play";
+    }
+}
+
+TEST(Restarts, AKillBeforeAProfilesFirstSaveLosesNothingEither)
+{
+    // A profile nothing was ever saved for: the very first start, and a profile chosen for the
+    // first time. The kill falls between the journal's entry of its first credit and the save.
+    for (const int player : {1, 2}) {
+        SCOPED_TRACE("player " + std::to_string(player));
+        VirtualHost host;
+        Melvane m{host};
+        OptionsWindow options{m};
+        InMemoryJournal journal;
+        m.journal = &journal;
+        ASSERT_TRUE(m.load());
+        if (player != 1) {
+            m.mnuplayer.press();
+            options.machine.select(static_cast<std::size_t>(player));
+        }
+        host.store.setFailing(true);
+        m.cmdfastmoney.press();
+        ASSERT_GT(m.g.bank, 0);
+
+        VirtualHost again;
+        again.store = onDisk(host.store);
+        Melvane started(again);
+        started.journal = &journal;
+        started.startupPlayer = player;
+        ASSERT_TRUE(started.load());
+
+        EXPECT_EQ(booksOf(started), booksOf(m));
+        EXPECT_EQ(journal.lastStep(player)->kind, StepKind::FastMoney) << "the credit was adjusted away";
     }
 }
 
