@@ -447,6 +447,22 @@ Bezahlte Drehungen warten, bis das Profil wieder gespeichert werden kann: Das Sp
         <source>Dream Machine !!</source>
         <translation>Traummaschine !!</translation>
     </message>
+    <message>
+        <source>low</source>
+        <translation>niedrig</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translation>mittel</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>hoch</translation>
+    </message>
+    <message>
+        <source>very high</source>
+        <translation>sehr hoch</translation>
+    </message>
 </context>
 <context>
     <name>melvane::AboutDialog</name>
@@ -1451,22 +1467,6 @@ mit --journal memory jeden Schritt im Speicher</translation>
     <message>
         <source>close  paytable</source>
         <translation>Tabelle  schließen</translation>
-    </message>
-    <message>
-        <source>low</source>
-        <translation>niedrig</translation>
-    </message>
-    <message>
-        <source>medium</source>
-        <translation>mittel</translation>
-    </message>
-    <message>
-        <source>high</source>
-        <translation>hoch</translation>
-    </message>
-    <message>
-        <source>very high</source>
-        <translation>sehr hoch</translation>
     </message>
 </context>
 <context>

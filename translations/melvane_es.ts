@@ -447,6 +447,22 @@ Las tiradas pagadas esperan hasta que el perfil se pueda guardar de nuevo: el ju
         <source>Dream Machine !!</source>
         <translation>¡¡Máquina de ensueño!!</translation>
     </message>
+    <message>
+        <source>low</source>
+        <translation>baja</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translation>media</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>alta</translation>
+    </message>
+    <message>
+        <source>very high</source>
+        <translation>muy alta</translation>
+    </message>
 </context>
 <context>
     <name>melvane::AboutDialog</name>
@@ -1451,22 +1467,6 @@ en memoria con --journal memory</translation>
     <message>
         <source>close  paytable</source>
         <translation>cerrar  tabla</translation>
-    </message>
-    <message>
-        <source>low</source>
-        <translation>baja</translation>
-    </message>
-    <message>
-        <source>medium</source>
-        <translation>media</translation>
-    </message>
-    <message>
-        <source>high</source>
-        <translation>alta</translation>
-    </message>
-    <message>
-        <source>very high</source>
-        <translation>muy alta</translation>
     </message>
 </context>
 <context>

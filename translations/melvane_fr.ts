@@ -447,6 +447,22 @@ Les tours payants attendent que le profil puisse de nouveau être enregistré : 
         <source>Dream Machine !!</source>
         <translation>Machine de rêve !!</translation>
     </message>
+    <message>
+        <source>low</source>
+        <translation>faible</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translation>moyenne</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>élevée</translation>
+    </message>
+    <message>
+        <source>very high</source>
+        <translation>très élevée</translation>
+    </message>
 </context>
 <context>
     <name>melvane::AboutDialog</name>
@@ -1451,22 +1467,6 @@ fait jouer le jeu lui-même en jeu auto sur une horloge virtuelle, chaque étape
     <message>
         <source>close  paytable</source>
         <translation>fermer  tableau</translation>
-    </message>
-    <message>
-        <source>low</source>
-        <translation>faible</translation>
-    </message>
-    <message>
-        <source>medium</source>
-        <translation>moyenne</translation>
-    </message>
-    <message>
-        <source>high</source>
-        <translation>élevée</translation>
-    </message>
-    <message>
-        <source>very high</source>
-        <translation>très élevée</translation>
     </message>
 </context>
 <context>

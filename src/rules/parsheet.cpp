@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "rules/cappedseries.h"
+#include "rules/gametext.h"
 #include "rules/grid.h"
 #include "rules/paytable.h"
 #include "rules/payoutcontrol.h"
@@ -240,13 +241,14 @@ Volatility volatilityOf(const ShownSpins &shown)
 
 std::string_view volatilityWord(double volatilityIndex)
 {
+    // Marked for the pay table, which names the band in the player's language.
     if (volatilityIndex < 5)
-        return "low";
+        return GameText::tr("low");
     if (volatilityIndex < 10)
-        return "medium";
+        return GameText::tr("medium");
     if (volatilityIndex < 20)
-        return "high";
-    return "very high";
+        return GameText::tr("high");
+    return GameText::tr("very high");
 }
 
 double WinBand::waitSpins() const

@@ -283,16 +283,7 @@ std::optional<Volatility> ReturnToPlayerCache::volatility(int waysmult, int mach
 
 QString volatilityLabel(const Volatility &v)
 {
-    // The words the rules give the volatility bands, as the player reads them.
-    static constexpr std::array<const char *, 4> kWords = {
-        QT_TRANSLATE_NOOP("melvane::PaytableDialog", "low"), QT_TRANSLATE_NOOP("melvane::PaytableDialog", "medium"),
-        QT_TRANSLATE_NOOP("melvane::PaytableDialog", "high"), QT_TRANSLATE_NOOP("melvane::PaytableDialog", "very high")};
-    const std::string_view word = volatilityWord(v.volatilityIndex);
-    QString shown = QString::fromUtf8(word.data(), static_cast<int>(word.size()));
-    for (const char *known : kWords)
-        if (word == known)
-            shown = PaytableDialog::tr(known);
-    return PaytableDialog::tr("Volatility: %1").arg(shown);
+    return PaytableDialog::tr("Volatility: %1").arg(GameTexts::text(std::string(volatilityWord(v.volatilityIndex))));
 }
 
 QString sessionsLabel(const Volatility &v)

@@ -152,8 +152,9 @@ QImage banner(bool win, qreal dpr)
     p.setBrush(Qt::NoBrush);
     p.drawPath(ribbon);
 
-    const QPainterPath words = fittedText(win ? QCoreApplication::translate("melvane::Pictures", "YOU WIN!") : QCoreApplication::translate("melvane::Pictures", "YOU LOSE"),
-                                          font(QStringLiteral("DejaVu Sans"), true), QRectF(24, 6, 102, 18), 1.05);
+    const QString said = win ? QCoreApplication::translate("melvane::Pictures", "YOU WIN!")
+                             : QCoreApplication::translate("melvane::Pictures", "YOU LOSE");
+    const QPainterPath words = fittedText(said, font(QStringLiteral("DejaVu Sans"), true), QRectF(24, 6, 102, 18), 1.05);
     const QRectF wb = words.boundingRect();
     const QLinearGradient letters = withStops(QLinearGradient(wb.topLeft(), wb.bottomLeft()),
                                               {{0, win ? QColor(255, 252, 214) : QColor(255, 255, 255)},
