@@ -40,6 +40,20 @@ InMemorySettingsStore onDisk(const InMemorySettingsStore &store)
     return disk;
 }
 
+// Starts the game again, as `player`, on what the disk holds and the same journal.
+std::optional<Books> restart(const InMemorySettingsStore &store, InMemoryJournal &journal, int player = 1)
+{
+    VirtualHost again;
+    again.store = onDisk(store);
+    Melvane started(again);
+    started.journal = &journal;
+    started.startupPlayer = player;
+    if (!started.load())
+        return std::nullopt;
+    EXPECT_TRUE(again.messages.empty()) << again.messages.front().text;
+    return booksOf(started);
+}
+
 // A game played on the virtual host with a journal, credit on and one game saved whole, so
 // the profile names the journal's step it holds.
 struct Played {
@@ -65,18 +79,7 @@ struct Played {
         host.queueDraw(m.g.machinepay, 1);
     }
 
-    // Starts the game again on what the disk holds and the same journal.
-    std::optional<Books> restart()
-    {
-        VirtualHost again;
-        again.store = onDisk(host.store);
-        Melvane started(again);
-        started.journal = &journal;
-        if (!started.load())
-            return std::nullopt;
-        EXPECT_TRUE(again.messages.empty()) << again.messages.front().text;
-        return booksOf(started);
-    }
+    std::optional<Books> restart() { return melvane::restart(host.store, journal); }
 };
 
 TEST(Restarts, AProfileAKillLeftOneStepBehindIsBroughtUpToTheJournal)
@@ -204,15 +207,7 @@ TEST(Restarts, AKillBeforeAProfilesFirstSaveLosesNothingEither)
         m.cmdfastmoney.press();
         ASSERT_GT(m.g.bank, 0);
 
-        VirtualHost again;
-        again.store = onDisk(host.store);
-        Melvane started(again);
-        started.journal = &journal;
-        started.startupPlayer = player;
-        ASSERT_TRUE(started.load());
-
-        EXPECT_EQ(booksOf(started), booksOf(m));
-        EXPECT_EQ(journal.lastStep(player)->kind, StepKind::FastMoney) << "the credit was adjusted away";
+        EXPECT_EQ(restart(host.store, journal, player), booksOf(m)) << "the credit was adjusted away";
     }
 }
 

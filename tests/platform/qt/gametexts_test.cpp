@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QTranslator>
 
 #include "game/session/playersession.h"
+#include "platform/qt/fitting.h"
 #include "platform/qt/gametexts.h"
 
 namespace melvane {
@@ -62,14 +62,9 @@ TEST(OtherLanguages, ACountTakesThePluralOfItsSizeAndKeepsItsSign)
     char *argv[] = {name, nullptr};
     const QCoreApplication app(argc, argv);
     for (const auto &c : cases) {
-        QTranslator translator;
-        ASSERT_TRUE(translator.load(QStringLiteral(":/i18n/melvane_%1.qm").arg(QLatin1String(c.code))));
-        QCoreApplication::installTranslator(&translator);
-        GameTexts::setLanguage(QLocale(QString::fromLatin1(c.code)));
+        const testing_support::ShownLanguage language(c.code);
         EXPECT_EQ(GameTexts::text(signedCoinsText(c.coins)).toStdString(), c.shown) << c.code << " " << c.coins;
-        QCoreApplication::removeTranslator(&translator);
     }
-    GameTexts::setLanguage(QLocale(QLocale::English));
 }
 
 } // namespace
